@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// Exit statuses of drapier-cli.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1; // the operation failed, or check found something
+constexpr int kExitUsage = 2;
+
+// One sub-command: its name, its argument synopsis, a one-line summary and the function that runs it
+// with the arguments after the command name.
+struct CliCommand {
+    const char* name;
+    const char* synopsis;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+// Every command, in the order --help lists them.
+const std::vector<CliCommand>& CliCommands();
+
+// Standard output, UTF-8.
+void CliPrint(const QString& text);
+// A one-line reason on standard error; these return the exit status to pass on.
+int CliUsageError(const QString& reason);
+int CliFailure(const QString& reason);
