@@ -1,0 +1,171 @@
+#include "document/StdioFileEx.h"
+
+namespace {
+
+constexpr qint64 kReadAhead = 64 * 1024;
+
+const char* CodePageName(CStdioFileEx::CodePage codePage) {
+    return codePage == CStdioFileEx::CodePage::Utf8 ? "UTF-8" : "windows-1252";
+}
+
+} // namespace
+
+CStdioFileEx::CStdioFileEx(CodePage codePage)
+    : m_codePage(codePage), m_decoder(CodePageName(codePage)), m_encoder(CodePageName(codePage)) {}
+
+bool CStdioFileEx::Open(const QString& path, int flags) {
+    Close();
+    QIODevice::OpenMode mode;
+    if (flags & Read)
+        mode |= QIODevice::ReadOnly;
+    if (flags & (Write | Create))
+        mode |= QIODevice::WriteOnly;
+    if ((flags & Write) && !(flags & Create))
+        mode |= QIODevice::ExistingOnly;
+    if ((flags & Create) && !(flags & Read))
+        mode |= QIODevice::Truncate;
+    m_file.setFileName(path);
+    if (!m_file.open(mode))
+        return false;
+    m_utf16 = (flags & Utf16) != 0;
+    m_firstLine = true;
+    m_readError = false;
+    m_atEnd = false;
+    m_buffer.clear();
+    m_bufferPos = 0;
+    if ((flags & Read) && !(flags & (Write | Create))) {
+        char mark[2];
+        const qint64 got = m_file.read(mark, 2);
+        m_utf16 = got == 2 && static_cast<unsigned char>(mark[0]) == 0xFF &&
+                  static_cast<unsigned char>(mark[1]) == 0xFE;
+        if (!m_file.seek(0)) {
+            m_file.close();
+            return false;
+        }
+    }
+    return true;
+}
+
+void CStdioFileEx::Close() {
+    if (m_file.isOpen())
+        m_file.close();
+    m_buffer.clear();
+    m_bufferPos = 0;
+}
+
+bool CStdioFileEx::FillBuffer() {
+    if (m_atEnd)
+        return false;
+    m_buffer.remove(0, m_bufferPos);
+    m_bufferPos = 0;
+    const qsizetype old = m_buffer.size();
+    m_buffer.resize(old + kReadAhead);
+    const qint64 got = m_file.read(m_buffer.data() + old, kReadAhead);
+    if (got < 0) {
+        m_readError = true;
+        m_atEnd = true;
+        m_buffer.resize(old);
+        return false;
+    }
+    m_buffer.resize(old + got);
+    if (got == 0)
+        m_atEnd = true;
+    return got > 0;
+}
+
+QString CStdioFileEx::Decode(const char* bytes, qsizetype size) {
+    if (m_utf16) {
+        // A lone last byte of an odd-sized file is not a unit and is dropped.
+        QString text(size / 2, Qt::Uninitialized);
+        QChar* out = text.data();
+        for (qsizetype i = 0; i < size / 2; ++i)
+            out[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                                 static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        return text;
+    }
+    return m_decoder.decode(QByteArrayView(bytes, size));
+}
+
+bool CStdioFileEx::ReadString(QString& line) {
+    line.clear();
+    if (!m_file.isOpen() || !m_file.isReadable())
+        return false;
+    if (m_firstLine && m_file.pos() - (m_buffer.size() - m_bufferPos) == 0) {
+        const QByteArray mark = m_utf16                        ? QByteArray("\xFF\xFE", 2)
+                                : m_codePage == CodePage::Utf8 ? QByteArray("\xEF\xBB\xBF", 3)
+                                                               : QByteArray();
+        while (m_buffer.size() - m_bufferPos < mark.size() && FillBuffer()) {
+        }
+        if (!mark.isEmpty() && QByteArrayView(m_buffer).sliced(m_bufferPos).startsWith(mark))
+            m_bufferPos += mark.size();
+    }
+    m_firstLine = false;
+
+    const qsizetype unit = m_utf16 ? 2 : 1;
+    qsizetype scan = m_bufferPos; // where the search for LF resumes
+    for (;;) {
+        const char* data = m_buffer.constData();
+        const qsizetype end = m_buffer.size();
+        qsizetype lf = -1;
+        // Search from a unit boundary, so a 0x0A byte inside a UTF-16 unit is not a line end.
+        for (qsizetype i = scan; i + unit <= end; i += unit) {
+            if (data[i] == '\n' && (unit == 1 || data[i + 1] == 0)) {
+                lf = i;
+                break;
+            }
+        }
+        if (lf >= 0) {
+            qsizetype lineEnd = lf;
+            if (lineEnd - m_bufferPos >= unit && data[lineEnd - unit] == '\r' &&
+                (unit == 1 || data[lineEnd - 1] == 0))
+                lineEnd -= unit;
+            line = Decode(data + m_bufferPos, lineEnd - m_bufferPos);
+            m_bufferPos = lf + unit;
+            return true;
+        }
+        scan = m_bufferPos + ((end - m_bufferPos) / unit) * unit;
+        const qsizetype consumed = m_bufferPos;
+        if (!FillBuffer())
+            break;
+        scan -= consumed;
+    }
+    if (m_readError)
+        return false;
+    const qsizetype rest = m_buffer.size() - m_bufferPos;
+    if (rest < unit)
+        return false;
+    qsizetype lineEnd = m_buffer.size() - rest % unit;
+    const char* data = m_buffer.constData();
+    if (lineEnd - m_bufferPos >= unit && data[lineEnd - unit] == '\r' &&
+        (unit == 1 || data[lineEnd - 1] == 0))
+        lineEnd -= unit;
+    line = Decode(data + m_bufferPos, lineEnd - m_bufferPos);
+    m_bufferPos = m_buffer.size();
+    return true;
+}
+
+bool CStdioFileEx::WriteString(const QString& text) {
+    if (!m_file.isOpen() || !m_file.isWritable())
+        return false;
+    QByteArray bytes;
+    if (m_firstLine && m_file.pos() == 0) {
+        if (m_utf16)
+            bytes = QByteArray("\xFF\xFE", 2);
+        else if (m_codePage == CodePage::Utf8)
+            bytes = QByteArray("\xEF\xBB\xBF", 3);
+    }
+    m_firstLine = false;
+    if (m_utf16) {
+        const qsizetype start = bytes.size();
+        bytes.resize(start + text.size() * 2);
+        char* out = bytes.data() + start;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            out[2 * i] = static_cast<char>(c & 0xFF);
+            out[2 * i + 1] = static_cast<char>(c >> 8);
+        }
+    } else {
+        bytes += m_encoder.encode(text);
+    }
+    return m_file.write(bytes) == bytes.size();
+}
