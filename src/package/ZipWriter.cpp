@@ -1,0 +1,275 @@
+#include "package/ZipWriter.h"
+
+#include "package/ZipEntryName.h"
+#include "package/ZipFormat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <limits>
+#include <zlib.h>
+
+namespace {
+
+constexpr qint64 kChunk = 256 * 1024;
+constexpr qint64 kMaxOffset = std::numeric_limits<uint32_t>::max();
+constexpr int kDeflateLevel = 8;
+constexpr int kRawWindowBits = -15; // a 32 KB window, no zlib wrapper
+constexpr int kMemLevel = 8;
+
+void PutLocalExtra(QByteArray& out, const ZipSourceStamp& stamp) {
+    PutLe16(out, kExtendedTimestampId);
+    PutLe16(out, 13);
+    out.append(char(0x07)); // modification, access and creation times follow
+    PutLe32(out, stamp.modifiedUnix);
+    PutLe32(out, stamp.accessedUnix);
+    PutLe32(out, stamp.createdUnix);
+}
+
+void PutCentralExtra(QByteArray& out, const ZipSourceStamp& stamp) {
+    PutLe16(out, kExtendedTimestampId);
+    PutLe16(out, 5);
+    out.append(char(0x07));
+    PutLe32(out, stamp.modifiedUnix);
+}
+
+// Deflate state that always ends, whichever way the copy leaves.
+struct Deflater {
+    z_stream stream{};
+    bool ready = false;
+    Deflater() {
+        ready = deflateInit2(&stream, kDeflateLevel, Z_DEFLATED, kRawWindowBits, kMemLevel,
+                             Z_DEFAULT_STRATEGY) == Z_OK;
+    }
+    ~Deflater() {
+        if (ready)
+            deflateEnd(&stream);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+};
+
+} // namespace
+
+ZipWriter::ZipWriter() = default;
+
+ZipWriter::~ZipWriter() {
+    if (m_file)
+        m_file->cancelWriting();
+}
+
+ZipResult ZipWriter::Fail(ZipResult result, const QString& reason) {
+    if (m_failure == ZipResult::Ok) {
+        m_failure = result;
+        m_error = reason;
+    }
+    if (m_file)
+        m_file->cancelWriting();
+    return result;
+}
+
+ZipResult ZipWriter::Create(const QString& path) {
+    if (path.isEmpty() || m_file || m_closed)
+        return Fail(ZipResult::BadArguments, QStringLiteral("no package path given"));
+    m_file = std::make_unique<QSaveFile>(path);
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        const QString reason = m_file->errorString();
+        m_file.reset();
+        return Fail(ZipResult::WriteFailed, reason);
+    }
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::WriteBytes(const QByteArray& bytes) {
+    if (m_file->write(bytes) != bytes.size())
+        return Fail(ZipResult::WriteFailed, m_file->errorString());
+    return ZipResult::Ok;
+}
+
+QByteArray ZipWriter::LocalHeader(const CentralRecord& record, uint32_t crc, uint32_t compressedSize,
+                                  uint32_t uncompressedSize, uint16_t flags) {
+    QByteArray out;
+    out.reserve(kLocalHeaderSize + record.name.size() + kLocalExtraSize);
+    PutLe32(out, kLocalHeaderSignature);
+    PutLe16(out, kVersionNeeded);
+    PutLe16(out, flags);
+    PutLe16(out, record.method);
+    PutLe16(out, record.stamp.modified.time);
+    PutLe16(out, record.stamp.modified.date);
+    PutLe32(out, crc);
+    PutLe32(out, compressedSize);
+    PutLe32(out, uncompressedSize);
+    PutLe16(out, static_cast<uint32_t>(record.name.size()));
+    PutLe16(out, kLocalExtraSize);
+    out.append(record.name);
+    PutLocalExtra(out, record.stamp);
+    return out;
+}
+
+ZipResult ZipWriter::AddFile(const QString& entryName, const QString& sourcePath) {
+    if (m_failure != ZipResult::Ok)
+        return m_failure;
+    if (m_closed)
+        return ZipResult::Closed;
+    if (!m_file)
+        return ZipResult::NotOpen;
+
+    if (m_entries.size() >= 0xFFFF)
+        return Fail(ZipResult::EntryTooLarge, QStringLiteral("too many entries for a package"));
+    CentralRecord record;
+    bool utf8 = false;
+    switch (EncodeEntryName(entryName, &record.name, &utf8)) {
+    case EntryNameResult::Empty:
+        return Fail(ZipResult::EmptyName, QStringLiteral("an entry name is empty"));
+    case EntryNameResult::TooLong:
+        return Fail(ZipResult::NameTooLong,
+                    QStringLiteral("entry name '%1' is longer than 255 bytes").arg(entryName));
+    case EntryNameResult::Ok:
+        break;
+    }
+    record.flags = utf8 ? kFlagUtf8Name : 0;
+    record.method = IsStoredEnding(entryName) ? kMethodStored : kMethodDeflated;
+
+    QFile source(sourcePath);
+    if (sourcePath.isEmpty() || !source.open(QIODevice::ReadOnly))
+        return Fail(ZipResult::SourceUnreadable,
+                    QStringLiteral("%1: %2").arg(sourcePath, source.errorString()));
+    const qint64 sourceSize = source.size();
+    if (sourceSize > kMaxOffset)
+        return Fail(ZipResult::EntryTooLarge,
+                    QStringLiteral("%1 is too large for a package").arg(sourcePath));
+    record.stamp = ReadSourceStamp(QFileInfo(sourcePath));
+
+    const qint64 offset = m_file->pos();
+    if (offset > kMaxOffset)
+        return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
+    record.localOffset = static_cast<uint32_t>(offset);
+
+    // Sizes are not known until the data is written: the header goes out with placeholders first.
+    if (ZipResult r = WriteBytes(
+            LocalHeader(record, 0, 0, static_cast<uint32_t>(sourceSize), record.flags | kFlagDataDescriptor));
+        r != ZipResult::Ok)
+        return r;
+    if (ZipResult r = CopyData(source, record.method, record); r != ZipResult::Ok)
+        return r;
+
+    const qint64 end = m_file->pos();
+    if (!m_file->seek(offset))
+        return Fail(ZipResult::SeekFailed, m_file->errorString());
+    if (ZipResult r = WriteBytes(
+            LocalHeader(record, record.crc, record.compressedSize, record.uncompressedSize, record.flags));
+        r != ZipResult::Ok)
+        return r;
+    if (!m_file->seek(end))
+        return Fail(ZipResult::SeekFailed, m_file->errorString());
+    m_entries.push_back(std::move(record));
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& record) {
+    QByteArray in(kChunk, Qt::Uninitialized);
+    QByteArray out(kChunk, Qt::Uninitialized);
+    uint32_t crc = 0;
+    qint64 total = 0;
+    qint64 written = 0;
+    Deflater deflater;
+    if (method == kMethodDeflated && !deflater.ready)
+        return Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
+
+    for (bool last = false; !last;) {
+        const qint64 got = source.read(in.data(), kChunk);
+        if (got < 0)
+            return Fail(ZipResult::SourceUnreadable,
+                        QStringLiteral("%1: %2").arg(source.fileName(), source.errorString()));
+        last = got == 0;
+        total += got;
+        if (total > kMaxOffset)
+            return Fail(ZipResult::EntryTooLarge,
+                        QStringLiteral("%1 is too large for a package").arg(source.fileName()));
+        crc = ZipCrc32(crc, in.constData(), got);
+
+        if (method == kMethodStored) {
+            if (got > 0 && m_file->write(in.constData(), got) != got)
+                return Fail(ZipResult::WriteFailed, m_file->errorString());
+            written += got;
+            continue;
+        }
+        z_stream& z = deflater.stream;
+        z.next_in = reinterpret_cast<Bytef*>(in.data());
+        z.avail_in = static_cast<uInt>(got);
+        int status = Z_OK;
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out.data());
+            z.avail_out = static_cast<uInt>(kChunk);
+            status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            const qint64 produced = kChunk - z.avail_out;
+            if (status == Z_STREAM_ERROR ||
+                (status == Z_BUF_ERROR && produced == 0 && z.avail_in == 0 && last))
+                return Fail(ZipResult::CompressFailed, QStringLiteral("compression failed"));
+            if (produced > 0 && m_file->write(out.constData(), produced) != produced)
+                return Fail(ZipResult::WriteFailed, m_file->errorString());
+            written += produced;
+        } while (z.avail_out == 0 || (last && status != Z_STREAM_END));
+    }
+    if (written > kMaxOffset || m_file->pos() > kMaxOffset)
+        return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
+    record.crc = crc;
+    record.compressedSize = static_cast<uint32_t>(written);
+    record.uncompressedSize = static_cast<uint32_t>(total);
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::Close() {
+    if (m_failure != ZipResult::Ok)
+        return m_failure;
+    if (m_closed)
+        return ZipResult::Closed;
+    if (!m_file)
+        return ZipResult::NotOpen;
+
+    const qint64 centralOffset = m_file->pos();
+    QByteArray central;
+    for (const CentralRecord& e : m_entries) {
+        PutLe32(central, kCentralHeaderSignature);
+        PutLe16(central, kVersionMadeBy);
+        PutLe16(central, kVersionNeeded);
+        PutLe16(central, e.flags);
+        PutLe16(central, e.method);
+        PutLe16(central, e.stamp.modified.time);
+        PutLe16(central, e.stamp.modified.date);
+        PutLe32(central, e.crc);
+        PutLe32(central, e.compressedSize);
+        PutLe32(central, e.uncompressedSize);
+        PutLe16(central, static_cast<uint32_t>(e.name.size()));
+        PutLe16(central, kCentralExtraSize);
+        PutLe16(central, 0); // comment length
+        PutLe16(central, 0); // disk number start
+        PutLe16(central, 0); // internal attributes
+        PutLe32(central, e.stamp.externalAttributes);
+        PutLe32(central, e.localOffset);
+        central.append(e.name);
+        PutCentralExtra(central, e.stamp);
+    }
+    if (centralOffset + central.size() > kMaxOffset)
+        return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
+    const auto count = static_cast<uint32_t>(m_entries.size());
+    QByteArray end;
+    PutLe32(end, kEndOfCentralSignature);
+    PutLe16(end, 0); // this disk
+    PutLe16(end, 0); // disk of the central directory
+    PutLe16(end, count);
+    PutLe16(end, count);
+    PutLe32(end, static_cast<uint32_t>(central.size()));
+    PutLe32(end, static_cast<uint32_t>(centralOffset));
+    PutLe16(end, 0); // comment length
+    if (ZipResult r = WriteBytes(central + end); r != ZipResult::Ok)
+        return r;
+    if (!m_file->commit()) {
+        const QString reason = m_file->errorString();
+        m_file.reset();
+        return Fail(ZipResult::WriteFailed, reason);
+    }
+    m_file.reset();
+    m_closed = true;
+    return ZipResult::Ok;
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "package/ZipFormat.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <zlib.h>
+
+// Helpers shared by the package tests: files, external tools and hand-made archives.
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct ToolRun {
+    int status = -1;
+    QString out;
+};
+
+// Runs a tool (optionally feeding it standard input) in a folder; status -1 when it did not finish.
+inline ToolRun RunTool(const QString& program, const QStringList& args, const QString& folder = {},
+                       const QByteArray& input = {}) {
+    QProcess p;
+    if (!folder.isEmpty())
+        p.setWorkingDirectory(folder);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForStarted(10000))
+        return {};
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    ToolRun run;
+    const bool finished = p.waitForFinished(60000);
+    run.out = QString::fromUtf8(p.readAll());
+    run.status = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return run;
+}
+
+inline bool HasTool(const QString& program) {
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+inline QByteArray RawDeflate(const QByteArray& data) {
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(static_cast<qsizetype>(deflateBound(&z, static_cast<uLong>(data.size()))), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    z.avail_in = static_cast<uInt>(data.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(static_cast<qsizetype>(z.total_out));
+    deflateEnd(&z);
+    return out;
+}
+
+// One entry of a hand-made archive. The directory normally describes the entry truthfully; the fields
+// below let a test make it lie.
+struct RawEntry {
+    QByteArray name;
+    QByteArray data; // uncompressed
+    uint16_t method = kMethodDeflated;
+    uint16_t flags = 0;
+    qint64 localOffset = -1; // -1: where the entry was written; otherwise the directory says this
+    qint64 crc = -1;         // -1: the real CRC
+    qint64 compressedSize = -1;
+    qint64 uncompressedSize = -1;
+    bool writeLocal = true; // false: only a directory record (pointing at localOffset)
+};
+
+// Builds an archive: the local headers and data of the entries in order, then the directory and the
+// end record (with an optional comment).
+inline QByteArray MakeRawZip(const std::vector<RawEntry>& entries, const QByteArray& comment = {}) {
+    QByteArray out;
+    QByteArray central;
+    for (const RawEntry& e : entries) {
+        const QByteArray payload = e.method == kMethodDeflated ? RawDeflate(e.data) : e.data;
+        const uint32_t crc = e.crc >= 0
+                                 ? uint32_t(e.crc)
+                                 : uint32_t(::crc32(0, reinterpret_cast<const Bytef*>(e.data.constData()),
+                                                    uInt(e.data.size())));
+        const uint32_t csize = e.compressedSize >= 0 ? uint32_t(e.compressedSize) : uint32_t(payload.size());
+        const uint32_t usize =
+            e.uncompressedSize >= 0 ? uint32_t(e.uncompressedSize) : uint32_t(e.data.size());
+        const uint32_t written = uint32_t(out.size());
+        if (e.writeLocal) {
+            PutLe32(out, kLocalHeaderSignature);
+            PutLe16(out, 20);
+            PutLe16(out, e.flags);
+            PutLe16(out, e.method);
+            PutLe32(out, 0);
+            PutLe32(out, crc);
+            PutLe32(out, csize);
+            PutLe32(out, usize);
+            PutLe16(out, uint32_t(e.name.size()));
+            PutLe16(out, 0);
+            out += e.name;
+            out += payload;
+        }
+        PutLe32(central, kCentralHeaderSignature);
+        PutLe16(central, 20);
+        PutLe16(central, 20);
+        PutLe16(central, e.flags);
+        PutLe16(central, e.method);
+        PutLe32(central, 0);
+        PutLe32(central, crc);
+        PutLe32(central, csize);
+        PutLe32(central, usize);
+        PutLe16(central, uint32_t(e.name.size()));
+        PutLe16(central, 0);
+        PutLe16(central, 0);
+        PutLe16(central, 0);
+        PutLe16(central, 0);
+        PutLe32(central, 0x81A40000);
+        PutLe32(central, e.localOffset >= 0 ? uint32_t(e.localOffset) : written);
+        central += e.name;
+    }
+    const uint32_t centralOffset = uint32_t(out.size());
+    out += central;
+    PutLe32(out, kEndOfCentralSignature);
+    PutLe16(out, 0);
+    PutLe16(out, 0);
+    PutLe16(out, uint32_t(entries.size()));
+    PutLe16(out, uint32_t(entries.size()));
+    PutLe32(out, uint32_t(central.size()));
+    PutLe32(out, centralOffset);
+    PutLe16(out, uint32_t(comment.size()));
+    out += comment;
+    return out;
+}
