@@ -1,0 +1,71 @@
+#include "render/DrawConditions.h"
+
+#include "document/GroupRules.h"
+#include "document/IndicatorCodes.h"
+#include "document/NoteState.h"
+#include "document/SkinDocument.h"
+
+bool PassesSizeTest(const SizeLimits& limits, int width, int height) {
+    if (limits.widthminimum != -1 && width < limits.widthminimum)
+        return false;
+    if (limits.widthmaximum != -1 && width > limits.widthmaximum)
+        return false;
+    if (limits.heightminimum != -1 && height < limits.heightminimum)
+        return false;
+    if (limits.heightmaximum != -1 && height > limits.heightmaximum)
+        return false;
+    return true;
+}
+
+bool IsDrawn(const SkinDocument& document, const SkinElement& element, const NoteState& state) {
+    const DrawableCommon* common = element.Common();
+    if (!common)
+        return false;
+    if (!GroupTest(document, element.group, state))
+        return false;
+    if (state.rolled ? !common->drawrolled : !common->drawunrolled)
+        return false;
+    // A rolled note keeps its title-bar strips whatever their size limits say.
+    const bool skipSizeTest = state.rolled && element.Kind() == ElementKind::HStrip;
+    if (!skipSizeTest) {
+        const SizeLimits limits{common->drawwidthminimum, common->drawwidthmaximum, common->drawheightminimum,
+                                common->drawheightmaximum};
+        if (!PassesSizeTest(limits, state.width, state.height))
+            return false;
+    }
+    if (common->conditionset) {
+        // A code that names no flag fails whatever value is asked for.
+        const bool namesFlag =
+            common->condition >= kFirstIndicatorCode && common->condition <= kLastIndicatorCode;
+        if (!namesFlag || FlagOfCode(state, common->condition) != common->conditionvalue)
+            return false;
+    }
+    if (common->drawfocus && !state.hasfocus)
+        return false;
+    return true;
+}
+
+void ApplyScrollbarDrawLimits(NoteState& state, const SkinLayout& layout) {
+    const SizeLimits limits{layout.scrollbardrawwidthminimum, layout.scrollbardrawwidthmaximum,
+                            layout.scrollbardrawheightminimum, layout.scrollbardrawheightmaximum};
+    if (!PassesSizeTest(limits, state.width, state.height))
+        state.scrollbarrequired = false;
+}
+
+bool IsEntryShown(const SkinDocument& document, int index, const NoteState& state) {
+    if (index < 0 || index >= static_cast<int>(document.elements.size()))
+        return false;
+    const SkinElement& element = document.elements[static_cast<size_t>(index)];
+    switch (element.Kind()) {
+    case ElementKind::Group:
+        return GroupTest(document, element.As<GroupRecord>()->name, state);
+    case ElementKind::Layout:
+        return document.ActiveLayoutIndex(state) == index;
+    default:
+        return IsDrawn(document, element, state);
+    }
+}
+
+bool IsDefaultLayoutShown(const SkinDocument& document, const NoteState& state) {
+    return document.ActiveLayoutIndex(state) < 0;
+}

@@ -1,0 +1,239 @@
+#include "render/DrawConditions.h"
+#include "document/NoteState.h"
+#include "document/SkinDocument.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+NoteState State(int width, int height, bool rolled = false) {
+    NoteState s;
+    s.width = width;
+    s.height = height;
+    s.unrolledheight = height;
+    s.rolled = rolled;
+    return s;
+}
+
+SkinElement Drawable(ElementKind kind, const std::function<void(DrawableCommon&)>& set) {
+    SkinElement e = SkinElement::Make(kind);
+    e.Common()->drawunrolled = true;
+    set(*e.Common());
+    return e;
+}
+
+SkinElement GroupEntry(const QString& name, bool enabled = true) {
+    SkinElement e = SkinElement::Make(ElementKind::Group);
+    e.As<GroupRecord>()->name = name;
+    e.As<GroupRecord>()->enabled = enabled;
+    return e;
+}
+
+} // namespace
+
+TEST(DrawConditions, SizeTestPassesAtEquality) {
+    struct Case {
+        SizeLimits limits;
+        int width, height;
+        bool passes;
+    };
+    const Case cases[] = {
+        {{}, 0, 0, true},
+        {{300, -1, -1, -1}, 300, 1, true},
+        {{300, -1, -1, -1}, 299, 1, false},
+        {{-1, 200, -1, -1}, 200, 1, true},
+        {{-1, 200, -1, -1}, 201, 1, false},
+        {{-1, -1, 60, -1}, 1, 60, true},
+        {{-1, -1, 60, -1}, 1, 59, false},
+        {{-1, -1, -1, 80}, 1, 80, true},
+        {{-1, -1, -1, 80}, 1, 81, false},
+        // Only -1 means "no limit"; other negative limits are limits.
+        {{-2, -1, -1, -1}, -3, 0, false},
+        {{0, 0, 0, 0}, 0, 0, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PassesSizeTest(c.limits, c.width, c.height), c.passes) << c.width << "x" << c.height;
+}
+
+TEST(DrawConditions, IsDrawn) {
+    const auto none = [](DrawableCommon&) {};
+    struct Case {
+        const char* name;
+        SkinElement element;
+        NoteState state;
+        bool drawn;
+    };
+    NoteState alarm = State(300, 100);
+    alarm.alarmset = true;
+    NoteState focused = State(300, 100);
+    focused.hasfocus = true;
+    const Case cases[] = {
+        {"unrolled flag, unrolled note", Drawable(ElementKind::Button, none), State(300, 100), true},
+        {"unrolled flag, rolled note", Drawable(ElementKind::Button, none), State(300, 25, true), false},
+        {"both roll flags clear, unrolled",
+         Drawable(ElementKind::Text, [](auto& c) { c.drawunrolled = false; }), State(300, 100), false},
+        {"both roll flags clear, rolled",
+         Drawable(ElementKind::Text, [](auto& c) { c.drawunrolled = false; }), State(300, 25, true), false},
+        {"rolled flag, rolled note",
+         Drawable(ElementKind::Text,
+                  [](auto& c) {
+                      c.drawunrolled = false;
+                      c.drawrolled = true;
+                  }),
+         State(300, 25, true), true},
+        {"width minimum 300 on 300",
+         Drawable(ElementKind::TileArea, [](auto& c) { c.drawwidthminimum = 300; }), State(300, 100), true},
+        {"width minimum 300 on 299",
+         Drawable(ElementKind::TileArea, [](auto& c) { c.drawwidthminimum = 300; }), State(299, 100), false},
+        {"rolled HStrip skips the size test",
+         Drawable(ElementKind::HStrip,
+                  [](auto& c) {
+                      c.drawrolled = true;
+                      c.drawheightminimum = 60;
+                  }),
+         State(300, 25, true), true},
+        {"rolled VStrip applies the size test",
+         Drawable(ElementKind::VStrip,
+                  [](auto& c) {
+                      c.drawrolled = true;
+                      c.drawheightminimum = 60;
+                  }),
+         State(300, 25, true), false},
+        {"unrolled HStrip applies the size test",
+         Drawable(ElementKind::HStrip, [](auto& c) { c.drawheightminimum = 60; }), State(300, 59), false},
+        {"condition code -1 wanting true",
+         Drawable(ElementKind::Indicator,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = -1;
+                  }),
+         State(300, 100), false},
+        {"condition code -1 wanting false",
+         Drawable(ElementKind::Indicator,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = -1;
+                      c.conditionvalue = false;
+                  }),
+         State(300, 100), false},
+        {"condition code 21 wanting false",
+         Drawable(ElementKind::Button,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = 21;
+                      c.conditionvalue = false;
+                  }),
+         State(300, 100), false},
+        {"condition code -1 not set", Drawable(ElementKind::Button, [](auto& c) { c.condition = -1; }),
+         State(300, 100), true},
+        {"alarm wanted, alarm set",
+         Drawable(ElementKind::Button,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = 5;
+                  }),
+         alarm, true},
+        {"alarm wanted, no alarm",
+         Drawable(ElementKind::Button,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = 5;
+                  }),
+         State(300, 100), false},
+        {"no alarm wanted, no alarm",
+         Drawable(ElementKind::Button,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = 5;
+                      c.conditionvalue = false;
+                  }),
+         State(300, 100), true},
+        {"no alarm wanted, alarm set",
+         Drawable(ElementKind::Button,
+                  [](auto& c) {
+                      c.conditionset = true;
+                      c.condition = 5;
+                      c.conditionvalue = false;
+                  }),
+         alarm, false},
+        {"focus wanted, no focus", Drawable(ElementKind::VStrip, [](auto& c) { c.drawfocus = true; }),
+         State(300, 100), false},
+        {"focus wanted, focus", Drawable(ElementKind::VStrip, [](auto& c) { c.drawfocus = true; }), focused,
+         true},
+        {"group entry", SkinElement::Make(ElementKind::Group), State(300, 100), false},
+        {"layout entry", SkinElement::Make(ElementKind::Layout), State(300, 100), false},
+        {"blank entry", SkinElement::Make(ElementKind::Blank), State(300, 100), false},
+    };
+    const SkinDocument doc;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsDrawn(doc, c.element, c.state), c.drawn) << c.name;
+}
+
+TEST(DrawConditions, GroupDecidesFirst) {
+    SkinDocument doc;
+    doc.Append(GroupEntry("on"));
+    doc.Append(GroupEntry("off", false));
+    SkinElement e = Drawable(ElementKind::Button, [](DrawableCommon&) {});
+    const NoteState s = State(300, 100);
+    for (const auto& [group, drawn] :
+         {std::pair{"", true}, {"on", true}, {"off", false}, {"missing", false}}) {
+        e.group = group;
+        EXPECT_EQ(IsDrawn(doc, e, s), drawn) << group;
+    }
+}
+
+TEST(DrawConditions, ScrollbarDrawLimits) {
+    struct Case {
+        const char* name;
+        SizeLimits limits;
+        NoteState state;
+        bool required;
+    };
+    const Case cases[] = {
+        {"no limits", {}, State(300, 100), true},
+        {"width maximum 200 on 300", {-1, 200, -1, -1}, State(300, 100), false},
+        {"width maximum 300 on 300", {-1, 300, -1, -1}, State(300, 100), true},
+        {"height minimum 50 on a rolled note", {-1, -1, 50, -1}, State(300, 25, true), false},
+        {"height maximum 99 on 100", {-1, -1, -1, 99}, State(300, 100), false},
+    };
+    for (const Case& c : cases) {
+        SkinLayout layout;
+        layout.scrollbardrawwidthminimum = c.limits.widthminimum;
+        layout.scrollbardrawwidthmaximum = c.limits.widthmaximum;
+        layout.scrollbardrawheightminimum = c.limits.heightminimum;
+        layout.scrollbardrawheightmaximum = c.limits.heightmaximum;
+        NoteState s = c.state;
+        s.scrollbarrequired = true;
+        ApplyScrollbarDrawLimits(s, layout);
+        EXPECT_EQ(s.scrollbarrequired, c.required) << c.name;
+        // The check only ever clears the flag.
+        s.scrollbarrequired = false;
+        ApplyScrollbarDrawLimits(s, layout);
+        EXPECT_FALSE(s.scrollbarrequired) << c.name;
+    }
+}
+
+TEST(DrawConditions, TreeVisibilityOfGroupsAndLayouts) {
+    SkinDocument doc;
+    doc.Append(GroupEntry("on"));                                      // 0
+    doc.Append(GroupEntry("off", false));                              // 1
+    doc.Append(SkinElement::Make(ElementKind::Layout));                // 2: hidden by 4
+    doc.Append(Drawable(ElementKind::Button, [](DrawableCommon&) {})); // 3
+    SkinElement inOff = SkinElement::Make(ElementKind::Layout);
+    inOff.group = "off";
+    SkinElement plain = SkinElement::Make(ElementKind::Layout);
+    doc.Append(plain); // 4
+    doc.Append(inOff); // 5: never active
+    const NoteState s = State(300, 100);
+    const bool expected[] = {true, false, false, true, true, false};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(IsEntryShown(doc, i, s), expected[i]) << i;
+    EXPECT_FALSE(IsEntryShown(doc, 6, s));
+    EXPECT_FALSE(IsEntryShown(doc, -1, s));
+    EXPECT_FALSE(IsDefaultLayoutShown(doc, s));
+
+    doc.elements.erase(doc.elements.begin() + 2);
+    doc.elements.erase(doc.elements.begin() + 3);
+    EXPECT_TRUE(IsDefaultLayoutShown(doc, s));
+}
