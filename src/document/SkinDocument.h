@@ -4,6 +4,7 @@
 #include "document/SkinLayout.h"
 #include "document/SkinSettings.h"
 #include "render/ImageSurface.h"
+#include "render/KeyedPicture.h"
 
 #include <QString>
 #include <vector>
@@ -17,6 +18,7 @@ struct SkinDocument {
     std::vector<SkinElement> elements;
     QString bitmap; // the source picture's file name, from the bitmap key
     ImageSurface image;
+    KeyedPicture keyed; // the source picture when it is not a PNG
     bool pngsource = true; // the picture came from a PNG and is held with its alpha plane
     SkinSettings settings;
     SkinLayout layout; // the default layout

@@ -1,19 +1,94 @@
 #pragma once
 
+#include "document/Colour.h"
+#include "render/PictureData.h"
+
 #include <QByteArray>
 #include <QString>
-#include <vector>
+#include <cstddef>
+#include <cstdint>
 
-// The program's in-memory picture. (Decoding and drawing arrive with the picture work; the document
-// only needs to hold one and ask its size.)
+class Canvas;
+
+// The formats a picture is decoded from.
+constexpr int kImageUnknown = 0;
+constexpr int kImageJpeg = 3;
+constexpr int kImagePng = 4;
+
+// The program's in-memory picture: 24-bit or palette pixels with an optional alpha plane, decoded
+// from PNG or JPEG, cut into pieces and drawn onto a canvas with per-pixel alpha.
 class ImageSurface {
 public:
-    bool IsValid() const { return !m_rows.empty(); }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
+    explicit ImageSurface(int kind = kImageUnknown) : m_kind(kind) {}
+
+    // A new picture; bits per pixel are rounded up to 1, 4, 8 or 24 and palettes are all black, so
+    // are the pixels. Fails, leaving the surface empty, for sizes below 1 or pictures of
+    // kPictureByteLimit bytes or more.
+    bool Create(int width, int height, int bitsPerPixel, int kind);
+
+    // Decodes the file as that kind, and once more as kind unknown if that fails; after two failures
+    // the first failure's text remains.
+    bool Load(const QString& path, int kind);
+    // Kind unknown tries every decoder in turn.
+    bool Decode(const unsigned char* data, std::size_t size, int kind);
+    bool Decode(const QByteArray& bytes, int kind);
+    // A picture compiled into the program (a Qt resource path such as ":/pictures/x.png").
+    bool LoadFromResource(const QString& resourcePath, int kind);
+
+    bool IsValid() const { return !m_data.IsEmpty(); }
+    int Width() const { return m_data.width; }
+    int Height() const { return m_data.height; }
+    int BitsPerPixel() const { return m_data.bpp; }
+    int Kind() const { return m_kind; }
+    bool HasAlpha() const { return m_data.hasAlpha; }
+    QString LastError() const { return m_lastError; }
+    void Clear();
+
+    // A palette index for palette pictures, a colour word for 24-bit ones; -1 for none.
+    int TransparentColour() const { return m_data.transparent; }
+    void SetTransparentColour(int value) { m_data.transparent = value; }
+    int AlphaMax() const { return m_alphaMax; }
+    void SetAlphaMax(int value) { m_alphaMax = value < 0 ? 0 : (value > 255 ? 255 : value); }
+
+    // Pixel access; coordinates must lie inside the picture.
+    Colour PixelColour(int x, int y) const;
+    int PixelIndex(int x, int y) const; // palette pictures
+    int Alpha(int x, int y) const;      // 255 without alpha plane
+    int PaletteSize() const { return static_cast<int>(m_data.palette.size()); }
+    Colour PaletteColour(int index) const;
+    void SetPaletteColour(int index, Colour colour);
+    void SetPixelColour(int x, int y, Colour colour); // 24-bit pictures
+    void SetPixelIndex(int x, int y, int index);      // palette pictures
+    // Makes an alpha plane (all opaque) on first use.
+    void SetAlpha(int x, int y, int alpha);
+
+    // Cuts (left, top) .. (right, bottom), clamped to the picture and put in order, into destination,
+    // with the matching part of the alpha plane, the palette, transparent colour and alpha maximum.
+    // An empty result fails and leaves the destination empty.
+    bool Crop(int left, int top, int right, int bottom, ImageSurface& destination) const;
+    bool Crop(int left, int top, int right, int bottom);
+
+    // Draws the picture at (x, y) scaled to cx x cy onto the canvas within its clip; a negative size
+    // means the picture's own. Fails for an empty picture or canvas and for a size of 0.
+    bool Draw(Canvas& target, int x, int y, int cx = -1, int cy = -1) const;
+
+    // The canvas's pixels as a 24-bit picture without alpha.
+    bool MakeFromCanvas(const Canvas& canvas);
+    // Scales to the new size with a bicubic filter; the result is 24-bit, keeping an alpha plane.
+    bool Resample(int newWidth, int newHeight);
+    bool EncodePng(QByteArray& out) const;
+    bool SavePng(const QString& path) const;
 
 private:
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<unsigned char> m_rows;
+    bool Fail(const QString& error) const;
+    bool DecodeAs(const unsigned char* data, std::size_t size, int kind);
+    // One row of the picture as canvas-ready 0xAARRGGBB words, palette expanded and the transparent
+    // index given alpha 0.
+    void ExpandRow(int y, std::uint32_t* out) const;
+    bool TransparentIsColour() const { return m_data.bpp == 24 && m_data.transparent != -1; }
+
+    PictureData m_data;
+    int m_alphaMax = 255;
+    int m_kind = kImageUnknown;
+    mutable QString m_lastError;
 };

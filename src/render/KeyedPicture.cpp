@@ -1,0 +1,135 @@
+#include "render/KeyedPicture.h"
+
+#include "render/PictureData.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <algorithm>
+
+namespace {
+
+constexpr CanvasPixel kKeyWhite = MakePixel(255, 255, 255);
+constexpr CanvasPixel kKeyBlack = MakePixel(0, 0, 0);
+
+} // namespace
+
+bool KeyedPicture::Fail(const QString& error) {
+    Clear();
+    m_lastError = error;
+    return false;
+}
+
+void KeyedPicture::Clear() {
+    m_picture.Clear();
+    m_mask.Clear();
+    m_lastError.clear();
+}
+
+bool KeyedPicture::Load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("Cannot open the file"));
+    if (file.size() > 2 * kPictureByteLimit)
+        return Fail(QStringLiteral("File too large"));
+    return Decode(file.readAll());
+}
+
+bool KeyedPicture::Decode(const QByteArray& bytes) {
+    Clear();
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize announced = reader.size();
+    if (announced.isValid() && !FitsPictureLimit(announced.width(), announced.height(), 24))
+        return Fail(QStringLiteral("Picture too large"));
+    QImage image;
+    if (!reader.read(&image))
+        return Fail(reader.errorString());
+    if (!FitsPictureLimit(image.width(), image.height(), 24))
+        return Fail(QStringLiteral("Picture too large"));
+    // Premultiplied words are the picture composed over black.
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || !m_picture.Create(image.width(), image.height()) ||
+        !m_mask.Create(image.width(), image.height(), MakeColour(0, 0, 0)))
+        return Fail(QStringLiteral("Out of memory"));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const CanvasPixel*>(image.constScanLine(y));
+        CanvasPixel* out = m_picture.Row(y);
+        for (int x = 0; x < image.width(); ++x)
+            out[x] = row[x] | 0xFF000000u;
+    }
+    return true;
+}
+
+void KeyedPicture::ApplyKey(Colour transparent) {
+    if (!IsValid())
+        return;
+    m_mask.Create(Width(), Height(), MakeColour(0, 0, 0));
+    if (transparent == kNoColour)
+        return;
+    const CanvasPixel key = PixelFromColour(transparent);
+    for (int y = 0; y < Height(); ++y) {
+        CanvasPixel* picture = m_picture.Row(y);
+        CanvasPixel* mask = m_mask.Row(y);
+        for (int x = 0; x < Width(); ++x) {
+            if (picture[x] == key) {
+                mask[x] = kKeyWhite;
+                picture[x] = kKeyBlack;
+            }
+        }
+    }
+}
+
+void KeyedPicture::DrawMasked(Canvas& target, int x, int y, int sx, int sy, int w, int h) const {
+    if (!IsValid() || w < 1 || h < 1)
+        return;
+    // The source part outside the picture is dropped for both operands alike.
+    const CanvasRect inside = CanvasRect::FromSize(sx, sy, w, h).Intersected(m_picture.Bounds());
+    if (inside.IsEmpty())
+        return;
+    const int dx = x + (inside.left - sx);
+    const int dy = y + (inside.top - sy);
+    target.Copy(dx, dy, inside.Width(), inside.Height(), m_mask, inside.left, inside.top, RasterOp::And);
+    target.Copy(dx, dy, inside.Width(), inside.Height(), m_picture, inside.left, inside.top, RasterOp::Or);
+}
+
+void KeyedPicture::DrawAlphaRect(Canvas& target, int x, int y, int sx, int sy, int w, int h, int ax,
+                                 int ay) const {
+    if (!IsValid() || !target.IsValid() || w < 1 || h < 1)
+        return;
+    const CanvasRect clip = target.ClipRect();
+    const long long width = Width();
+    const long long height = Height();
+    // Only block positions whose target, source and alpha pixels all exist are visited.
+    auto limit = [](long long lo, long long hi, long long offset, long long& from, long long& to) {
+        from = std::max(from, lo - offset);
+        to = std::min(to, hi - offset);
+    };
+    long long iFrom = 0, iTo = w, jFrom = 0, jTo = h;
+    limit(clip.left, clip.right, x, iFrom, iTo);
+    limit(0, width, sx, iFrom, iTo);
+    limit(0, width, ax, iFrom, iTo);
+    limit(clip.top, clip.bottom, y, jFrom, jTo);
+    limit(0, height, sy, jFrom, jTo);
+    limit(0, height, ay, jFrom, jTo);
+    for (long long j = jFrom; j < jTo; ++j) {
+        CanvasPixel* dst = target.Row(static_cast<int>(y + j));
+        const CanvasPixel* src = m_picture.Row(static_cast<int>(sy + j));
+        const CanvasPixel* alpha = m_picture.Row(static_cast<int>(ay + j));
+        for (long long i = iFrom; i < iTo; ++i) {
+            const double f = static_cast<double>((alpha[ax + i] >> 16) & 0xFF) / 256.0;
+            const CanvasPixel s = src[sx + i];
+            CanvasPixel& d = dst[x + i];
+            CanvasPixel result = 0xFF000000u;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                const double sc = static_cast<double>((s >> shift) & 0xFF);
+                const double dc = static_cast<double>((d >> shift) & 0xFF);
+                result |= static_cast<CanvasPixel>(static_cast<int>(sc * (1.0 - f) + dc * f)) << shift;
+            }
+            d = result;
+        }
+    }
+}
