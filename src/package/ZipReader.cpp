@@ -165,15 +165,21 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
     }
 
     // Each entry owns the space from its local header up to the next entry's header, the last one up to
-    // the central directory. Entries sharing a header get no space and never extract.
+    // the central directory. Entries sharing a header get no space at all and never extract.
     std::vector<size_t> order(m_entries.size());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [this](size_t a, size_t b) {
-        return m_entries[a].localOffset < m_entries[b].localOffset;
-    });
+    std::sort(order.begin(), order.end(),
+              [this](size_t a, size_t b) { return m_entries[a].localOffset < m_entries[b].localOffset; });
     m_limits.assign(m_entries.size(), centralOffset);
-    for (size_t k = 0; k + 1 < order.size(); ++k)
-        m_limits[order[k]] = m_entries[order[k + 1]].localOffset;
+    for (size_t k = 0; k < order.size(); ++k) {
+        const uint32_t offset = m_entries[order[k]].localOffset;
+        const bool shared = (k > 0 && m_entries[order[k - 1]].localOffset == offset) ||
+                            (k + 1 < order.size() && m_entries[order[k + 1]].localOffset == offset);
+        if (shared)
+            m_limits[order[k]] = offset;
+        else if (k + 1 < order.size())
+            m_limits[order[k]] = m_entries[order[k + 1]].localOffset;
+    }
     return true;
 }
 

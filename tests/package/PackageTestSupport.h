@@ -85,11 +85,12 @@ inline QByteArray MakeRawZip(const std::vector<RawEntry>& entries, const QByteAr
     QByteArray out;
     QByteArray central;
     for (const RawEntry& e : entries) {
-        const QByteArray payload = e.method == kMethodDeflated ? RawDeflate(e.data) : e.data;
-        const uint32_t crc = e.crc >= 0
-                                 ? uint32_t(e.crc)
-                                 : uint32_t(::crc32(0, reinterpret_cast<const Bytef*>(e.data.constData()),
-                                                    uInt(e.data.size())));
+        // A directory-only record with every field given needs no data at all.
+        const bool needPayload = e.writeLocal || e.compressedSize < 0;
+        const QByteArray payload = !needPayload                  ? QByteArray()
+                                   : e.method == kMethodDeflated ? RawDeflate(e.data)
+                                                                 : e.data;
+        const uint32_t crc = e.crc >= 0 ? uint32_t(e.crc) : ZipCrc32(0, e.data.constData(), e.data.size());
         const uint32_t csize = e.compressedSize >= 0 ? uint32_t(e.compressedSize) : uint32_t(payload.size());
         const uint32_t usize =
             e.uncompressedSize >= 0 ? uint32_t(e.uncompressedSize) : uint32_t(e.data.size());
