@@ -1,0 +1,229 @@
+// The main window's file commands: new, open, reopen, recent files, save, save as, export, drops, and
+// the start-up load.
+#include "designer/DrapierDlg.h"
+
+#include "designer/ExportChecks.h"
+#include "designer/NoteSettingsBox.h"
+#include "designer/Prompter.h"
+#include "designer/SkinPaths.h"
+#include "designer/SourceView.h"
+#include "designer/StyleNoteColour.h"
+#include "document/SkinLoader.h"
+#include "document/SkinWriter.h"
+#include "package/SiblingPath.h"
+#include "package/SkinPackageExport.h"
+#include "render/PlaceholderText.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace {
+
+const QString kSkinFilter = QStringLiteral("ini files (*.ini)|*.ini|All files (*.*)|*.*||");
+const QString kPackageFilter = QStringLiteral("qsk files (*.qsk)|*.qsk|All files (*.*)|*.*||");
+const QString kPngFilter = QStringLiteral("PNG files (*.png)|*.png|All files (*.*)|*.*||");
+const QString kLoadFailed =
+    QStringLiteral("An error occurred loading the skin\n\nAre you sure the skin has a valid bitmap?");
+
+constexpr int kBlankWidth = 150;
+constexpr int kBlankHeight = 75;
+
+// What the source view shows when a picture cannot be loaded.
+void MakeBlankPicture(ImageSurface& picture) {
+    picture.Clear();
+    if (!picture.Create(kBlankWidth, kBlankHeight, 24, kImagePng))
+        return;
+    for (int y = 0; y < kBlankHeight; ++y) {
+        for (int x = 0; x < kBlankWidth; ++x)
+            picture.SetPixelColour(x, y, MakeColour(255, 255, 255));
+    }
+}
+
+} // namespace
+
+void CDrapierDlg::StartUp(const QString& commandLinePath) {
+    m_treeReady = false;
+    RebuildTree();
+    LoadDefaultSkin(m_document);
+    m_skinPath.clear();
+    UpdateTitle();
+
+    NoteSettings start;
+    start.created = SampleDateText(QDateTime::currentDateTime(), QLocale());
+    m_noteBox->SetSettings(start);
+
+    // A skin named on the command line that does not load leaves the default skin, untitled.
+    if (!commandLinePath.isEmpty() && LoadSkin(m_document, commandLinePath, QString())) {
+        LoadSourcePng(SiblingPath(commandLinePath, m_document.bitmap));
+        m_skinPath = commandLinePath;
+        AfterSkinLoaded();
+    }
+    m_treeReady = true;
+    RedrawPreview();
+}
+
+void CDrapierDlg::AfterSkinLoaded() {
+    if (!m_document.settings.defaultstyle.isEmpty())
+        m_noteBox->SetStickyColour(StyleNoteColour(m_document.settings.defaultstyle));
+    UpdateRegionSwatch();
+    RebuildTree();
+    MarkClean();
+    const int mode = m_document.settings.mode;
+    if (mode == 0 || mode == 1)
+        SwitchSkinMode(mode == 1);
+    else
+        RedrawPreview();
+}
+
+void CDrapierDlg::LoadSourcePng(const QString& path) {
+    m_pngPath = path;
+    m_sourceImage.Clear();
+    if (m_sourceImage.Load(path, kImagePng)) {
+        // The preview draws from the document's picture, so it follows the one shown for picking.
+        m_document.image = m_sourceImage;
+        m_document.pngsource = true;
+        m_sourceView->SetPicture(m_sourceImage);
+        RedrawPreview();
+    } else {
+        MakeBlankPicture(m_sourceImage);
+        m_sourceView->SetPicture(m_sourceImage);
+    }
+}
+
+void CDrapierDlg::ChooseSourcePng() {
+    const QString path = m_prompter.ChooseFileToOpen(this, kPngFilter, m_pngPath);
+    if (path.isEmpty())
+        return;
+    LoadSourcePng(path);
+    MarkDirty();
+}
+
+void CDrapierDlg::LoadSkinFrom(const QString& path) {
+    m_document.ClearElements();
+    RebuildTree();
+    if (!LoadSkin(m_document, path, QString()))
+        m_prompter.Inform(this, kLoadFailed);
+    LoadSourcePng(SiblingPath(path, m_document.bitmap));
+    m_skinPath = path;
+    AfterSkinLoaded();
+}
+
+bool CDrapierDlg::SavePromptAllowsGoingOn() {
+    if (!m_dirty)
+        return true;
+    switch (m_prompter.AskYesNoCancel(this, QStringLiteral("Save changes?"))) {
+    case Prompter::Answer::Yes:
+        // Going on after a save that did not happen would throw the changes away.
+        return FileSave();
+    case Prompter::Answer::No:
+        return true;
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CDrapierDlg::FileNew() {
+    if (!SavePromptAllowsGoingOn())
+        return;
+    LoadDefaultSkin(m_document);
+    m_skinPath.clear();
+    AfterSkinLoaded();
+}
+
+void CDrapierDlg::FileOpen() {
+    if (!SavePromptAllowsGoingOn())
+        return;
+    const QString path = m_prompter.ChooseFileToOpen(this, kSkinFilter, QString());
+    if (path.isEmpty())
+        return;
+    LoadSkinFrom(path);
+    AddToRecentList(path);
+}
+
+void CDrapierDlg::FileReopen() {
+    if (!SavePromptAllowsGoingOn())
+        return;
+    if (!m_skinPath.isEmpty())
+        LoadSkinFrom(m_skinPath);
+}
+
+void CDrapierDlg::FileRecent(int index) {
+    if (index < 0 || index >= kRecentCount || m_recent[index].isEmpty())
+        return;
+    if (!SavePromptAllowsGoingOn())
+        return;
+    const QString path = m_recent[index];
+    LoadSkinFrom(path);
+    AddToRecentList(path);
+}
+
+bool CDrapierDlg::WriteSkin(const QString& path) {
+    QString error;
+    if (WriteSkinFile(m_document, path, m_pngPath, &error))
+        return true;
+    m_prompter.Inform(this, error);
+    return false;
+}
+
+bool CDrapierDlg::FileSave() {
+    // Saving over a package would replace it with a plain skin file.
+    if (m_skinPath.isEmpty() || IsPackagePath(m_skinPath))
+        return FileSaveAs();
+    if (!WriteSkin(m_skinPath))
+        return false;
+    MarkClean();
+    return true;
+}
+
+bool CDrapierDlg::FileSaveAs() {
+    QString path = m_prompter.ChooseFileToSave(this, kSkinFilter, QString());
+    if (path.isEmpty())
+        return false;
+    path = WithExtension(path, QStringLiteral(".ini"));
+    if (!WriteSkin(path))
+        return false;
+    m_skinPath = path;
+    MarkClean();
+    AddToRecentList(path);
+    return true;
+}
+
+void CDrapierDlg::FileExport() {
+    const QString refusal = ExportRefusal(m_skinPath, m_pngPath);
+    if (!refusal.isEmpty()) {
+        m_prompter.Inform(this, refusal);
+        return;
+    }
+    if (m_dirty) {
+        // Packing the file on disk after a failed save would leave the changes out unnoticed.
+        if (!m_prompter.AskOkCancel(this, kExportSaveFirst) || !FileSave())
+            return;
+    }
+    QString path = m_prompter.ChooseFileToSave(this, kPackageFilter,
+                                               FolderOfPath(m_skinPath) + ProposedPackageName(m_skinPath));
+    if (path.isEmpty())
+        return;
+    path = WithExtension(path, QStringLiteral(".qsk"));
+    SkinPackageSources sources;
+    sources.skinPath = m_skinPath;
+    sources.pngPath = m_pngPath;
+    if (!m_document.settings.stackfilename.isEmpty())
+        sources.stackPath = SiblingPath(m_skinPath, m_document.settings.stackfilename);
+    QString reason;
+    if (!ExportSkinPackage(path, sources, &reason))
+        m_prompter.Inform(this, QStringLiteral("Error saving ") + path + QStringLiteral(": ") + reason);
+}
+
+bool CDrapierDlg::OpenDroppedFiles(const QStringList& paths) {
+    if (paths.size() != 1 || !IsDroppableSkin(paths.front()))
+        return false;
+    if (!SavePromptAllowsGoingOn())
+        return true;
+    const QString path = paths.front();
+    LoadDefaultSkin(m_document);
+    RebuildTree();
+    LoadSkinFrom(path);
+    AddToRecentList(path);
+    return true;
+}

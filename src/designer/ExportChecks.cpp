@@ -1,0 +1,11 @@
+#include "designer/ExportChecks.h"
+
+#include "designer/SkinPaths.h"
+
+QString ExportRefusal(const QString& skinPath, const QString& pngPath) {
+    if (skinPath.isEmpty() || IsPackagePath(skinPath))
+        return kExportNotSaved;
+    if (pngPath.isEmpty())
+        return kExportNoPng;
+    return {};
+}

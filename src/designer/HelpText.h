@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// What Help shows: the program title and the quick usage guide.
+QString HelpText();

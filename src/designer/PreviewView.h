@@ -1,0 +1,30 @@
+#pragma once
+
+#include "render/Canvas.h"
+
+#include <QWidget>
+
+// The preview area: shows the preview picture the main window renders into its buffer.
+class PreviewView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreviewView(QWidget* parent = nullptr);
+
+    // The buffer's size for the area's present size.
+    QSize BufferSize() const;
+    Canvas& Buffer() { return m_buffer; }
+    const Canvas& Buffer() const { return m_buffer; }
+
+signals:
+    void Resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Canvas m_buffer;
+};
+
+// The note is centred by halving, so the area's height is kept even: an odd height grows by one.
+QSize PreviewBufferSize(QSize area);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "document/Colour.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every question, message and chooser the main window puts to the user goes through this, so that tests
+// can answer in place of a person.
+class Prompter {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompter() = default;
+
+    // A message with an OK button.
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+    virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
+    // True for OK.
+    virtual bool AskOkCancel(QWidget* parent, const QString& text) = 0;
+
+    // Filters are in the "name|pattern|...||" form; an empty result means the chooser was cancelled.
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) = 0;
+    virtual std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) = 0;
+};
+
+// The real dialogs.
+class DialogPrompter : public Prompter {
+public:
+    void Inform(QWidget* parent, const QString& text) override;
+    Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
+    bool AskOkCancel(QWidget* parent, const QString& text) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
+    std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override;
+};
+
+// "ini files (*.ini)|*.ini|All files (*.*)|*.*||" in the form Qt's file chooser takes.
+QString QtFileFilter(const QString& pipeFilter);

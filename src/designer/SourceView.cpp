@@ -1,0 +1,60 @@
+#include "designer/SourceView.h"
+
+#include "render/ImageSurface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kSquare = 8;
+constexpr Colour kLight = MakeColour(255, 255, 255);
+constexpr Colour kDark = MakeColour(191, 191, 191);
+} // namespace
+
+void FillSourceCheckerboard(Canvas& canvas) {
+    for (int y = 0; y < canvas.Height(); y += kSquare) {
+        for (int x = 0; x < canvas.Width(); x += kSquare) {
+            const bool light = ((x / kSquare) + (y / kSquare)) % 2 == 0;
+            canvas.Fill(CanvasRect::FromSize(x, y, kSquare, kSquare), light ? kLight : kDark);
+        }
+    }
+}
+
+SourceView::SourceView(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize SourceView::sizeHint() const {
+    return {300, 160};
+}
+
+void SourceView::SetPicture(const ImageSurface& picture) {
+    if (!picture.IsValid() || !m_composed.Create(picture.Width(), picture.Height())) {
+        m_composed.Clear();
+    } else {
+        FillSourceCheckerboard(m_composed);
+        picture.Draw(m_composed, 0, 0);
+    }
+    update();
+}
+
+QRect SourceView::PictureRect() const {
+    return QRect(0, 0, qMin(width(), m_composed.Width()), qMin(height(), m_composed.Height()));
+}
+
+void SourceView::paintEvent(QPaintEvent*) {
+    if (!m_composed.IsValid())
+        return;
+    QPainter painter(this);
+    const QRect shown = PictureRect();
+    painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
+}
+
+void SourceView::mouseMoveEvent(QMouseEvent* event) {
+    if (PictureRect().contains(event->position().toPoint()))
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
