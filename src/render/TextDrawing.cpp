@@ -1,0 +1,114 @@
+#include "render/TextDrawing.h"
+
+#include "document/ElementRecords.h"
+#include "document/NoteState.h"
+#include "render/PlaceholderText.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+QColor ToQColor(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+// Tab stops every eight average character widths, as formatted text output has them; the tab becomes
+// the spaces that reach the next stop, so measuring and cutting see the line as it is drawn.
+QString ExpandTabs(const QString& line, const QFontMetrics& metrics) {
+    if (!line.contains(u'\t'))
+        return line;
+    const int stop = std::max(1, 8 * metrics.averageCharWidth());
+    const int space = std::max(1, metrics.horizontalAdvance(u' '));
+    QString out;
+    qsizetype segmentStart = 0;
+    int x = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != u'\t')
+            continue;
+        const QString segment = line.mid(segmentStart, i - segmentStart);
+        out += segment;
+        x += metrics.horizontalAdvance(segment);
+        if (i < line.size()) {
+            const int next = (x / stop + 1) * stop;
+            const int spaces = std::max(1, (next - x + space / 2) / space);
+            out += QString(spaces, u' ');
+            x += spaces * space;
+        }
+        segmentStart = i + 1;
+    }
+    return out;
+}
+
+QStringList SplitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(u'\r', u'\n');
+    return unified.split(u'\n');
+}
+
+} // namespace
+
+std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& metrics, const NoteRect& box,
+                                       int alignment, int visibleBottom) {
+    std::vector<TextBoxLine> lines;
+    const long long boxWidth = static_cast<long long>(box.right) - box.left;
+    if (boxWidth <= 0 || box.bottom <= box.top)
+        return lines;
+    const int lineHeight = std::max(1, metrics.height());
+    const int width = static_cast<int>(std::min<long long>(boxWidth, INT_MAX / 2));
+    const long long bottom = std::min(box.bottom, visibleBottom);
+    long long y = box.top;
+    const QStringList texts = SplitLines(text);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        // The first line is always drawn (clipped); a later one only when it is wholly inside.
+        if (y >= bottom || (i > 0 && y + lineHeight > box.bottom))
+            break;
+        TextBoxLine line;
+        line.text = ExpandTabs(texts[i], metrics);
+        line.width = metrics.horizontalAdvance(line.text);
+        if (line.width > width) {
+            line.text = metrics.elidedText(line.text, Qt::ElideRight, width);
+            line.width = metrics.horizontalAdvance(line.text);
+        }
+        long long x = box.left;
+        if (alignment == 1)
+            x = box.left + (boxWidth - line.width) / 2;
+        else if (alignment == 2)
+            x = box.right - line.width;
+        line.x = static_cast<int>(x);
+        line.y = static_cast<int>(y);
+        lines.push_back(std::move(line));
+        y += lineHeight;
+    }
+    return lines;
+}
+
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state) {
+    // Only the part of the band on the image can show anything.
+    const NoteRect visible{std::max(band.left, 0), std::max(band.top, 0), std::min(band.right, image.width()),
+                           std::min(band.bottom, image.height())};
+    if (visible.right <= visible.left || visible.bottom <= visible.top)
+        return;
+
+    const QString shown = ApplySetCase(ExpandPlaceholders(text.text, state), text.setcase);
+    const QFont font = MakeTextFont(FontDescriptionOf(text));
+    QPainter painter(&image);
+    if (!painter.isActive())
+        return;
+    painter.setClipRect(
+        QRect(visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top));
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const std::vector<TextBoxLine> lines =
+        LayOutTextBox(shown, metrics, band, text.alignment, visible.bottom);
+    painter.setPen(ToQColor(text.col));
+    for (const TextBoxLine& line : lines) {
+        if (!text.transparent)
+            painter.fillRect(QRect(line.x, line.y, line.width, metrics.height()), ToQColor(state.notecolour));
+        painter.drawText(QPoint(line.x, line.y + metrics.ascent()), line.text);
+    }
+}

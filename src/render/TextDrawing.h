@@ -1,0 +1,31 @@
+#pragma once
+
+#include "render/PlacementGeometry.h"
+
+#include <QString>
+#include <vector>
+
+class QFontMetrics;
+class QImage;
+struct NoteState;
+struct TextRecord;
+
+// One line of a text box as it is drawn: its text (tabs expanded, cut with an ellipsis when too wide),
+// its left edge and its top, in the image's pixels.
+struct TextBoxLine {
+    QString text;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+};
+
+// Lays a text out in a box the way a multi-line edit box shows it: new lines only at line breaks, no
+// automatic breaking, a line too wide cut and ended with an ellipsis, a later line that would only be
+// partly visible left out. Lines below visibleBottom are not laid out either.
+std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& metrics, const NoteRect& box,
+                                       int alignment, int visibleBottom);
+
+// Draws a Text element into its band rectangle on the image (the note canvas's view): placeholders
+// expanded, case set, the element's font and colour, on the note colour unless the element is
+// transparent, clipped to the band.
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state);
