@@ -1,0 +1,138 @@
+#include "render/KeyedPicture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Colour kMagenta = MakeColour(255, 0, 255);
+
+// A 4 x 3 picture: magenta on the diagonal, a near-magenta at (3, 0), colours elsewhere.
+QImage Sample() {
+    QImage image(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            image.setPixel(x, y, x == y ? qRgb(255, 0, 255) : qRgb(10 * x + 5, 20 * y + 5, 90));
+    image.setPixel(3, 0, qRgb(254, 0, 255));
+    return image;
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format));
+    return bytes;
+}
+
+KeyedPicture Keyed(Colour transparent) {
+    KeyedPicture picture;
+    EXPECT_TRUE(picture.Decode(Encoded(Sample(), "BMP"))) << picture.LastError().toStdString();
+    picture.ApplyKey(transparent);
+    return picture;
+}
+
+} // namespace
+
+TEST(KeyedPicture, MaskMarksExactKeyColourAndBlackensIt) {
+    const KeyedPicture p = Keyed(kMagenta);
+    ASSERT_TRUE(p.IsValid());
+    ASSERT_EQ(p.Width(), 4);
+    ASSERT_EQ(p.Height(), 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(p.IsKey(x, y), x == y) << x << "," << y;
+            if (x == y) {
+                EXPECT_EQ(p.Picture().ColourAt(x, y), MakeColour(0, 0, 0));
+            }
+        }
+    EXPECT_EQ(p.Picture().ColourAt(3, 0), MakeColour(254, 0, 255));
+    EXPECT_EQ(p.Picture().ColourAt(1, 0), MakeColour(15, 5, 90));
+
+    const KeyedPicture opaque = Keyed(kNoColour);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_FALSE(opaque.IsKey(x, y));
+    EXPECT_EQ(opaque.Picture().ColourAt(0, 0), kMagenta);
+}
+
+TEST(KeyedPicture, MaskedCopyShowsTargetThroughKeyPixels) {
+    const KeyedPicture p = Keyed(kMagenta);
+    const Colour back = MakeColour(7, 77, 177);
+    Canvas target(6, 5, back);
+    p.DrawMasked(target, 1, 1, 0, 0, 4, 3);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const int px = x - 1, py = y - 1;
+            const bool inside = px >= 0 && px < 4 && py >= 0 && py < 3;
+            const Colour want = !inside || px == py ? back : p.Picture().ColourAt(px, py);
+            EXPECT_EQ(target.ColourAt(x, y), want) << x << "," << y;
+        }
+
+    // The same as clearing with the mask (AND) and adding the picture (OR).
+    Canvas byOps(6, 5, back);
+    byOps.Copy(1, 1, 4, 3, p.Mask(), 0, 0, RasterOp::And);
+    byOps.Copy(1, 1, 4, 3, p.Picture(), 0, 0, RasterOp::Or);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(byOps.Pixel(x, y), target.Pixel(x, y));
+
+    // A source block reaching past the picture draws only its inside part.
+    Canvas partial(3, 3, back);
+    p.DrawMasked(partial, 0, 0, 2, 1, 3, 3);
+    EXPECT_EQ(partial.ColourAt(0, 0), p.Picture().ColourAt(2, 1));
+    EXPECT_EQ(partial.ColourAt(1, 1), p.Picture().ColourAt(3, 2));
+    EXPECT_EQ(partial.ColourAt(0, 1), back); // key pixel (2, 2)
+    EXPECT_EQ(partial.ColourAt(2, 0), back);
+    EXPECT_EQ(partial.ColourAt(0, 2), back);
+}
+
+TEST(KeyedPicture, AlphaRectangleBlendTruncatesInDoublePrecision) {
+    // Column 0 is the source; columns 1 .. 3 are alpha pixels with red k = 0, 128, 255.
+    QImage image(4, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(200, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 99, 99));
+    image.setPixel(2, 0, qRgb(128, 0, 0));
+    image.setPixel(3, 0, qRgb(255, 255, 255));
+    KeyedPicture p;
+    ASSERT_TRUE(p.Decode(Encoded(image, "BMP")));
+    p.ApplyKey(kNoColour);
+    struct Case {
+        int ax;
+        Colour expected;
+    } cases[] = {
+        {1, MakeColour(200, 0, 0)},   // black alpha shows the source
+        {2, MakeColour(150, 50, 50)}, // 200 * 0.5 + 100 * 0.5
+        {3, MakeColour(100, 99, 99)}, // 200 / 256 + 100 * 255 / 256 = 100.39; 100 * 255 / 256 = 99.6
+    };
+    for (const Case& c : cases) {
+        Canvas target(1, 1, MakeColour(100, 100, 100));
+        p.DrawAlphaRect(target, 0, 0, 0, 0, 1, 1, c.ax, 0);
+        EXPECT_EQ(target.ColourAt(0, 0), c.expected) << c.ax;
+    }
+    // Sizes below 1 and positions outside the picture draw nothing.
+    Canvas target(2, 2, MakeColour(100, 100, 100));
+    p.DrawAlphaRect(target, 0, 0, 0, 0, 0, 1, 1, 0);
+    p.DrawAlphaRect(target, 0, 0, 0, 0, 1, 1, 4, 0);
+    p.DrawAlphaRect(target, 0, 0, 0, 0, 2, 2, 2, 0);
+    EXPECT_EQ(target.ColourAt(0, 0), MakeColour(150, 50, 50));
+    EXPECT_EQ(target.ColourAt(1, 0), MakeColour(99, 99, 99));    // source (0, 99, 99) under white alpha
+    EXPECT_EQ(target.ColourAt(0, 1), MakeColour(100, 100, 100)); // no picture row 1
+}
+
+TEST(KeyedPicture, AlphaIsComposedOverBlackAndBadDataFails) {
+    QImage image(1, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 100, 0, 128));
+    KeyedPicture p;
+    ASSERT_TRUE(p.Decode(Encoded(image, "PNG")));
+    EXPECT_EQ(p.Picture().ColourAt(0, 0), MakeColour(128, 50, 0));
+
+    EXPECT_FALSE(p.Decode("definitely not a picture"));
+    EXPECT_FALSE(p.IsValid());
+    EXPECT_FALSE(p.LastError().isEmpty());
+    EXPECT_FALSE(p.Load("/no/such/file.bmp"));
+    Canvas target(2, 2, MakeColour(1, 2, 3));
+    p.DrawMasked(target, 0, 0, 0, 0, 2, 2);
+    EXPECT_EQ(target.ColourAt(0, 0), MakeColour(1, 2, 3));
+}

@@ -1,0 +1,291 @@
+#include "render/PngDecoder.h"
+#include "PictureMakers.h"
+#include "render/Canvas.h"
+#include "render/ImageSurface.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace {
+
+constexpr int kW = 9; // odd sizes exercise every interlace pass and partial bytes
+constexpr int kH = 7;
+
+int MaxOf(int depth) {
+    return (1 << depth) - 1;
+}
+
+// A sample that differs between neighbours at every depth.
+std::uint16_t Sample(int x, int y, int channel, int depth) {
+    if (depth == 16)
+        return static_cast<std::uint16_t>((x * 7919 + y * 10427 + channel * 31337) & 0xFFFF);
+    return static_cast<std::uint16_t>((x * 3 + y * 5 + channel * 7) % (MaxOf(depth) + 1));
+}
+
+// A sample as the decoder reports it: high byte of 16-bit ones, bit replication of short ones.
+int Eight(int value, int depth) {
+    if (depth == 16)
+        return value >> 8;
+    return value * (255 / MaxOf(depth));
+}
+
+png_color PaletteColour(int i) {
+    return png_color{static_cast<png_byte>(i * 3), static_cast<png_byte>(255 - i),
+                     static_cast<png_byte>(i * 7)};
+}
+
+PngSpec Spec(int colourType, int depth, bool interlaced) {
+    PngSpec spec;
+    spec.width = kW;
+    spec.height = kH;
+    spec.colourType = colourType;
+    spec.bitDepth = depth;
+    spec.interlaced = interlaced;
+    const int channels = ChannelsOf(colourType);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            for (int c = 0; c < channels; ++c)
+                spec.samples.push_back(Sample(x, y, c, depth));
+    if (colourType == PNG_COLOR_TYPE_PALETTE)
+        for (int i = 0; i <= MaxOf(depth); ++i)
+            spec.palette.push_back(PaletteColour(i));
+    return spec;
+}
+
+ImageSurface Decoded(const PngSpec& spec) {
+    const QByteArray bytes = MakePng(spec);
+    EXPECT_FALSE(bytes.isEmpty());
+    ImageSurface surface;
+    EXPECT_TRUE(surface.Decode(bytes, kImagePng)) << surface.LastError().toStdString();
+    return surface;
+}
+
+// Sets width and height in a PNG's header and mends the header's CRC.
+QByteArray WithHeaderSize(QByteArray png, quint32 width, quint32 height) {
+    auto put = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            png[at + i] = static_cast<char>(v >> (24 - 8 * i));
+    };
+    put(16, width);
+    put(20, height);
+    put(29, static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(png.constData() + 12), 17)));
+    return png;
+}
+
+// Replaces the two-byte grey value of a PNG's tRNS chunk and mends the chunk's CRC.
+QByteArray WithGreyTransparency(QByteArray png, quint16 grey) {
+    const qsizetype at = png.indexOf("tRNS");
+    png[at + 4] = static_cast<char>(grey >> 8);
+    png[at + 5] = static_cast<char>(grey);
+    const quint32 crc =
+        static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(png.constData() + at), 6));
+    for (int i = 0; i < 4; ++i)
+        png[at + 6 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    return png;
+}
+
+} // namespace
+
+struct PngFormat {
+    int colourType;
+    int depth;
+};
+
+class PngEveryFormat : public ::testing::TestWithParam<std::tuple<PngFormat, bool>> {};
+
+TEST_P(PngEveryFormat, DecodesEverySample) {
+    const auto [format, interlaced] = GetParam();
+    const ImageSurface s = Decoded(Spec(format.colourType, format.depth, interlaced));
+    ASSERT_TRUE(s.IsValid());
+    EXPECT_EQ(s.Width(), kW);
+    EXPECT_EQ(s.Height(), kH);
+    EXPECT_EQ(s.Kind(), kImagePng);
+    const bool palette = format.colourType == PNG_COLOR_TYPE_PALETTE;
+    const bool alpha =
+        format.colourType == PNG_COLOR_TYPE_GRAY_ALPHA || format.colourType == PNG_COLOR_TYPE_RGB_ALPHA;
+    EXPECT_EQ(s.BitsPerPixel(), palette ? (format.depth == 2 ? 4 : format.depth) : 24);
+    EXPECT_EQ(s.HasAlpha(), alpha);
+    EXPECT_EQ(s.TransparentColour(), -1);
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW; ++x) {
+            Colour expected;
+            int expectedAlpha = 255;
+            const int d = format.depth;
+            switch (format.colourType) {
+            case PNG_COLOR_TYPE_PALETTE: {
+                const int index = Sample(x, y, 0, d);
+                EXPECT_EQ(s.PixelIndex(x, y), index);
+                const png_color c = PaletteColour(index);
+                expected = MakeColour(c.red, c.green, c.blue);
+                break;
+            }
+            case PNG_COLOR_TYPE_GRAY:
+            case PNG_COLOR_TYPE_GRAY_ALPHA: {
+                const int g = Eight(Sample(x, y, 0, d), d);
+                expected = MakeColour(g, g, g);
+                if (alpha)
+                    expectedAlpha = Eight(Sample(x, y, 1, d), d);
+                break;
+            }
+            default:
+                expected = MakeColour(Eight(Sample(x, y, 0, d), d), Eight(Sample(x, y, 1, d), d),
+                                      Eight(Sample(x, y, 2, d), d));
+                if (alpha)
+                    expectedAlpha = Eight(Sample(x, y, 3, d), d);
+            }
+            ASSERT_EQ(s.PixelColour(x, y), expected) << x << "," << y;
+            ASSERT_EQ(s.Alpha(x, y), expectedAlpha) << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Png, PngEveryFormat,
+    ::testing::Combine(
+        ::testing::Values(PngFormat{PNG_COLOR_TYPE_GRAY, 1}, PngFormat{PNG_COLOR_TYPE_GRAY, 2},
+                          PngFormat{PNG_COLOR_TYPE_GRAY, 4}, PngFormat{PNG_COLOR_TYPE_GRAY, 8},
+                          PngFormat{PNG_COLOR_TYPE_GRAY, 16}, PngFormat{PNG_COLOR_TYPE_RGB, 8},
+                          PngFormat{PNG_COLOR_TYPE_RGB, 16}, PngFormat{PNG_COLOR_TYPE_PALETTE, 1},
+                          PngFormat{PNG_COLOR_TYPE_PALETTE, 2}, PngFormat{PNG_COLOR_TYPE_PALETTE, 4},
+                          PngFormat{PNG_COLOR_TYPE_PALETTE, 8}, PngFormat{PNG_COLOR_TYPE_GRAY_ALPHA, 8},
+                          PngFormat{PNG_COLOR_TYPE_GRAY_ALPHA, 16}, PngFormat{PNG_COLOR_TYPE_RGB_ALPHA, 8},
+                          PngFormat{PNG_COLOR_TYPE_RGB_ALPHA, 16}),
+        ::testing::Bool()));
+
+TEST(PngDecoder, PaletteTransparencyEntriesGiveAnAlphaPlane) {
+    PngSpec spec = Spec(PNG_COLOR_TYPE_PALETTE, 4, false);
+    spec.trans = {0, 128, 255, 40};
+    const ImageSurface s = Decoded(spec);
+    ASSERT_TRUE(s.HasAlpha());
+    EXPECT_EQ(s.TransparentColour(), -1);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const int index = s.PixelIndex(x, y);
+            EXPECT_EQ(s.Alpha(x, y), index < 4 ? spec.trans[index] : 255);
+        }
+}
+
+TEST(PngDecoder, SinglePaletteTransparencyEntry) {
+    struct Case {
+        png_byte entry;
+        bool transparentIndex;
+        bool alphaPlane;
+    } cases[] = {
+        {0, true, false},    // the usual clear first entry becomes the transparent colour
+        {255, false, false}, // an opaque entry makes nothing clear
+        {100, false, true},  // a partly clear entry keeps its opacity
+    };
+    for (const Case& c : cases) {
+        PngSpec spec = Spec(PNG_COLOR_TYPE_PALETTE, 8, false);
+        spec.trans = {c.entry};
+        const ImageSurface s = Decoded(spec);
+        EXPECT_EQ(s.TransparentColour(), c.transparentIndex ? 0 : -1) << int(c.entry);
+        EXPECT_EQ(s.HasAlpha(), c.alphaPlane) << int(c.entry);
+        if (c.alphaPlane) {
+            EXPECT_EQ(s.Alpha(0, 0), Sample(0, 0, 0, 8) == 0 ? 100 : 255);
+        }
+    }
+}
+
+TEST(PngDecoder, SingleColourTransparencyBecomesTheTransparentColour) {
+    struct Case {
+        int colourType, depth;
+        png_color_16 trans;
+        Colour expected;
+    } cases[] = {
+        {PNG_COLOR_TYPE_GRAY, 4, {0, 0, 0, 0, 5}, MakeColour(85, 85, 85)},
+        {PNG_COLOR_TYPE_GRAY, 1, {0, 0, 0, 0, 1}, MakeColour(255, 255, 255)},
+        {PNG_COLOR_TYPE_RGB, 8, {0, 10, 20, 30, 0}, MakeColour(10, 20, 30)},
+    };
+    for (const Case& c : cases) {
+        PngSpec spec = Spec(c.colourType, c.depth, false);
+        spec.hasTransColour = true;
+        spec.transColour = c.trans;
+        const ImageSurface s = Decoded(spec);
+        EXPECT_EQ(s.TransparentColour(), c.expected);
+        EXPECT_FALSE(s.HasAlpha());
+    }
+}
+
+TEST(PngDecoder, OutOfRangeTransparentGreyMatchesNoPixel) {
+    PngSpec spec = Spec(PNG_COLOR_TYPE_GRAY, 2, false);
+    spec.hasTransColour = true;
+    spec.transColour = {0, 0, 0, 0, 3};
+    ImageSurface s;
+    ASSERT_TRUE(s.Decode(MakePng(spec), kImagePng));
+    EXPECT_EQ(s.TransparentColour(), MakeColour(255, 255, 255));
+    ASSERT_TRUE(s.Decode(WithGreyTransparency(MakePng(spec), 7), kImagePng)) << s.LastError().toStdString();
+    EXPECT_EQ(s.TransparentColour(), -1);
+    EXPECT_FALSE(s.HasAlpha());
+}
+
+TEST(PngDecoder, SixteenBitTransparencyMatchesTheFullValueOnly) {
+    PngSpec spec;
+    spec.width = 2;
+    spec.colourType = PNG_COLOR_TYPE_RGB;
+    spec.bitDepth = 16;
+    spec.samples = {0x1234, 0x5678, 0x9ABC, 0x1235, 0x5678, 0x9ABC};
+    spec.hasTransColour = true;
+    spec.transColour = {0, 0x1234, 0x5678, 0x9ABC, 0};
+    const ImageSurface s = Decoded(spec);
+    ASSERT_TRUE(s.HasAlpha());
+    EXPECT_EQ(s.Alpha(0, 0), 0);
+    EXPECT_EQ(s.Alpha(1, 0), 255);
+    EXPECT_EQ(s.PixelColour(1, 0), MakeColour(0x12, 0x56, 0x9A));
+}
+
+TEST(PngDecoder, TransparentColourPixelsAreNotDrawn) {
+    PngSpec spec;
+    spec.width = 9; // wide enough for the four-pixel loop
+    spec.colourType = PNG_COLOR_TYPE_RGB;
+    for (int i = 0; i < 9; ++i) {
+        const bool key = i % 3 != 1;
+        spec.samples.insert(spec.samples.end(), {10, 20, static_cast<std::uint16_t>(key ? 30 : 31)});
+    }
+    spec.hasTransColour = true;
+    spec.transColour = {0, 10, 20, 30, 0};
+    const ImageSurface s = Decoded(spec);
+    Canvas canvas(9, 1, MakeColour(1, 2, 3));
+    ASSERT_TRUE(s.Draw(canvas, 0, 0));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(canvas.ColourAt(i, 0), i % 3 != 1 ? MakeColour(1, 2, 3) : MakeColour(10, 20, 31)) << i;
+}
+
+TEST(PngDecoder, BadFilesFailWithAReason) {
+    const QByteArray good = MakePng(Spec(PNG_COLOR_TYPE_RGB_ALPHA, 8, true));
+    QByteArray badCrc = good;
+    badCrc[20] = static_cast<char>(badCrc[20] ^ 0x40);
+    QByteArray badData = good;
+    for (int i = 45; i < good.size() - 20; ++i)
+        badData[i] = static_cast<char>(0x55);
+    const QByteArray tooLarge = WithHeaderSize(good, 20000, 20000);
+    const QByteArray tooShort = WithHeaderSize(good, 8000, 8000);
+    const QByteArray beyondLimits = WithHeaderSize(good, 2000000, 1);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* error; // when the reason is ours
+    } cases[] = {
+        {"empty", QByteArray(), "Not a PNG file"},
+        {"not png", QByteArray("GIF89a......"), "Not a PNG file"},
+        {"signature only", good.left(8), nullptr},
+        {"truncated", good.left(good.size() / 2), nullptr},
+        {"header crc", badCrc, nullptr},
+        {"corrupt data", badData, nullptr},
+        {"too large", tooLarge, "PNG picture too large"},
+        {"too little data", tooShort, "PNG data too short for its size"},
+        {"beyond user limits", beyondLimits, nullptr},
+    };
+    for (const Case& c : cases) {
+        PictureData out;
+        QString error;
+        EXPECT_FALSE(DecodePng(reinterpret_cast<const unsigned char*>(c.bytes.constData()),
+                               static_cast<std::size_t>(c.bytes.size()), out, error))
+            << c.name;
+        EXPECT_TRUE(out.IsEmpty()) << c.name;
+        EXPECT_FALSE(error.isEmpty()) << c.name;
+        if (c.error) {
+            EXPECT_EQ(error, QString::fromUtf8(c.error)) << c.name;
+        }
+    }
+}
