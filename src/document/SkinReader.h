@@ -4,6 +4,6 @@
 
 struct SkinDocument;
 
-// Parses skin text into the document: the element list is emptied and the settings and default layout
-// reset before the text fills them. The display name and the picture are kept.
+// Parses skin text into the document: the element list, the settings, the default layout and the bitmap
+// name are replaced by what the text says. The display name and the picture are kept.
 void ReadSkinText(SkinDocument& document, const QString& text);
