@@ -1,0 +1,137 @@
+#include "document/SkinLoader.h"
+
+#include "document/PlainSkinText.h"
+#include "document/SkinDocument.h"
+#include "document/SkinReader.h"
+#include "package/PackagePicking.h"
+#include "package/SiblingPath.h"
+#include "package/ZipEntryName.h"
+#include "package/ZipReader.h"
+
+#include <QFile>
+#include <QStringList>
+
+// The resources live in the static core library; they must be registered from global scope.
+static void InitDrapierResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(drapier);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+
+const QString kDefaultSkinPicture = QStringLiteral(":/default_skin.png");
+
+// The picture of a keyed skin becomes the document's picture; the PNG surface no longer applies.
+void UseKeyedPicture(SkinDocument& document) {
+    document.keyed.ApplyKey(document.settings.transparent);
+    document.image.Clear();
+    document.pngsource = false;
+}
+
+void UsePngPicture(SkinDocument& document) {
+    document.keyed.Clear();
+    document.pngsource = true;
+}
+
+bool LoadPlainSkin(SkinDocument& document, const QString& path) {
+    QString text;
+    QString imageName;
+    if (!ReadPlainSkinText(path, &text, &imageName))
+        return false;
+    if (imageName.isEmpty()) {
+        ReadSkinText(document, text);
+        return true;
+    }
+    const QString imagePath = SiblingPath(path, imageName);
+    if (!QFile(imagePath).open(QIODevice::ReadOnly)) {
+        ReadSkinText(document, text);
+        return false;
+    }
+    const bool png = imageName.endsWith(u".png", Qt::CaseInsensitive);
+    if (png) {
+        document.image.Load(imagePath, kImagePng);
+        UsePngPicture(document);
+    } else {
+        document.keyed.Clear();
+        document.keyed.Load(imagePath);
+    }
+    ReadSkinText(document, text);
+    // The key colour comes from the text just read.
+    if (!png)
+        UseKeyedPicture(document);
+    return true;
+}
+
+bool Extract(ZipReader& package, const QString& name, QByteArray* bytes) {
+    const int index = package.FindEntry(name);
+    return index >= 0 && package.Extract(index, bytes);
+}
+
+} // namespace
+
+QString PackagedSkinText(const QByteArray& bytes) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    if (bytes.size() >= 2 && b[0] == 0xFF && b[1] == 0xFE) {
+        // An odd last byte is no whole character and is dropped.
+        const qsizetype length = (bytes.size() - 2) / 2;
+        QString text(length, Qt::Uninitialized);
+        QChar* out = text.data();
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = QChar(static_cast<char16_t>(b[2 + 2 * i] | (b[3 + 2 * i] << 8)));
+        return text;
+    }
+    return DecodeWindows1252(bytes.constData(), bytes.size());
+}
+
+bool LoadSkinFromPackage(SkinDocument& document, ZipReader& package, const QString& innerName) {
+    QStringList names;
+    for (const ZipEntry& e : package.Entries())
+        names << e.name;
+    const PackagePick pick = PickPackageEntries(names, innerName);
+    if (!pick.IsSkin())
+        return false;
+    // Everything is taken from the archive before the document changes, so a damaged entry leaves it
+    // as it was.
+    QByteArray skinBytes;
+    QByteArray picture;
+    const bool png = !pick.png.isEmpty();
+    if (!Extract(package, pick.skin, &skinBytes) || !Extract(package, png ? pick.png : pick.bmp, &picture))
+        return false;
+    const QString text = PackagedSkinText(skinBytes);
+    skinBytes.clear();
+    if (png) {
+        document.image.Decode(picture, kImagePng);
+        ReadSkinText(document, text);
+        UsePngPicture(document);
+    } else {
+        document.keyed.Decode(picture);
+        ReadSkinText(document, text);
+        UseKeyedPicture(document);
+    }
+    return true;
+}
+
+void LoadDefaultSkin(SkinDocument& document) {
+    InitDrapierResources();
+    ReadSkinText(document, QString());
+    document.image.LoadFromResource(kDefaultSkinPicture, kImagePng);
+    UsePngPicture(document);
+}
+
+bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName) {
+    document.displayname = path + QStringLiteral(" (skin in qsk: ") + innerName + u')';
+    if (path.isEmpty()) {
+        LoadDefaultSkin(document);
+        return true;
+    }
+    if (path.endsWith(u".ini", Qt::CaseInsensitive))
+        return LoadPlainSkin(document, path);
+    if (path.endsWith(u".qsk", Qt::CaseInsensitive)) {
+        ZipReader package;
+        return package.Open(path) && LoadSkinFromPackage(document, package, innerName);
+    }
+    return false;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct SkinDocument;
+class ZipReader;
+
+// Fills the document from a skin file (".ini"), a skin package (".qsk") or, for an empty path, the
+// built-in default skin. innerName names the skin file inside a package (empty: the usual one,
+// "stack.ini": its stack skin). False when the path has another ending, when the skin file cannot be
+// read, when the picture a skin file names cannot be opened (its text is read all the same), and when a
+// package cannot be opened or lacks a skin file, a picture or a readable entry. A picture that opens
+// but does not decode leaves the picture empty and is no failure.
+bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName);
+
+// An empty skin with the program's own 80 by 40 picture.
+void LoadDefaultSkin(SkinDocument& document);
+
+// The package part of LoadSkin, from an archive already open.
+bool LoadSkinFromPackage(SkinDocument& document, ZipReader& package, const QString& innerName);
+
+// The text of a skin file taken from a package: UTF-16LE after an FF FE mark, else Windows-1252.
+QString PackagedSkinText(const QByteArray& bytes);
