@@ -60,6 +60,8 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     auto* middle = new QVBoxLayout;
     middle->addWidget(m_noteBox);
     middle->addStretch(1);
+    // Only the preview and source column takes what the window grows by.
+    m_noteBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* columns = new QHBoxLayout(this);
     columns->addWidget(BuildTreeColumn());
     columns->addLayout(middle);
@@ -135,6 +137,7 @@ QWidget* CDrapierDlg::BuildTreeColumn() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_moveUpButton);
     bottom->addWidget(m_moveDownButton);
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);

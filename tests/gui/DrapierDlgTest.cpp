@@ -1,0 +1,525 @@
+#include "designer/DrapierDlg.h"
+#include "FakePrompter.h"
+#include "designer/ColourSwatch.h"
+#include "designer/CommandIds.h"
+#include "document/SkinWriter.h"
+#include "package/SkinPackageExport.h"
+#include "widgets/BitmapMenu.h"
+#include "widgets/TreeCtrlEx.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString kProgram = " - Pinlets Skin Designer v4.31";
+
+SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
+    SkinElement entry = SkinElement::Make(kind);
+    entry.SetName(name);
+    entry.group = group;
+    if (DrawableCommon* common = entry.Common())
+        common->drawunrolled = true;
+    return entry;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A skin file's text after its UTF-16 mark.
+QString SkinText(const QString& path) {
+    const QByteArray bytes = FileBytes(path);
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
+                              (bytes.size() - 2) / 2);
+}
+
+class DesignerWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        window = std::make_unique<CDrapierDlg>(prompter, *store);
+        window->StartUp(QString());
+    }
+
+    // A skin file with a strip, a group with a member and a rolled-only text, and its PNG beside it.
+    QString MakeSkin(const QString& name, int mode = 0) {
+        SkinDocument document;
+        document.settings.mode = mode;
+        document.Append(Entry(ElementKind::HStrip, "Top"));
+        document.Append(Entry(ElementKind::Group, "Hover"));
+        document.Append(Entry(ElementKind::Button, "Close", "hover"));
+        SkinElement rolledOnly = Entry(ElementKind::Text, "Rolled title");
+        rolledOnly.Common()->drawunrolled = false;
+        rolledOnly.Common()->drawrolled = true;
+        document.Append(rolledOnly);
+        const QString path = dir.filePath(name + ".ini");
+        QString error;
+        EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
+        QImage picture(40, 20, QImage::Format_ARGB32);
+        picture.fill(QColor(20, 120, 220));
+        EXPECT_TRUE(picture.save(dir.filePath(name + ".png")));
+        return path;
+    }
+
+    void Open(const QString& path) {
+        prompter.files.push_back(path);
+        window->FileOpen();
+    }
+
+    // An edit the window itself offers: picking a region colour marks the skin changed.
+    void Edit() {
+        prompter.colours.push_back(MakeColour(1, 2, 3));
+        window->findChild<QPushButton*>("pickRegion")->click();
+    }
+
+    QString Title() const { return window->windowTitle(); }
+
+    QTemporaryDir dir;
+    FakePrompter prompter;
+    std::unique_ptr<QSettings> store;
+    std::unique_ptr<CDrapierDlg> window;
+};
+
+TEST_F(DesignerWindow, StartsUntitledWithTheDefaultSkinAndStartValues) {
+    EXPECT_EQ(Title(), "(untitled)" + kProgram);
+    EXPECT_FALSE(window->IsDirty());
+    EXPECT_TRUE(window->Document().elements.empty());
+    EXPECT_EQ(window->Document().image.Width(), 80);
+    const NoteSettings settings = window->CurrentNoteSettings();
+    EXPECT_EQ(settings.width, 300);
+    EXPECT_EQ(settings.height, 100);
+    EXPECT_EQ(settings.scrolltop, 25);
+    EXPECT_EQ(settings.scrollbottom, 100);
+    EXPECT_EQ(settings.dpi, 96);
+    EXPECT_EQ(settings.title, "Pinlets Drapier");
+    EXPECT_EQ(settings.source, "Ivo Brannet");
+    EXPECT_EQ(settings.stackname, "Reference");
+    EXPECT_EQ(settings.notecolour, MakeColour(255, 255, 180));
+    EXPECT_EQ(settings.pencolour, MakeColour(255, 64, 255));
+    EXPECT_FALSE(settings.created.isEmpty());
+    EXPECT_EQ(window->Tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(window->DefaultLayoutItem()->text(0), "Default Layout");
+    EXPECT_EQ(window->ElementsItem()->text(0), "Elements");
+    EXPECT_EQ(prompter.shown, QStringList());
+}
+
+TEST_F(DesignerWindow, TitleAndDirtyFlagThroughEditSaveAndNew) {
+    Edit();
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_EQ(Title(), "* (untitled)" + kProgram);
+
+    prompter.files.push_back(dir.filePath("blue"));
+    EXPECT_TRUE(window->FileSave());
+    EXPECT_TRUE(QFile::exists(dir.filePath("blue.ini")));
+    EXPECT_EQ(window->SkinPath(), dir.filePath("blue.ini"));
+    EXPECT_EQ(Title(), "blue.ini" + kProgram);
+    EXPECT_FALSE(window->IsDirty());
+    EXPECT_EQ(window->Recent()[0], dir.filePath("blue.ini"));
+
+    Edit();
+    EXPECT_EQ(Title(), "* blue.ini" + kProgram);
+    EXPECT_TRUE(window->FileSave()); // to the same file, no chooser
+    EXPECT_EQ(Title(), "blue.ini" + kProgram);
+
+    Edit();
+    prompter.yesNoCancel.push_back(Prompter::Answer::No);
+    window->FileNew();
+    EXPECT_EQ(prompter.shown.last(), "Save changes?");
+    EXPECT_EQ(Title(), "(untitled)" + kProgram);
+    EXPECT_FALSE(window->IsDirty());
+    EXPECT_TRUE(window->SkinPath().isEmpty());
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
+TEST_F(DesignerWindow, SavePromptAnswers) {
+    const QString skin = MakeSkin("answers");
+    Open(skin);
+    ASSERT_EQ(window->Document().elements.size(), 4u);
+
+    // Cancel: nothing happens.
+    Edit();
+    prompter.yesNoCancel.push_back(Prompter::Answer::Cancel);
+    window->FileNew();
+    EXPECT_EQ(window->Document().elements.size(), 4u);
+    EXPECT_TRUE(window->IsDirty());
+
+    // Yes: saved, then the command goes on.
+    prompter.yesNoCancel.push_back(Prompter::Answer::Yes);
+    window->FileNew();
+    EXPECT_TRUE(window->Document().elements.empty());
+    EXPECT_FALSE(window->IsDirty());
+    EXPECT_TRUE(SkinText(skin).contains("region=1,2,3"));
+
+    // No: the changes are dropped.
+    Edit();
+    prompter.yesNoCancel.push_back(Prompter::Answer::No);
+    window->FileNew();
+    EXPECT_FALSE(window->IsDirty());
+    EXPECT_EQ(prompter.shown.count("Save changes?"), 3);
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
+TEST_F(DesignerWindow, YesThatSavesNothingStopsTheCommand) {
+    window->Document().Append(Entry(ElementKind::HStrip, "unsaved work"));
+    Edit();
+
+    // The untitled skin's save turns into Save As, whose chooser is cancelled.
+    prompter.yesNoCancel.push_back(Prompter::Answer::Yes);
+    prompter.files.push_back(QString());
+    window->FileNew();
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_EQ(window->Document().elements.size(), 1u);
+
+    prompter.yesNoCancel.push_back(Prompter::Answer::Yes);
+    prompter.files.push_back(QString());
+    window->FileOpen();
+    EXPECT_EQ(prompter.fileInitials.size(), 2); // the Open chooser never came up
+    EXPECT_TRUE(window->IsDirty());
+
+    // A write that fails is reported and stops the command too.
+    const QString unwritable = dir.filePath("missing-folder/new.ini");
+    prompter.yesNoCancel.push_back(Prompter::Answer::Yes);
+    prompter.files.push_back(unwritable);
+    window->FileNew();
+    EXPECT_TRUE(prompter.shown.last().startsWith("Error saving " + unwritable + ": "));
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_TRUE(window->SkinPath().isEmpty());
+    EXPECT_EQ(window->Document().elements.size(), 1u);
+
+    // Exit: Yes with a cancelled chooser, then Cancel, keep the window open.
+    window->show();
+    prompter.yesNoCancel.push_back(Prompter::Answer::Yes);
+    prompter.files.push_back(QString());
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    prompter.yesNoCancel.push_back(Prompter::Answer::Cancel);
+    window->RunCommand(Command::FileExit);
+    EXPECT_TRUE(window->isVisible());
+
+    prompter.yesNoCancel.push_back(Prompter::Answer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DesignerWindow, CleanWindowClosesWithoutAsking) {
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(DesignerWindow, SaveOfAPackagedSkinAsksForASkinFile) {
+    const QString skin = MakeSkin("packed");
+    const QString package = dir.filePath("packed.qsk");
+    QString reason;
+    ASSERT_TRUE(ExportSkinPackage(package, {skin, dir.filePath("packed.png"), QString()}, &reason))
+        << reason.toStdString();
+    const QByteArray packageBytes = FileBytes(package);
+
+    Open(package);
+    EXPECT_EQ(Title(), "packed.qsk" + kProgram);
+    EXPECT_EQ(window->Document().elements.size(), 4u);
+    Edit();
+    prompter.files.push_back(dir.filePath("unpacked"));
+    EXPECT_TRUE(window->FileSave());
+    EXPECT_EQ(FileBytes(package), packageBytes);
+    EXPECT_EQ(window->SkinPath(), dir.filePath("unpacked.ini"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("unpacked.ini")));
+}
+
+TEST_F(DesignerWindow, SaveAsAppendsIniUnlessPresent) {
+    const struct {
+        QString chosen, written;
+    } cases[] = {{"plain", "plain.ini"}, {"CAPS.INI", "CAPS.INI"}, {"other.txt", "other.txt.ini"}};
+    for (const auto& test : cases) {
+        prompter.files.push_back(dir.filePath(test.chosen));
+        EXPECT_TRUE(window->FileSaveAs());
+        EXPECT_TRUE(QFile::exists(dir.filePath(test.written))) << test.written.toStdString();
+        EXPECT_EQ(window->SkinPath(), dir.filePath(test.written));
+        EXPECT_EQ(Title(), test.written + kProgram);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("plain")));
+    EXPECT_EQ(prompter.fileFilters.first(), "ini files (*.ini)|*.ini|All files (*.*)|*.*||");
+}
+
+TEST_F(DesignerWindow, ExportMessagesInTheirOrder) {
+    window->FileExport();
+    EXPECT_EQ(prompter.shown.last(), "Can't export - current skin is not yet saved");
+
+    prompter.files.push_back(dir.filePath("blue"));
+    ASSERT_TRUE(window->FileSaveAs());
+    window->FileExport();
+    EXPECT_EQ(prompter.shown.last(), "Can't export - no PNG loaded");
+
+    QImage picture(30, 10, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(dir.filePath("art.png")));
+    prompter.files.push_back(dir.filePath("art.png"));
+    window->findChild<QPushButton*>("loadPng")->click();
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_EQ(window->SourceImage().Width(), 30);
+
+    prompter.okCancel.push_back(false);
+    window->FileExport();
+    EXPECT_EQ(prompter.shown.last(), "You need to save changes first. Do that now?");
+    EXPECT_TRUE(window->IsDirty());
+
+    const int choosers = prompter.fileInitials.size();
+    prompter.okCancel.push_back(true);
+    prompter.files.push_back(dir.filePath("blue"));
+    window->FileExport();
+    EXPECT_FALSE(window->IsDirty());
+    ASSERT_EQ(prompter.fileInitials.size(), choosers + 1);
+    EXPECT_EQ(prompter.fileInitials.last(), dir.filePath("blue"));
+    EXPECT_EQ(prompter.fileFilters.last(), "qsk files (*.qsk)|*.qsk|All files (*.*)|*.*||");
+    EXPECT_TRUE(QFile::exists(dir.filePath("blue.qsk")));
+    const int messages = prompter.shown.size();
+
+    prompter.files.push_back(dir.filePath("no-such-folder/out"));
+    window->FileExport();
+    ASSERT_EQ(prompter.shown.size(), messages + 1);
+    EXPECT_TRUE(
+        prompter.shown.last().startsWith("Error saving " + dir.filePath("no-such-folder/out.qsk") + ": "));
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
+TEST_F(DesignerWindow, OpenLoadsTreePictureAndRecentList) {
+    const QString a = MakeSkin("a"), b = MakeSkin("b"), c = MakeSkin("c");
+    Open(a);
+    EXPECT_EQ(Title(), "a.ini" + kProgram);
+    EXPECT_EQ(window->PngPath(), dir.filePath("a.png"));
+    EXPECT_EQ(window->SourceImage().Width(), 40);
+
+    QTreeWidgetItem* elements = window->ElementsItem();
+    ASSERT_EQ(elements->childCount(), 3); // the member stands under its group
+    EXPECT_EQ(elements->child(0)->text(0), "Top");
+    EXPECT_EQ(elements->child(1)->text(0), "Hover");
+    EXPECT_EQ(elements->child(2)->text(0), "Rolled title");
+    ASSERT_EQ(elements->child(1)->childCount(), 1);
+    EXPECT_EQ(elements->child(1)->child(0)->text(0), "Close");
+    // Drawn only while rolled, so greyed on the unrolled note.
+    EXPECT_EQ(window->Tree()->ItemColour(elements->child(2)), QColor(128, 128, 128));
+    EXPECT_NE(window->Tree()->ItemColour(elements->child(0)), QColor(128, 128, 128));
+    window->findChild<QCheckBox*>("rolled")->setChecked(true);
+    EXPECT_NE(window->Tree()->ItemColour(elements->child(2)), QColor(128, 128, 128));
+
+    Open(b);
+    Open(a);
+    Open(c);
+    EXPECT_EQ(window->Recent(), (RecentList{a, b, c, ""}));
+    EXPECT_EQ(store->value("mru3").toString(), c);
+
+    QMenu* file = window->MenuBar()->actions().first()->menu();
+    QMenu* recent = file->actions().at(12)->menu();
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->actions().size(), 3);
+    EXPECT_EQ(recent->actions()[0]->text(), a);
+    EXPECT_EQ(CommandOf(recent->actions()[2]), Command::Recent1 + 2);
+
+    // Reopening the newest leaves the list and the store alone.
+    store->setValue("mru1", "sentinel");
+    window->RunCommand(Command::Recent1);
+    EXPECT_EQ(store->value("mru1").toString(), "sentinel");
+    EXPECT_EQ(window->Recent()[0], a);
+    EXPECT_EQ(window->SkinPath(), a);
+}
+
+TEST_F(DesignerWindow, FailedLoadIsReportedAndKeepsWhatWasRead) {
+    const QString skin = MakeSkin("nopicture");
+    QFile::remove(dir.filePath("nopicture.png"));
+    Open(skin);
+    EXPECT_EQ(prompter.shown.last(),
+              "An error occurred loading the skin\n\nAre you sure the skin has a valid bitmap?");
+    EXPECT_EQ(window->Document().elements.size(), 4u);
+    EXPECT_EQ(window->SkinPath(), skin);
+    EXPECT_EQ(window->SourceImage().Width(), 150);
+    EXPECT_EQ(window->SourceImage().Height(), 75);
+}
+
+TEST_F(DesignerWindow, ReopenAndDrops) {
+    window->FileReopen(); // no skin path: nothing
+    EXPECT_TRUE(window->Document().elements.empty());
+
+    const QString skin = MakeSkin("dropped");
+    EXPECT_FALSE(window->OpenDroppedFiles({skin, skin}));
+    EXPECT_FALSE(window->OpenDroppedFiles({dir.filePath("dropped.png")}));
+    EXPECT_TRUE(window->Document().elements.empty());
+    EXPECT_TRUE(window->OpenDroppedFiles({skin}));
+    EXPECT_EQ(window->Document().elements.size(), 4u);
+    EXPECT_EQ(window->Recent()[0], skin);
+
+    window->Document().elements.clear();
+    window->FileReopen();
+    EXPECT_EQ(window->Document().elements.size(), 4u);
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
+TEST_F(DesignerWindow, CommandLineSkinLoadsWithoutTouchingRecentList) {
+    const QString skin = MakeSkin("started", 1);
+    CDrapierDlg started(prompter, *store);
+    started.StartUp(skin);
+    EXPECT_EQ(started.windowTitle(), "started.ini" + kProgram);
+    EXPECT_TRUE(started.IsStackSkin());
+    EXPECT_EQ(started.Recent(), RecentList());
+
+    CDrapierDlg failed(prompter, *store);
+    failed.StartUp(dir.filePath("absent.ini"));
+    EXPECT_EQ(failed.windowTitle(), "(untitled)" + kProgram);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(DesignerWindow, ModeSwitchingEnablesTheRightControls) {
+    const char* stickyOnly[] = {"created", "title",    "transmit",  "email",     "locked",
+                                "rolled",  "attached", "moreabove", "morebelow", "scrollbar",
+                                "image",   "user1",    "user2",     "user3",     "sync",
+                                "stand",   "solo",     "pickPen",   "scrolltop", "scrollbottom"};
+    const char* always[] = {"ontop", "alarm",  "focus",      "instack", "stackname", "bulk",
+                            "width", "height", "pickSticky", "dpi",     "source"};
+    auto expectMode = [&](bool stack) {
+        for (const char* name : stickyOnly)
+            EXPECT_EQ(window->findChild<QWidget*>(name)->isEnabled(), !stack) << name;
+        for (const char* name : always)
+            EXPECT_TRUE(window->findChild<QWidget*>(name)->isEnabled()) << name;
+    };
+    auto text = [&](const char* name) {
+        if (auto* label = window->findChild<QLabel*>(name))
+            return label->text();
+        if (auto* box = window->findChild<QCheckBox*>(name))
+            return box->text();
+        return window->findChild<QLineEdit*>(name)->text();
+    };
+    window->SetCommandHandler(Command::SkinProperties, [] {});
+    QMenu* view = window->MenuBar()->actions()[1]->menu();
+    QMenu* edit = window->MenuBar()->actions()[2]->menu();
+
+    window->RunCommand(Command::StackMode);
+    EXPECT_TRUE(window->IsStackSkin());
+    EXPECT_EQ(window->Document().settings.mode, 1);
+    EXPECT_TRUE(window->IsDirty());
+    expectMode(true);
+    EXPECT_EQ(text("source"), "3");
+    EXPECT_EQ(text("sourceLabel"), "Count:");
+    EXPECT_EQ(text("instack"), "Stacked up");
+    EXPECT_EQ(text("highlightAreas"), "Title/Border Areas");
+    EXPECT_EQ(window->findChild<QGroupBox*>("noteSettings")->title(), " Stack settings ");
+    window->PrepareMenu(view);
+    window->PrepareMenu(edit);
+    EXPECT_FALSE(FindCommand(view, Command::StickyMode)->isChecked());
+    EXPECT_TRUE(FindCommand(view, Command::StackMode)->isChecked());
+    EXPECT_FALSE(FindCommand(edit, Command::SkinProperties)->isEnabled());
+    EXPECT_TRUE(FindCommand(edit, Command::StackDefaultColour)->isEnabled());
+
+    window->RunCommand(Command::StickyMode);
+    EXPECT_EQ(window->Document().settings.mode, 0);
+    expectMode(false);
+    EXPECT_EQ(text("source"), "Ivo Brannet");
+    EXPECT_EQ(text("sourceLabel"), "Source:");
+    EXPECT_EQ(text("instack"), "In a Stack");
+    EXPECT_EQ(text("highlightAreas"), "Title/Text/Scroll Areas");
+    EXPECT_EQ(window->findChild<QGroupBox*>("noteSettings")->title(), " Note settings ");
+    window->PrepareMenu(view);
+    window->PrepareMenu(edit);
+    EXPECT_TRUE(FindCommand(view, Command::StickyMode)->isChecked());
+    EXPECT_FALSE(FindCommand(view, Command::StackMode)->isChecked());
+    EXPECT_TRUE(FindCommand(edit, Command::SkinProperties)->isEnabled());
+    EXPECT_FALSE(FindCommand(edit, Command::StackDefaultColour)->isEnabled());
+
+    // Opening a skin switches to its mode.
+    prompter.yesNoCancel.push_back(Prompter::Answer::No);
+    Open(MakeSkin("stacked", 1));
+    EXPECT_TRUE(window->IsStackSkin());
+    expectMode(true);
+    EXPECT_FALSE(window->IsDirty());
+}
+
+TEST_F(DesignerWindow, EnterAndEscapeDoNotClose) {
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    QTest::keyClick(window.get(), Qt::Key_Enter);
+    EXPECT_TRUE(window->isVisible());
+
+    auto* title = window->findChild<QLineEdit*>("title");
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_Escape);
+    QTest::keyClick(title, Qt::Key_Return);
+    auto* pick = window->findChild<QPushButton*>("pickRegion");
+    pick->setFocus();
+    QTest::keyClick(pick, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(prompter.colourStarts.empty());
+}
+
+TEST_F(DesignerWindow, RegionColourAndFocusCheck) {
+    auto* swatch = window->findChild<ColourSwatch*>("regionSwatch");
+    EXPECT_EQ(swatch->GetColour(), kNoColour);
+    prompter.colours.push_back(MakeColour(255, 0, 255));
+    window->findChild<QPushButton*>("pickRegion")->click();
+    ASSERT_EQ(prompter.colourStarts.size(), 1u);
+    EXPECT_EQ(prompter.colourStarts[0], MakeColour(0, 0, 0));
+    EXPECT_EQ(window->Document().settings.region, MakeColour(255, 0, 255));
+    EXPECT_EQ(swatch->GetColour(), MakeColour(255, 0, 255));
+    EXPECT_TRUE(window->IsDirty());
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    SkinElement strip = Entry(ElementKind::HStrip, "focused");
+    strip.Common()->drawfocus = true;
+    window->Document().Append(strip);
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(prompter.shown, QStringList{"yes"});
+}
+
+TEST_F(DesignerWindow, HelpShowsTheUsageGuide) {
+    window->RunCommand(Command::Help);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].startsWith("Pinlets Skin Designer v4.31\n\nQuick usage guide:\n"));
+    EXPECT_TRUE(
+        prompter.shown[0].endsWith("    Rolled mode means just an area the size of the title bar showing\n"));
+}
+
+TEST_F(DesignerWindow, ShrinkingIsRefusedAndGrowingMovesTheRightColumn) {
+    window->show();
+    const QSize start = window->size();
+    EXPECT_EQ(window->SmallestSize(), start);
+    window->resize(start.width() - 100, start.height() - 100);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), start);
+
+    auto* preview = window->findChild<QWidget*>("previewGroup");
+    auto* zoom = window->findChild<QWidget*>("sourceZoom");
+    auto* tree = window->findChild<QWidget*>("elementTree");
+    auto* notes = window->findChild<QWidget*>("noteSettings");
+    const QRect previewBefore = preview->geometry();
+    const QPoint zoomBefore = zoom->mapTo(window.get(), QPoint());
+    const QRect notesBefore = notes->geometry();
+    const int treeHeight = tree->height();
+    window->resize(start.width() + 120, start.height() + 80);
+    QApplication::processEvents();
+    EXPECT_EQ(preview->geometry().right(), previewBefore.right() + 120);
+    EXPECT_EQ(preview->geometry().left(), previewBefore.left());
+    EXPECT_EQ(preview->geometry().height(), previewBefore.height() + 80);
+    EXPECT_EQ(zoom->mapTo(window.get(), QPoint()), zoomBefore + QPoint(120, 80));
+    EXPECT_EQ(tree->height(), treeHeight + 80);
+    EXPECT_EQ(notes->geometry(), notesBefore);
+}
+
+} // namespace

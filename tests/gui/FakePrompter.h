@@ -1,0 +1,62 @@
+#pragma once
+
+#include "designer/Prompter.h"
+
+#include <QStringList>
+#include <deque>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Answers the main window's questions from scripted queues and keeps every text it was shown.
+class FakePrompter : public Prompter {
+public:
+    QStringList shown;        // every message and question, in order
+    QStringList fileInitials; // the initial file names the choosers were opened with
+    QStringList fileFilters;
+    std::deque<Answer> yesNoCancel;
+    std::deque<bool> okCancel;
+    std::deque<QString> files; // an empty text cancels the chooser
+    std::deque<std::optional<Colour>> colours;
+    std::vector<Colour> colourStarts;
+    int unexpected = 0; // questions asked with nothing scripted
+
+    void Inform(QWidget*, const QString& text) override { shown << text; }
+
+    Answer AskYesNoCancel(QWidget*, const QString& text) override {
+        shown << text;
+        return Take(yesNoCancel, Answer::Cancel);
+    }
+    bool AskOkCancel(QWidget*, const QString& text) override {
+        shown << text;
+        return Take(okCancel, false);
+    }
+    QString ChooseFileToOpen(QWidget*, const QString& filter, const QString& initial) override {
+        return ChooseFile(filter, initial);
+    }
+    QString ChooseFileToSave(QWidget*, const QString& filter, const QString& initial) override {
+        return ChooseFile(filter, initial);
+    }
+    std::optional<Colour> ChooseColour(QWidget*, Colour initial) override {
+        colourStarts.push_back(initial);
+        return Take(colours, std::optional<Colour>());
+    }
+
+private:
+    QString ChooseFile(const QString& filter, const QString& initial) {
+        fileFilters << filter;
+        fileInitials << initial;
+        return Take(files, QString());
+    }
+    template <class T> T Take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            ++unexpected;
+            return fallback;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
