@@ -1,0 +1,37 @@
+#include "render/PictureBlit.h"
+
+#include "document/SkinDocument.h"
+#include "render/Canvas.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+void PictureBlitter::Blit(Canvas& canvas, int x, int y, int sx, int sy, int w, int h, int ax, int ay) {
+    if (!m_document.pngsource) {
+        if (ax == -1)
+            m_document.keyed.DrawMasked(canvas, x, y, sx, sy, w, h);
+        else if (w >= 1 && h >= 1)
+            m_document.keyed.DrawAlphaRect(canvas, x, y, sx, sy, w, h, ax, ay);
+        return;
+    }
+    const ImageSurface& source = m_document.image;
+    if (!source.IsValid())
+        return;
+    const int right = ClampToInt(static_cast<long long>(sx) + w);
+    const int bottom = ClampToInt(static_cast<long long>(sy) + h);
+    const int key[4] = {sx, sy, right, bottom};
+    if (!m_cropValid || !std::equal(key, key + 4, m_cropKey)) {
+        m_cropValid = source.Crop(sx, sy, right, bottom, m_crop);
+        std::copy(key, key + 4, m_cropKey);
+    }
+    if (m_cropValid)
+        m_crop.Draw(canvas, x, y, w, h);
+}

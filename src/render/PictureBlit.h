@@ -1,0 +1,25 @@
+#pragma once
+
+#include "render/ImageSurface.h"
+
+class Canvas;
+struct SkinDocument;
+
+// Draws pieces of a skin's source picture onto a note canvas, in whichever form the skin was loaded:
+// a PNG is cropped and alpha-drawn (a crop smaller than the piece, where the source rectangle runs off
+// the picture, is stretched to it); any other picture is copied through its colour-key mask, or
+// blended with an alpha rectangle. The last crop is kept, so repeating one piece across a strip or a
+// tile area cuts it only once.
+class PictureBlitter {
+public:
+    explicit PictureBlitter(const SkinDocument& document) : m_document(document) {}
+
+    // The w x h block at (sx, sy) of the source drawn at (x, y); ax = -1 means no alpha rectangle.
+    void Blit(Canvas& canvas, int x, int y, int sx, int sy, int w, int h, int ax = -1, int ay = -1);
+
+private:
+    const SkinDocument& m_document;
+    ImageSurface m_crop;
+    bool m_cropValid = false;
+    int m_cropKey[4] = {0, 0, 0, 0};
+};

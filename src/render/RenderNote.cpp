@@ -1,0 +1,299 @@
+#include "render/RenderNote.h"
+
+#include "document/GroupRules.h"
+#include "document/SkinDocument.h"
+#include "render/Canvas.h"
+#include "render/DrawConditions.h"
+#include "render/PictureBlit.h"
+#include "render/PlacementGeometry.h"
+#include "render/SelectedBorder.h"
+#include "render/TextDrawing.h"
+
+#include <QImage>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+CanvasRect ToCanvasRect(const NoteRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Fades run through so many lines only on absurd notes; past this many invisible lines the running
+// value is computed directly instead of step by step.
+constexpr long long kExactFadeSkip = 1 << 22;
+
+class NotePainter {
+public:
+    NotePainter(const SkinDocument& document, const NoteState& state, Canvas& canvas)
+        : m_state(state), m_canvas(canvas), m_blitter(document),
+          m_frame(ScrollFrameOf(document.ActiveLayout(state), state)) {}
+
+    void PaintElement(const SkinElement& element) {
+        if (const ButtonRecord* b = element.As<ButtonRecord>())
+            PaintButton(*b);
+        else if (const HStripRecord* h = element.As<HStripRecord>())
+            PaintHStrip(*h);
+        else if (const VStripRecord* v = element.As<VStripRecord>())
+            PaintVStrip(*v);
+        else if (const TextRecord* t = element.As<TextRecord>())
+            PaintText(*t);
+        else if (const IndicatorRecord* i = element.As<IndicatorRecord>())
+            PaintIndicator(*i);
+        else if (const TileAreaRecord* a = element.As<TileAreaRecord>())
+            PaintTileArea(*a);
+    }
+
+private:
+    int Width() const { return m_canvas.Width(); }
+    int Height() const { return m_canvas.Height(); }
+
+    void BlitBox(const NoteRect& r, SourcePoint picture, SourcePoint alpha) {
+        if (picture.x == -1)
+            return;
+        const int w = ClampToInt(static_cast<long long>(r.right) - r.left);
+        const int h = ClampToInt(static_cast<long long>(r.bottom) - r.top);
+        m_blitter.Blit(m_canvas, r.left, r.top, picture.x, picture.y, w, h, alpha.x, alpha.y);
+    }
+
+    void PaintButton(const ButtonRecord& b) {
+        const NoteRect r =
+            BoxRect(b.place.x, b.place.y, b.size.w, b.size.h, m_state.width, m_state.height, m_frame);
+        const bool rollover = b.pointerover && b.sourcerollover.x != -1 && m_state.pointerinnote;
+        if (rollover)
+            BlitBox(r, b.sourcerollover, b.sourcerolloveralpha);
+        else
+            BlitBox(r, b.source, b.sourcealpha);
+    }
+
+    void PaintIndicator(const IndicatorRecord& i) {
+        const NoteRect r =
+            BoxRect(i.place.x, i.place.y, i.size.w, i.size.h, m_state.width, m_state.height, m_frame);
+        if (FlagOfCode(m_state, i.type))
+            BlitBox(r, i.source, i.sourcealpha);
+        else
+            BlitBox(r, i.sourceoff, i.sourceoffalpha);
+    }
+
+    void PaintHStrip(const HStripRecord& s) {
+        const NoteRect r =
+            BandRect(s.place.x, s.place.y, s.extent.right, s.extent.height, m_state.width, m_state.height);
+        PaintStrip(s.striptype, true, r, s.width, s.extent.height, s.source, s.sourcealpha, s.startcol,
+                   s.endcol, s.solidcol, s.alpha);
+    }
+
+    void PaintVStrip(const VStripRecord& s) {
+        const NoteRect r = ColumnRect(s.place.x, s.place.y, s.extent.bottom, s.extent.width, m_state.width,
+                                      m_state.height, &m_frame);
+        PaintStrip(s.striptype, false, r, s.height, s.extent.width, s.source, s.sourcealpha, s.startcol,
+                   s.endcol, s.solidcol, s.alpha);
+    }
+
+    // Along is x for an HStrip and y for a VStrip; across is the band's fixed size.
+    void PaintStrip(int striptype, bool horizontal, const NoteRect& r, int tile, int across,
+                    SourcePoint source, SourcePoint alpha, Colour startcol, Colour endcol, Colour solidcol,
+                    int opacity) {
+        switch (striptype) {
+        case 0:
+            StripPieces(horizontal, r, tile, across, source, alpha);
+            break;
+        case 1:
+            Fade(horizontal, r, startcol, endcol);
+            break;
+        case 2:
+            Solid(ToCanvasRect(r), solidcol, opacity);
+            break;
+        case 3:
+            Solid(ToCanvasRect(r), m_state.pencolour, opacity);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Solid(const CanvasRect& r, Colour colour, int opacity) {
+        if (opacity == -1)
+            m_canvas.Fill(r, colour);
+        else
+            m_canvas.Blend(r, colour, opacity & 0xFF);
+    }
+
+    // Pieces from the start edge through the end edge inclusive, every one from the strip's start.
+    void StripPieces(bool horizontal, const NoteRect& r, int tile, int across, SourcePoint source,
+                     SourcePoint alpha) {
+        const long long start = horizontal ? r.left : r.top;
+        const long long end = horizontal ? r.right : r.bottom;
+        if (tile < 1 || start > end)
+            return;
+        // Pieces wholly before the canvas draw nothing; start at the first that can reach it.
+        long long p = start;
+        if (p < 0)
+            p += (-p / tile) * static_cast<long long>(tile);
+        const long long visibleEnd = horizontal ? Width() : Height();
+        for (; p <= end && p < visibleEnd; p += tile) {
+            const int piece = p + tile >= end ? ClampToInt(end - p + 1) : tile;
+            if (horizontal)
+                m_blitter.Blit(m_canvas, static_cast<int>(p), r.top, source.x, source.y, piece, across,
+                               alpha.x, alpha.y);
+            else
+                m_blitter.Blit(m_canvas, r.left, static_cast<int>(p), source.x, source.y, across, piece,
+                               alpha.x, alpha.y);
+        }
+    }
+
+    void Fade(bool horizontal, const NoteRect& r, Colour startcol, Colour endcol) {
+        const long long start = horizontal ? r.left : r.top;
+        const long long end = horizontal ? r.right : r.bottom;
+        if (start >= end)
+            return;
+        const float n = static_cast<float>(end - start);
+        const int from[3] = {RedOf(startcol), GreenOf(startcol), BlueOf(startcol)};
+        const int to[3] = {RedOf(endcol), GreenOf(endcol), BlueOf(endcol)};
+        float value[3], step[3];
+        for (int c = 0; c < 3; ++c) {
+            value[c] = static_cast<float>(from[c]);
+            step[c] = static_cast<float>(to[c] - from[c]) / n;
+        }
+        long long p = start;
+        const long long visibleEnd = horizontal ? Width() : Height();
+        const long long last = std::min(end, visibleEnd - 1);
+        if (p < 0) {
+            // Lines before the canvas only move the running value on.
+            const long long skip = std::min(-p, end - p + 1);
+            if (skip <= kExactFadeSkip) {
+                for (long long i = 0; i < skip; ++i)
+                    for (int c = 0; c < 3; ++c)
+                        value[c] = value[c] + step[c];
+            } else {
+                for (int c = 0; c < 3; ++c)
+                    value[c] = static_cast<float>(from[c] +
+                                                  static_cast<double>(step[c]) * static_cast<double>(skip));
+            }
+            p += skip;
+        }
+        for (; p <= last; ++p) {
+            int channel[3];
+            for (int c = 0; c < 3; ++c) {
+                const float v = std::clamp(value[c], -2.0e9f, 2.0e9f);
+                channel[c] = static_cast<int>(v) & 0xFF;
+            }
+            const Colour colour = MakeColour(channel[0], channel[1], channel[2]);
+            if (horizontal)
+                m_canvas.Fill({static_cast<int>(p), r.top, static_cast<int>(p) + 1, r.bottom}, colour);
+            else
+                m_canvas.Fill({r.left, static_cast<int>(p), r.right, static_cast<int>(p) + 1}, colour);
+            for (int c = 0; c < 3; ++c)
+                value[c] = value[c] + step[c];
+        }
+    }
+
+    void PaintTileArea(const TileAreaRecord& a) {
+        const NoteRect r = TileAreaRect(a.topleft.x, a.topleft.y, a.bottomright.x, a.bottomright.y,
+                                        m_state.width, m_state.height);
+        switch (a.tiletype) {
+        case 0:
+            m_canvas.Fill(ToCanvasRect(r), a.solidcol);
+            break;
+        case 1:
+            Tiles(r, a);
+            break;
+        case 2:
+            m_canvas.Fill(ToCanvasRect(r), m_state.pencolour);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Tiles cover exactly the rectangle, cut at its right and bottom edges.
+    void Tiles(const NoteRect& r, const TileAreaRecord& a) {
+        const long long tw = a.size.w;
+        const long long th = a.size.h;
+        if (static_cast<long long>(r.right) - r.left < 1 || static_cast<long long>(r.bottom) - r.top < 1 ||
+            tw < 1 || th < 1)
+            return;
+        long long x0 = r.left;
+        if (x0 < 0)
+            x0 += (-x0 / tw) * tw;
+        long long y0 = r.top;
+        if (y0 < 0)
+            y0 += (-y0 / th) * th;
+        const long long xEnd = std::min<long long>(r.right, Width());
+        const long long yEnd = std::min<long long>(r.bottom, Height());
+        for (long long x = x0; x < xEnd; x += tw) {
+            const int w = static_cast<int>(std::min(tw, r.right - x));
+            for (long long y = y0; y < yEnd; y += th) {
+                const int h = static_cast<int>(std::min(th, r.bottom - y));
+                m_blitter.Blit(m_canvas, static_cast<int>(x), static_cast<int>(y), a.source.x, a.source.y, w,
+                               h, a.sourcealpha.x, a.sourcealpha.y);
+            }
+        }
+    }
+
+    void PaintText(const TextRecord& t) {
+        const NoteRect band =
+            BandRect(t.place.x, t.place.y, t.extent.right, t.extent.height, m_state.width, m_state.height);
+        QImage view = m_canvas.ImageView();
+        DrawTextElement(view, t, band, m_state);
+    }
+
+    const NoteState& m_state;
+    Canvas& m_canvas;
+    PictureBlitter m_blitter;
+    ScrollFrame m_frame;
+};
+
+void CopyBlock(Canvas& target, long long x, long long y, long long w, long long h, const Canvas& source,
+               int sx, long long sy) {
+    if (w <= 0 || h <= 0)
+        return;
+    target.Copy(ClampToInt(x), ClampToInt(y), ClampToInt(w), ClampToInt(h), source, sx, ClampToInt(sy));
+}
+
+} // namespace
+
+bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas) {
+    if (!canvas.Create(state.width, state.height, state.notecolour))
+        return false;
+    ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
+    NotePainter painter(document, state, canvas);
+    for (const SkinElement& element : document.elements) {
+        // The group test comes first for every entry; the drawable kinds then ask IsDrawn.
+        if (!GroupTest(document, element.group, state))
+            continue;
+        if (!element.IsDrawable() || !IsDrawn(document, element, state))
+            continue;
+        painter.PaintElement(element);
+    }
+    if (state.bulkselected)
+        DrawSelectedBorder(canvas, document.settings, state.dpi);
+    return true;
+}
+
+void RenderNote(const SkinDocument& document, Canvas& target, NoteState state) {
+    Canvas canvas;
+    if (!PaintNoteCanvas(document, state, canvas))
+        return;
+    const long long ox = state.originx;
+    const long long oy = state.originy;
+    const long long w = canvas.Width();
+    const long long h = canvas.Height();
+    if (document.DrawsOnTextBackground()) {
+        CopyBlock(target, ox, oy, w, h, canvas, 0, 0);
+        return;
+    }
+    const SkinLayout& layout = document.ActiveLayout(state);
+    const long long t = layout.top;
+    const long long b = layout.bottom;
+    const long long l = layout.left;
+    const long long r = layout.right;
+    CopyBlock(target, ox, oy, w, t, canvas, 0, 0);
+    CopyBlock(target, ox, oy + h - b, w, b, canvas, 0, h - b);
+    CopyBlock(target, ox, oy + t, l, h - b - t, canvas, 0, t);
+    CopyBlock(target, ox + w - r, oy + t, r, h - b - t, canvas, ClampToInt(w - r), t);
+}

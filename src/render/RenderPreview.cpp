@@ -1,0 +1,160 @@
+#include "render/RenderPreview.h"
+
+#include "document/SkinDocument.h"
+#include "render/Canvas.h"
+#include "render/ImageSurface.h"
+#include "render/PlacementGeometry.h"
+#include "render/RenderNote.h"
+#include "render/SampleNoteState.h"
+
+#include <QFile>
+#include <algorithm>
+#include <climits>
+
+// The resource file sits in a static library; its registration has to be asked for by name.
+static void InitPreviewResources() {
+    Q_INIT_RESOURCE(preview);
+}
+
+namespace {
+
+constexpr Colour kTitleHighlight = MakeColour(0, 255, 0);
+constexpr Colour kScrollHighlight = MakeColour(0, 0, 255);
+constexpr Colour kTextHighlight = MakeColour(255, 0, 0);
+constexpr Colour kSelectedHighlight = MakeColour(255, 0, 255);
+constexpr int kHighlightOpacity = 128;
+
+int ClampToInt(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+
+CanvasRect Shifted(const NoteRect& r, int dx, int dy) {
+    return {ClampToInt(static_cast<long long>(r.left) + dx), ClampToInt(static_cast<long long>(r.top) + dy),
+            ClampToInt(static_cast<long long>(r.right) + dx),
+            ClampToInt(static_cast<long long>(r.bottom) + dy)};
+}
+
+CanvasRect Block(long long x, long long y, long long w, long long h) {
+    return {ClampToInt(x), ClampToInt(y), ClampToInt(x + w), ClampToInt(y + h)};
+}
+
+const ImageSurface& Backdrop() {
+    static const ImageSurface backdrop = [] {
+        InitPreviewResources();
+        ImageSurface picture(kImageJpeg);
+        picture.LoadFromResource(QStringLiteral(":/preview/backdrop.jpg"), kImageJpeg);
+        return picture;
+    }();
+    return backdrop;
+}
+
+struct BackgroundCache {
+    Canvas canvas;
+    int backdropWidth = 0;
+    int backdropHeight = 0;
+};
+
+void DrawCheckerboard(Canvas& canvas) {
+    const CanvasPixel light = MakePixel(255, 255, 255);
+    const CanvasPixel dark = MakePixel(200, 200, 200);
+    for (int y = 0; y < canvas.Height(); ++y) {
+        CanvasPixel* row = canvas.Row(y);
+        for (int x = 0; x < canvas.Width(); ++x)
+            row[x] = ((x >> 4) + (y >> 4)) & 1 ? dark : light;
+    }
+}
+
+// Replaces every pixel of the region colour by the background pixel behind it.
+void CutOutRegion(Canvas& note, Colour region, const Canvas& background, int x0, int y0) {
+    const CanvasPixel key = PixelFromColour(region);
+    for (int y = 0; y < note.Height(); ++y) {
+        CanvasPixel* row = note.Row(y);
+        for (int x = 0; x < note.Width(); ++x) {
+            if (row[x] == key)
+                row[x] = background.Pixel(ClampToInt(static_cast<long long>(x0) + x),
+                                          ClampToInt(static_cast<long long>(y0) + y));
+        }
+    }
+}
+
+} // namespace
+
+const Canvas& PreviewBackground(int width, int height, int backdropWidth, int backdropHeight) {
+    static BackgroundCache cache;
+    if (cache.canvas.IsValid() && cache.canvas.Width() == width && cache.canvas.Height() == height &&
+        cache.backdropWidth == backdropWidth && cache.backdropHeight == backdropHeight)
+        return cache.canvas;
+    cache.canvas.Clear();
+    if (!cache.canvas.Create(width, height))
+        return cache.canvas;
+    cache.backdropWidth = backdropWidth;
+    cache.backdropHeight = backdropHeight;
+    DrawCheckerboard(cache.canvas);
+    Backdrop().Draw(cache.canvas, 0, 0, backdropWidth, backdropHeight);
+    return cache.canvas;
+}
+
+void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
+                   Canvas& target, int backdropWidth, int backdropHeight) {
+    if (!target.IsValid())
+        return;
+    target.ResetClip();
+    const Canvas& background =
+        PreviewBackground(target.Width(), target.Height(), backdropWidth, backdropHeight);
+    target.Copy(0, 0, target.Width(), target.Height(), background, 0, 0);
+
+    const NoteState state = SampleNoteState(settings, document);
+    const int unrolledHeight = settings.height;
+    const NoteOrigin origin = NoteOriginInArea(target.Width(), target.Height(), state.width, unrolledHeight);
+    const int x0 = origin.x;
+    const int y0 = origin.y;
+
+    // The note image starts as the background behind it, so whatever the note leaves uncovered (the
+    // text area of a frame-only skin) shows what lies behind the note.
+    Canvas note;
+    if (note.Create(state.width, state.height)) {
+        note.Copy(0, 0, note.Width(), note.Height(), background, x0, y0);
+        RenderNote(document, note, state);
+        if (document.settings.region != kNoColour)
+            CutOutRegion(note, document.settings.region, background, x0, y0);
+        // Outside the note (and below a rolled one) the background stays as copied above.
+        target.Copy(x0, y0, note.Width(), note.Height(), note, 0, 0);
+    }
+
+    const SkinLayout& layout = document.ActiveLayout(state);
+    const CanvasRect textArea = Shifted(TextArea(layout, state), x0, y0);
+    if (options.highlightareas) {
+        const int titleHeight = state.rolled ? state.height : unrolledHeight;
+        target.Blend(Shifted(TitleBarRect(layout, state.width, titleHeight), x0, y0), kTitleHighlight,
+                     kHighlightOpacity);
+        if (layout.usescrollbar && !state.rolled)
+            target.Blend(Shifted(ScrollRange(layout, state.width, state.height), x0, y0), kScrollHighlight,
+                         kHighlightOpacity);
+        if (!state.rolled && !options.stackmode)
+            target.Fill(textArea, kTextHighlight);
+        if (options.stackmode) {
+            const long long w = state.width;
+            const long long h = state.height;
+            target.Blend(Block(x0, y0, w, layout.top), kScrollHighlight, kHighlightOpacity);
+            target.Blend(Block(x0, y0, layout.left, h), kScrollHighlight, kHighlightOpacity);
+            target.Blend(Block(x0, y0 + h - layout.bottom, w, layout.bottom), kScrollHighlight,
+                         kHighlightOpacity);
+            target.Blend(Block(x0 + w - layout.right, y0, layout.right, h), kScrollHighlight,
+                         kHighlightOpacity);
+        }
+    } else if (!state.rolled && !document.DrawsOnTextBackground()) {
+        // The note program's text box covers the text area in the note colour.
+        target.Fill(textArea, state.notecolour);
+    }
+
+    const int selected = options.selectedelement;
+    if (options.highlightselected && selected >= 0 && selected < static_cast<int>(document.elements.size())) {
+        const SkinElement& element = document.elements[static_cast<size_t>(selected)];
+        if (element.IsDrawable()) {
+            const ScrollFrame frame = ScrollFrameOf(layout, state);
+            if (const std::optional<NoteRect> outline =
+                    ElementOutline(element, state.width, state.height, frame))
+                target.Blend(Shifted(*outline, x0, y0), kSelectedHighlight, kHighlightOpacity);
+        }
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "render/NoteSettings.h"
+#include "render/PreviewOptions.h"
+
+class Canvas;
+struct SkinDocument;
+
+// Builds the preview picture in the whole target (the preview area's size): the checkerboard and the
+// backdrop, the note in the state the settings describe centred in it, the skin's region colour cut
+// out to the background, the background around the note and below a rolled note, then the highlights
+// the options ask for. backdropWidth and backdropHeight of -1 draw the backdrop at its own size.
+void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
+                   Canvas& target, int backdropWidth = -1, int backdropHeight = -1);
+
+// The preview's background alone: 16-pixel squares of white and light grey, the first column white at
+// the top, with the backdrop over them at the top-left corner. The result of the last call is kept, so
+// an unchanged area costs one copy.
+const Canvas& PreviewBackground(int width, int height, int backdropWidth = -1, int backdropHeight = -1);
