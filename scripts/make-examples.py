@@ -278,20 +278,21 @@ def header(info, top, bottom, left, right, rolledheight, bitmap, region=None, dr
 
 
 def frame_sections(prefix, frame, pieces, rolled=False, group_name=""):
-    """Edge strips first, corners over them: strips draw through their end edge inclusive."""
+    """Edge strips first, corners over them. A strip draws through its end edge inclusive, so each ends
+    one pixel before the corner that follows it: translucent pieces must not overlap."""
     cl, cr, t = frame.cl, frame.cr, frame.tile
     ct = frame.height if rolled else frame.ct
     cb = 0 if rolled else frame.cb
     unrolled = not rolled
     out = [
-        hstrip(prefix + " top", ("%d" % cl, "0"), "%d" % -(cr + 1), ct, t, pieces["top"], group=group_name,
+        hstrip(prefix + " top", ("%d" % cl, "0"), "%d" % -(cr + 2), ct, t, pieces["top"], group=group_name,
                unrolled=unrolled, rolled=rolled),
     ]
     if not rolled:
         out += [
-            vstrip(prefix + " left", ("0", "%d" % ct), cl, "%d" % -(cb + 1), t, pieces["left"]),
-            vstrip(prefix + " right", ("%d" % -cr, "%d" % ct), cr, "%d" % -(cb + 1), t, pieces["right"]),
-            hstrip(prefix + " bottom", ("%d" % cl, "%d" % -cb), "%d" % -(cr + 1), cb, t, pieces["bottom"]),
+            vstrip(prefix + " left", ("0", "%d" % ct), cl, "%d" % -(cb + 2), t, pieces["left"]),
+            vstrip(prefix + " right", ("%d" % -cr, "%d" % ct), cr, "%d" % -(cb + 2), t, pieces["right"]),
+            hstrip(prefix + " bottom", ("%d" % cl, "%d" % -cb), "%d" % -(cr + 2), cb, t, pieces["bottom"]),
             button(prefix + " bottom left", ("0", "%d" % -cb), (cl, cb), pieces["bl"]),
             button(prefix + " bottom right", ("%d" % -cr, "%d" % -cb), (cr, cb), pieces["br"]),
         ]
