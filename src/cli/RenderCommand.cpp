@@ -1,0 +1,156 @@
+#include "cli/Cli.h"
+#include "cli/CliSkinLoad.h"
+#include "cli/StateOptions.h"
+#include "document/SkinDocument.h"
+#include "render/Canvas.h"
+#include "render/ImageSurface.h"
+#include "render/RenderNote.h"
+#include "render/RenderPreview.h"
+#include "render/SampleNoteState.h"
+
+#include <QRegularExpression>
+#include <climits>
+#include <optional>
+
+namespace {
+
+struct RenderRequest {
+    QString skinPath;
+    QString innerName;
+    QString outPath;
+    bool canvas = false;
+    std::optional<int> areaWidth, areaHeight;
+    bool highlightAreas = false;
+    std::optional<int> element;
+};
+
+bool ParseNumber(const QString& text, int* value) {
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok;
+}
+
+// Everything but the --set options; false with a reason on a usage error.
+bool ParseRequest(const QStringList& args, RenderRequest* request, QString* reason) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const auto value = [&](const char* what) -> std::optional<QString> {
+            if (i + 1 >= args.size()) {
+                *reason = QStringLiteral("%1 needs %2").arg(arg, QLatin1StringView(what));
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (arg == u"-o" || arg == u"--output") {
+            const std::optional<QString> v = value("OUT.png");
+            if (!v)
+                return false;
+            request->outPath = *v;
+        } else if (arg == u"--inner") {
+            const std::optional<QString> v = value("a NAME");
+            if (!v)
+                return false;
+            request->innerName = *v;
+        } else if (arg == u"--canvas") {
+            request->canvas = true;
+        } else if (arg == u"--highlight-areas") {
+            request->highlightAreas = true;
+        } else if (arg == u"--area") {
+            const std::optional<QString> v = value("WxH");
+            if (!v)
+                return false;
+            static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
+            const QRegularExpressionMatch m = form.match(*v);
+            int w = 0, h = 0;
+            if (!m.hasMatch() || !ParseNumber(m.captured(1), &w) || !ParseNumber(m.captured(2), &h) ||
+                w < 1 || h < 1) {
+                *reason = QStringLiteral("--area wants WxH with two positive numbers, got '%1'").arg(*v);
+                return false;
+            }
+            request->areaWidth = w;
+            request->areaHeight = h;
+        } else if (arg == u"--highlight-element") {
+            const std::optional<QString> v = value("an INDEX");
+            if (!v)
+                return false;
+            int index = 0;
+            if (!ParseNumber(*v, &index) || index < 0) {
+                *reason = QStringLiteral("--highlight-element wants an element index, got '%1'").arg(*v);
+                return false;
+            }
+            request->element = index;
+        } else if (arg.startsWith(u"-") && arg.size() > 1) {
+            *reason = QStringLiteral("render: unknown option '%1'").arg(arg);
+            return false;
+        } else if (request->skinPath.isEmpty()) {
+            request->skinPath = arg;
+        } else {
+            *reason = QStringLiteral("render takes one SKIN, got '%1' too").arg(arg);
+            return false;
+        }
+    }
+    if (request->skinPath.isEmpty()) {
+        *reason = QStringLiteral("render needs a SKIN");
+        return false;
+    }
+    if (request->outPath.isEmpty()) {
+        *reason = QStringLiteral("render needs -o OUT.png");
+        return false;
+    }
+    return true;
+}
+
+int Save(const Canvas& canvas, const QString& path) {
+    ImageSurface picture;
+    if (!picture.MakeFromCanvas(canvas) || !picture.SavePng(path))
+        return CliFailure(QStringLiteral("cannot write %1: %2").arg(path, picture.LastError()));
+    return kExitOk;
+}
+
+} // namespace
+
+int RunRenderCommand(const QStringList& arguments) {
+    QStringList args = arguments;
+    StateOptions stateOptions;
+    QString reason;
+    if (!TakeStateOptions(&args, &stateOptions, &reason))
+        return CliUsageError(reason);
+    RenderRequest request;
+    if (!ParseRequest(args, &request, &reason))
+        return CliUsageError(reason);
+
+    SkinDocument document;
+    if (!CliLoadSkin(request.skinPath, request.innerName, &document, &reason))
+        return CliFailure(reason);
+    const NoteSettings settings = stateOptions.SettingsFor(document);
+    const int elementCount = static_cast<int>(document.elements.size());
+    if (request.element && *request.element >= elementCount)
+        return CliUsageError(QStringLiteral("--highlight-element %1: the skin has %2 elements")
+                                 .arg(*request.element)
+                                 .arg(elementCount));
+
+    if (request.canvas) {
+        NoteState state = SampleNoteState(settings, document);
+        Canvas canvas;
+        if (!PaintNoteCanvas(document, state, canvas))
+            return CliFailure(QStringLiteral("a note of %1 x %2 pixels cannot be drawn")
+                                  .arg(state.width)
+                                  .arg(state.height));
+        return Save(canvas, request.outPath);
+    }
+
+    PreviewOptions options;
+    options.highlightareas = request.highlightAreas;
+    options.highlightselected = request.element.has_value();
+    options.selectedelement = request.element.value_or(-1);
+    options.stackmode = settings.stackmode;
+    const long long areaWidth = request.areaWidth ? *request.areaWidth : settings.width + 100LL;
+    const long long areaHeight = request.areaHeight ? *request.areaHeight : settings.height + 100LL;
+    Canvas area;
+    if (areaWidth < 1 || areaHeight < 1 || areaWidth > INT_MAX || areaHeight > INT_MAX ||
+        !area.Create(static_cast<int>(areaWidth), static_cast<int>(areaHeight)))
+        return CliFailure(
+            QStringLiteral("a preview area of %1 x %2 pixels cannot be made").arg(areaWidth).arg(areaHeight));
+    RenderPreview(document, settings, options, area);
+    return Save(area, request.outPath);
+}
