@@ -15,6 +15,7 @@
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
 #include "render/DrawConditions.h"
+#include "render/RenderPreview.h"
 #include "render/SampleNoteState.h"
 #include "widgets/TreeCtrlEx.h"
 
@@ -23,12 +24,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMimeData>
-
-// TEMPORARY until the preview renderer is in the tree.
-#if __has_include("render/RenderPreview.h")
-#include "render/RenderPreview.h"
-#define DRAPIER_HAS_RENDER_PREVIEW 1
-#endif
 
 namespace {
 const QColor kGreyedItem(128, 128, 128);
@@ -61,11 +56,7 @@ void CDrapierDlg::RebuildPreviewPicture() {
         buffer.Create(size.width(), size.height());
     if (!buffer.IsValid())
         return;
-#ifdef DRAPIER_HAS_RENDER_PREVIEW
     RenderPreview(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), buffer);
-#else
-    buffer.Fill(buffer.Bounds(), MakeColour(200, 200, 200));
-#endif
 }
 
 void CDrapierDlg::RedrawPreview() {

@@ -1,0 +1,70 @@
+#include "FakePrompter.h"
+#include "designer/DrapierDlg.h"
+#include "designer/PreviewView.h"
+#include "render/Canvas.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+std::vector<CanvasPixel> Pixels(const Canvas& canvas) {
+    std::vector<CanvasPixel> pixels;
+    for (int y = 0; y < canvas.Height(); ++y)
+        pixels.insert(pixels.end(), canvas.Row(y), canvas.Row(y) + canvas.Width());
+    return pixels;
+}
+
+TEST(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
+    FakePrompter prompter;
+    CDrapierDlg window(prompter, store);
+    window.StartUp(QStringLiteral(DRAPIER_EXAMPLES "/plain/plain.ini"));
+    window.show();
+    QApplication::processEvents();
+    ASSERT_EQ(window.Document().elements.empty(), false);
+
+    const Canvas& buffer = window.PreviewBuffer();
+    const QSize area = window.findChild<PreviewView*>("preview")->size();
+    ASSERT_TRUE(buffer.IsValid());
+    EXPECT_EQ(buffer.Width(), area.width());
+    EXPECT_EQ(buffer.Height() % 2, 0);
+    EXPECT_GE(buffer.Height(), area.height());
+
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+    } changes[] = {
+        {"width", [&] { window.findChild<QSpinBox*>("width")->setValue(220); }},
+        {"height", [&] { window.findChild<QSpinBox*>("height")->setValue(160); }},
+        {"rolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(true); }},
+        {"unrolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(false); }},
+        {"title", [&] { window.findChild<QLineEdit*>("title")->setText("Another title entirely"); }},
+        {"bulk", [&] { window.findChild<QCheckBox*>("bulk")->setChecked(true); }},
+        {"highlight areas", [&] { window.findChild<QCheckBox*>("highlightAreas")->setChecked(true); }},
+        {"sticky colour",
+         [&] {
+             prompter.colours.push_back(MakeColour(40, 200, 90));
+             window.findChild<QPushButton*>("pickSticky")->click();
+         }},
+    };
+    for (const auto& change : changes) {
+        const std::vector<CanvasPixel> before = Pixels(buffer);
+        change.apply();
+        EXPECT_NE(Pixels(buffer), before) << change.change;
+    }
+    EXPECT_EQ(window.CurrentNoteSettings().notecolour, MakeColour(40, 200, 90));
+    EXPECT_FALSE(window.IsDirty()); // the note settings are not part of the skin
+}
+
+} // namespace
