@@ -1,0 +1,338 @@
+#include "document/SkinLoader.h"
+#include "document/SkinDocument.h"
+#include "package/ZipReader.h"
+#include "package/ZipWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray Utf16(const QString& text) {
+    QByteArray bytes("\xFF\xFE", 2);
+    for (QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+// A 4 by 2 PNG with alpha: the first pixel half clear.
+QByteArray SmallPng() {
+    ImageSurface s;
+    s.Create(4, 2, 24, kImagePng);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            s.SetPixelColour(x, y, MakeColour(10 * x, 20 * y, 200));
+    s.SetAlpha(0, 0, 128);
+    QByteArray png;
+    s.EncodePng(png);
+    return png;
+}
+
+// A 3 by 1 BMP: red, green, magenta.
+QByteArray SmallBmp() {
+    QImage image(3, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(1, 0, qRgb(0, 255, 0));
+    image.setPixel(2, 0, qRgb(255, 0, 255));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bmp;
+}
+
+// A package of the given entries, written by our writer from files in dir.
+bool MakePackage(const QTemporaryDir& dir, const QString& name,
+                 const std::vector<std::pair<QString, QByteArray>>& entries) {
+    ZipWriter writer;
+    if (writer.Create(dir.filePath(name)) != ZipResult::Ok)
+        return false;
+    for (const auto& [entry, bytes] : entries) {
+        const QString source = dir.filePath("src-" + QString::number(qHash(entry)));
+        if (!Write(source, bytes) || writer.AddFile(entry, source) != ZipResult::Ok)
+            return false;
+    }
+    return writer.Close() == ZipResult::Ok;
+}
+
+const char* kButtonSkin = "skinname=Blue\n\n[button]\nname=close\n";
+
+// A document with something in it, to see what a load keeps.
+SkinDocument Filled() {
+    SkinDocument doc;
+    LoadSkin(doc, "", "");
+    doc.settings.skinname = "before";
+    doc.Append(SkinElement::Make(ElementKind::Button));
+    return doc;
+}
+
+} // namespace
+
+TEST(SkinLoader, DefaultSkin) {
+    SkinDocument doc;
+    doc.settings.skinname = "old";
+    doc.Append(SkinElement::Make(ElementKind::Button));
+    doc.pngsource = false;
+    ASSERT_TRUE(LoadSkin(doc, "", ""));
+    EXPECT_EQ(doc.displayname, " (skin in qsk: )");
+    EXPECT_TRUE(doc.elements.empty());
+    EXPECT_EQ(doc.settings, SkinSettings{});
+    ASSERT_TRUE(doc.image.IsValid());
+    EXPECT_EQ(doc.image.Width(), 80);
+    EXPECT_EQ(doc.image.Height(), 40);
+    EXPECT_TRUE(doc.image.HasAlpha());
+    EXPECT_TRUE(doc.pngsource);
+    EXPECT_FALSE(doc.keyed.IsValid());
+}
+
+TEST(SkinLoader, PlainSkinFiles) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Write(dir.filePath("blue.png"), SmallPng()));
+    ASSERT_TRUE(Write(dir.filePath("bad.png"), "not a picture"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("pics"));
+    ASSERT_TRUE(Write(dir.filePath("pics/blue.png"), SmallPng()));
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool result;
+        bool picture; // a 4 by 2 picture was loaded
+        QString skinname;
+    } cases[] = {
+        {"UTF-16 with its mark", Utf16("skinname=Blue\r\nbitmap=blue.png\r\n"), true, true, "Blue"},
+        {"8-bit text", "skinname=Bl\xe9u\r\nBITMAP=blue.png", true, true, QString::fromUtf8("Bl\xc3\xa9u")},
+        {"no picture named", "skinname=Blue\n", true, false, "Blue"},
+        {"last Bitmap= line counts", "bitmap=gone.png\nbitmap=blue.png\nskinname=Blue", true, true, "Blue"},
+        {"picture in a subfolder", "skinname=Blue\nbitmap=pics\\blue.png\n", true, true, "Blue"},
+        {"picture missing: text read, failure", "skinname=Blue\nbitmap=gone.png\n", false, false, "Blue"},
+        {"picture undecodable: success", "skinname=Blue\nbitmap=bad.png\n", true, false, "Blue"},
+        // The mark's bytes become characters of the first line, so its key is not recognised.
+        {"UTF-8 mark read as 8-bit", "\xEF\xBB\xBFskinname=Blue\nbitmap=blue.png\n", true, true, ""},
+        // Every line read from a file ends with LF, the last one too.
+        {"last line without LF", "bitmap=blue.png\nskinname=Blue", true, true, "Blue"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath("skin.ini");
+        ASSERT_TRUE(Write(path, c.bytes));
+        SkinDocument doc;
+        EXPECT_EQ(LoadSkin(doc, path, ""), c.result);
+        EXPECT_EQ(doc.displayname, path + " (skin in qsk: )");
+        EXPECT_EQ(doc.settings.skinname, c.skinname);
+        EXPECT_EQ(doc.image.IsValid(), c.picture);
+        if (c.picture) {
+            EXPECT_EQ(doc.image.Width(), 4);
+            EXPECT_EQ(doc.image.Alpha(0, 0), 128);
+            EXPECT_TRUE(doc.pngsource);
+        }
+    }
+}
+
+TEST(SkinLoader, KeyedPictureTakesTheSkinsTransparentColour) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Write(dir.filePath("old.bmp"), SmallBmp()));
+    ASSERT_TRUE(Write(dir.filePath("old.ini"), "bitmap=old.bmp\ntransparent=255,0,255\n"));
+    SkinDocument doc = Filled();
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("old.ini"), ""));
+    EXPECT_FALSE(doc.pngsource);
+    EXPECT_FALSE(doc.image.IsValid());
+    ASSERT_TRUE(doc.keyed.IsValid());
+    EXPECT_EQ(doc.keyed.Width(), 3);
+    EXPECT_FALSE(doc.keyed.IsKey(0, 0));
+    EXPECT_FALSE(doc.keyed.IsKey(1, 0));
+    EXPECT_TRUE(doc.keyed.IsKey(2, 0));
+
+    // Without a transparent colour nothing is keyed.
+    ASSERT_TRUE(Write(dir.filePath("old.ini"), "bitmap=old.bmp\n"));
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("old.ini"), ""));
+    EXPECT_FALSE(doc.keyed.IsKey(2, 0));
+
+    // A PNG skin afterwards drops the keyed picture.
+    ASSERT_TRUE(Write(dir.filePath("blue.png"), SmallPng()));
+    ASSERT_TRUE(Write(dir.filePath("blue.ini"), "bitmap=blue.png\n"));
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("blue.ini"), ""));
+    EXPECT_TRUE(doc.pngsource);
+    EXPECT_FALSE(doc.keyed.IsValid());
+}
+
+TEST(SkinLoader, FailuresThatLeaveTheDocumentAlone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Write(dir.filePath("skin.txt"), "skinname=Blue\n"));
+    ASSERT_TRUE(Write(dir.filePath("junk.qsk"), "not a package at all"));
+    ASSERT_TRUE(
+        MakePackage(dir, "stackonly.qsk", {{"stack.ini", "skinname=Stack\n"}, {"s.png", SmallPng()}}));
+    ASSERT_TRUE(MakePackage(dir, "nopicture.qsk", {{"blue.ini", "skinname=Blue\n"}, {"readme.txt", "x"}}));
+    ASSERT_TRUE(MakePackage(dir, "noinner.qsk", {{"blue.ini", "skinname=Blue\n"}, {"blue.png", SmallPng()}}));
+    // A package whose picture entry is damaged: its CRC no longer matches.
+    ASSERT_TRUE(MakePackage(dir, "damaged.qsk", {{"blue.ini", "skinname=Blue\n"}, {"blue.png", SmallPng()}}));
+    {
+        QFile f(dir.filePath("damaged.qsk"));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        const qsizetype at = bytes.indexOf("blue.png") + 8 + 17 + 5; // inside the picture's data
+        bytes[at] = char(bytes[at] ^ 0xFF);
+        f.seek(0);
+        f.write(bytes);
+    }
+    const struct {
+        const char* what;
+        QString path;
+        QString inner;
+    } cases[] = {
+        {"other ending", dir.filePath("skin.txt"), ""},
+        {"missing skin file", dir.filePath("gone.ini"), ""},
+        {"missing package", dir.filePath("gone.qsk"), ""},
+        {"not a package", dir.filePath("junk.qsk"), ""},
+        {"stack skin alone is no skin", dir.filePath("stackonly.qsk"), ""},
+        {"package without a picture", dir.filePath("nopicture.qsk"), ""},
+        {"inner name not in the package", dir.filePath("noinner.qsk"), "other.ini"},
+        {"damaged picture entry", dir.filePath("damaged.qsk"), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SkinDocument doc = Filled();
+        EXPECT_FALSE(LoadSkin(doc, c.path, c.inner));
+        EXPECT_EQ(doc.settings.skinname, "before");
+        EXPECT_EQ(doc.elements.size(), 1u);
+        EXPECT_EQ(doc.image.Width(), 80);
+        EXPECT_EQ(doc.displayname, c.path + " (skin in qsk: " + c.inner + ")");
+    }
+}
+
+TEST(SkinLoader, Packages) {
+    QTemporaryDir dir;
+    const QByteArray png = SmallPng();
+    const struct {
+        const char* what;
+        std::vector<std::pair<QString, QByteArray>> entries;
+        QString inner;
+        QString skinname;
+        int elements;
+        bool pngsource;
+    } cases[] = {
+        {"UTF-16 skin text",
+         {{"blue.ini", Utf16(QString(kButtonSkin) + "\n")}, {"blue.png", png}},
+         "",
+         "Blue",
+         1,
+         true},
+        {"8-bit skin text",
+         {{"blue.ini", "skinname=Bl\xe9u\n"}, {"blue.png", png}},
+         "",
+         QString::fromUtf8("Bl\xc3\xa9u"),
+         0,
+         true},
+        // The packaged text is not read line by line, so a last line without LF is lost.
+        {"last line without LF lost", {{"blue.ini", "skinname=Blue"}, {"blue.png", png}}, "", "", 0, true},
+        {"UTF-8 mark read as 8-bit",
+         {{"blue.ini", "\xEF\xBB\xBFskinname=Blue\nversion=3\n"}, {"blue.png", png}},
+         "",
+         "",
+         0,
+         true},
+        {"stack.ini beside another skin",
+         {{"stack.ini", "skinname=Stack\n"}, {"blue.ini", "skinname=Blue\n"}, {"b.png", png}},
+         "",
+         "Blue",
+         0,
+         true},
+        {"stack.ini by inner name",
+         {{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"stack.ini", "skinname=Stack\n"}},
+         "stack.ini",
+         "Stack",
+         0,
+         true},
+        {"inner name in another case",
+         {{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"Stack.INI", "skinname=Stack\n"}},
+         "STACK.ini",
+         "Stack",
+         0,
+         true},
+        {"upper-case endings", {{"BLUE.INI", "skinname=Blue\n"}, {"BLUE.PNG", png}}, "", "Blue", 0, true},
+        {"bitmap key is not used",
+         {{"blue.ini", "skinname=Blue\nbitmap=other.png\n"}, {"x.png", png}},
+         "",
+         "Blue",
+         0,
+         true},
+        {"PNG preferred to BMP",
+         {{"a.ini", "skinname=Blue\n"}, {"a.bmp", SmallBmp()}, {"a.png", png}},
+         "",
+         "Blue",
+         0,
+         true},
+        {"BMP only",
+         {{"a.ini", "skinname=Old\ntransparent=255,0,255\n"}, {"a.bmp", SmallBmp()}},
+         "",
+         "Old",
+         0,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(MakePackage(dir, "p.qsk", c.entries));
+        SkinDocument doc = Filled();
+        ASSERT_TRUE(LoadSkin(doc, dir.filePath("p.qsk"), c.inner));
+        EXPECT_EQ(doc.settings.skinname, c.skinname);
+        EXPECT_EQ(int(doc.elements.size()), c.elements);
+        EXPECT_EQ(doc.pngsource, c.pngsource);
+        if (c.pngsource) {
+            EXPECT_EQ(doc.image.Width(), 4);
+            EXPECT_FALSE(doc.keyed.IsValid());
+        } else {
+            EXPECT_FALSE(doc.image.IsValid());
+            ASSERT_EQ(doc.keyed.Width(), 3);
+            EXPECT_TRUE(doc.keyed.IsKey(2, 0));
+        }
+    }
+}
+
+TEST(SkinLoader, PackagedTextDecoding) {
+    EXPECT_EQ(PackagedSkinText(QByteArray("\xFF\xFE"
+                                          "a\0b\0c",
+                                          7)),
+              "ab"); // an odd byte is no character
+    EXPECT_EQ(PackagedSkinText(QByteArray("\xFF\xFE", 2)), "");
+    EXPECT_EQ(PackagedSkinText(QByteArray("\xFE\xFF"
+                                          "a",
+                                          3)),
+              QString::fromUtf8("\xc3\xbe\xc3\xbf"
+                                "a"));
+    EXPECT_EQ(PackagedSkinText(QByteArray("x\0y", 3)), QString("x") + QChar(0) + "y");
+    EXPECT_EQ(PackagedSkinText("\x80\x9f"), QString::fromUtf8("\xe2\x82\xac\xc5\xb8"));
+}
+
+TEST(SkinLoader, ExamplesRoundTripThroughPackages) {
+    QTemporaryDir dir;
+    for (const char* name : {"plain", "rich"}) {
+        SCOPED_TRACE(name);
+        const QString ini = QStringLiteral(DRAPIER_EXAMPLES "/%1/%1.ini").arg(name);
+        if (!QFile::exists(ini))
+            GTEST_SKIP() << "no example " << name;
+        SkinDocument fromFile;
+        ASSERT_TRUE(LoadSkin(fromFile, ini, ""));
+        ZipWriter writer;
+        ASSERT_EQ(writer.Create(dir.filePath("e.qsk")), ZipResult::Ok);
+        ASSERT_EQ(writer.AddFile(QString(name) + ".ini", ini), ZipResult::Ok);
+        ASSERT_EQ(
+            writer.AddFile(QString(name) + ".png", QStringLiteral(DRAPIER_EXAMPLES "/%1/%1.png").arg(name)),
+            ZipResult::Ok);
+        ASSERT_EQ(writer.Close(), ZipResult::Ok);
+        SkinDocument fromPackage;
+        ASSERT_TRUE(LoadSkin(fromPackage, dir.filePath("e.qsk"), ""));
+        EXPECT_EQ(fromPackage.settings, fromFile.settings);
+        EXPECT_EQ(fromPackage.elements.size(), fromFile.elements.size());
+        EXPECT_EQ(fromPackage.image.Width(), fromFile.image.Width());
+        EXPECT_EQ(fromPackage.image.Height(), fromFile.image.Height());
+    }
+}
