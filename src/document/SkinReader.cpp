@@ -3,6 +3,7 @@
 #include "document/ActionCodes.h"
 #include "document/IndicatorCodes.h"
 #include "document/LeadingNumber.h"
+#include "document/OlderSkinKeys.h"
 #include "document/PlacementText.h"
 #include "document/SkinDocument.h"
 #include "document/SkinKeys.h"
@@ -299,12 +300,14 @@ private:
     SkinDocument& m_document;
     SkinElement m_open;
     bool m_isOpen = false;
+    OlderSkinKeys m_older;
 };
 
 void SkinTextReader::CloseEntry() {
     if (!m_isOpen)
         return;
     m_document.Append(std::move(m_open));
+    m_older.Appended(m_document.elements, static_cast<int>(m_document.elements.size()) - 1);
     m_open = SkinElement();
     m_isOpen = false;
 }
@@ -498,21 +501,11 @@ void SkinTextReader::ReadElementKey(SkinKey key, QStringView value) {
         m_open.record);
 }
 
-// rolled, normal and focus of older skins switch a flag on for the listed elements already read. The
-// list is lowered but the names are not, so a name with capitals never matches.
 void SkinTextReader::ReadOlderSkinKey(SkinKey key, QStringView value) {
-    const QString list = (u',' + value.toString() + u',').toLower();
-    for (SkinElement& e : m_document.elements) {
-        DrawableCommon* c = e.Common();
-        if (!c || !list.contains(u',' + c->name + u','))
-            continue;
-        if (key == SkinKey::rolled)
-            c->drawrolled = true;
-        else if (key == SkinKey::normal)
-            c->drawunrolled = true;
-        else
-            c->drawfocus = true;
-    }
+    const OlderSkinKeys::Flag flag = key == SkinKey::rolled   ? OlderSkinKeys::Rolled
+                                     : key == SkinKey::normal ? OlderSkinKeys::Normal
+                                                              : OlderSkinKeys::Focus;
+    m_older.Apply(m_document.elements, flag, value);
 }
 
 } // namespace

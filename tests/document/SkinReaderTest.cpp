@@ -410,6 +410,17 @@ TEST(SkinReader, KeysOfOlderSkins) {
 
     const SkinDocument early = Read("rolled=b\n[button]\nname=b\n");
     EXPECT_FALSE(early.elements[0].Common()->drawrolled);
+
+    // A name holding commas matches the same run of items; an empty item matches an empty name.
+    const SkinDocument commas = Read("[text]\nname=a,b\n\n[text]\nname=b,c\n\n[text]\nname=\n\n"
+                                     "[text]\nname=a\n\nnormal=x,A,B,y\nfocus=,\nrolled=b\n");
+    ASSERT_EQ(commas.elements.size(), 4u);
+    EXPECT_TRUE(commas.elements[0].Common()->drawunrolled);
+    EXPECT_FALSE(commas.elements[1].Common()->drawunrolled);
+    EXPECT_TRUE(commas.elements[3].Common()->drawunrolled) << "a is one item of the list";
+    EXPECT_TRUE(commas.elements[2].Common()->drawfocus);
+    EXPECT_FALSE(commas.elements[0].Common()->drawfocus);
+    EXPECT_FALSE(commas.elements[0].Common()->drawrolled);
 }
 
 TEST(SkinReader, ReadingReplacesAllButNameAndPicture) {
