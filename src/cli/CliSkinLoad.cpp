@@ -1,28 +1,58 @@
 #include "cli/CliSkinLoad.h"
 
-#include "document/PlainSkinText.h"
 #include "document/SkinDocument.h"
-#include "document/SkinReader.h"
+#include "document/SkinLoader.h"
+#include "package/PackagePicking.h"
+#include "package/ZipReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+// Why a package did not load, for the one-line reason.
+QString PackageFailure(const QString& path, const QString& innerName) {
+    ZipReader reader;
+    if (!reader.Open(path)) {
+        return reader.LastError() == ZipReadError::CannotOpen
+                   ? QStringLiteral("cannot open '%1'").arg(path)
+                   : QStringLiteral("'%1' is not a readable skin package").arg(path);
+    }
+    QStringList names;
+    for (const ZipEntry& e : reader.Entries())
+        names << e.name;
+    const PackagePick pick = PickPackageEntries(names, innerName);
+    if (pick.skin.isEmpty())
+        return QStringLiteral("'%1' holds no skin file").arg(path);
+    if (!pick.IsSkin())
+        return QStringLiteral("'%1' holds no .png or .bmp picture").arg(path);
+    if (reader.FindEntry(pick.skin) < 0)
+        return QStringLiteral("'%1' holds no entry '%2'").arg(path, pick.skin);
+    return QStringLiteral("'%1' has a damaged entry").arg(path);
+}
+
+} // namespace
 
 bool CliLoadSkin(const QString& path, const QString& innerName, SkinDocument* document, QString* reason) {
-    if (!path.endsWith(u".ini", Qt::CaseInsensitive)) {
-        if (reason)
-            *reason = QStringLiteral("cannot load '%1': only .ini skin files are supported").arg(path);
-        return false;
+    QString why;
+    const bool package = path.endsWith(u".qsk", Qt::CaseInsensitive);
+    if (!package && !path.endsWith(u".ini", Qt::CaseInsensitive)) {
+        why = QStringLiteral("cannot load '%1': not a .ini skin file or .qsk package").arg(path);
+    } else if (!package && !innerName.isEmpty()) {
+        why = QStringLiteral("--inner applies to .qsk packages only");
+    } else if (LoadSkin(*document, path, innerName)) {
+        return true;
+    } else if (package) {
+        why = PackageFailure(path, innerName);
+    } else if (!QFileInfo(path).isFile() || !QFile(path).open(QIODevice::ReadOnly)) {
+        why = QStringLiteral("cannot read '%1'").arg(path);
+    } else {
+        // The skin text was read; only the picture it names is missing, which the commands that
+        // work on the skin's layout and text can do without, as the designer does.
+        return true;
     }
-    if (!innerName.isEmpty()) {
-        if (reason)
-            *reason = QStringLiteral("--inner applies to .qsk packages only");
-        return false;
-    }
-    QString text;
-    QString imageName;
-    if (!ReadPlainSkinText(path, &text, &imageName)) {
-        if (reason)
-            *reason = QStringLiteral("cannot read '%1'").arg(path);
-        return false;
-    }
-    document->displayname = path;
-    ReadSkinText(*document, text);
-    return true;
+    if (reason)
+        *reason = why;
+    return false;
 }

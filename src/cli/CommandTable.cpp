@@ -1,10 +1,16 @@
 #include "cli/Cli.h"
 
 int RunGeometryCommand(const QStringList& args);
+int RunListCommand(const QStringList& args);
+int RunPackCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
+        {"pack", "SKIN.ini -o OUT.qsk", "the skin's package: the skin file, its PNG and its stack skin as stack.ini",
+         RunPackCommand},
+        {"list", "PKG.qsk", "each entry of a package: name, method, compressed and uncompressed size, CRC-32",
+         RunListCommand},
         {"geometry", "SKIN [--set KEY=VALUE]... [--inner NAME]",
          "scroll range, thumb, text area and each element's drawn flag and rectangle, as JSON",
          RunGeometryCommand},
