@@ -1,5 +1,7 @@
 #include "cli/Cli.h"
 
+int RunDumpCommand(const QStringList& args);
+int RunConvertCommand(const QStringList& args);
 int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
@@ -7,6 +9,9 @@ int RunRenderCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
+        {"dump", "SKIN [--inner NAME]", "the skin's settings, default layout and elements as JSON", RunDumpCommand},
+        {"convert", "IN -o OUT", "reads a skin and writes it as a skin file (UTF-16, as the designer saves)",
+         RunConvertCommand},
         {"pack", "SKIN.ini -o OUT.qsk", "the skin's package: the skin file, its PNG and its stack skin as stack.ini",
          RunPackCommand},
         {"list", "PKG.qsk", "each entry of a package: name, method, compressed and uncompressed size, CRC-32",
