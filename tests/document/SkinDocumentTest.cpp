@@ -1,3 +1,4 @@
+#include "document/LeadingNumber.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
 
@@ -121,7 +122,8 @@ TEST(SkinDocument, ActiveLayout) {
     cases.push_back({"disabled group", {Group("off", false), Layout("a", "off")}, -1});
     cases.push_back({"group of no name", {Layout("a", "nothere")}, -1});
     cases.push_back({"ungrouped hides earlier", {Group("on", true), Layout("a", "on"), Layout("b", "")}, 2});
-    cases.push_back({"failing later keeps earlier", {Group("on", true), Layout("a", ""), Layout("b", "x")}, 1});
+    cases.push_back(
+        {"failing later keeps earlier", {Group("on", true), Layout("a", ""), Layout("b", "x")}, 1});
     for (Case& c : cases) {
         SkinDocument doc;
         for (SkinElement& e : c.elements)
@@ -157,13 +159,26 @@ TEST(NoteState, FlagOfCode) {
     s.fixedsize = true;
     EXPECT_TRUE(FlagOfCode(s, 9));
     // Every code names a distinct flag.
-    bool NoteState::*flags[] = {&NoteState::ontop,     &NoteState::emailok,   &NoteState::transmitok,
-                                &NoteState::readonly,  &NoteState::alarmset,  &NoteState::attached,
-                                &NoteState::moreabove, &NoteState::morebelow, &NoteState::fixedsize,
-                                &NoteState::user1,     &NoteState::user2,     &NoteState::user3,
-                                &NoteState::scrollbarrequired, &NoteState::image, &NoteState::stand,
-                                &NoteState::hasfocus,  &NoteState::instack,   &NoteState::backgroundislight,
-                                &NoteState::solo,      &NoteState::sync};
+    bool NoteState::*flags[] = {&NoteState::ontop,
+                                &NoteState::emailok,
+                                &NoteState::transmitok,
+                                &NoteState::readonly,
+                                &NoteState::alarmset,
+                                &NoteState::attached,
+                                &NoteState::moreabove,
+                                &NoteState::morebelow,
+                                &NoteState::fixedsize,
+                                &NoteState::user1,
+                                &NoteState::user2,
+                                &NoteState::user3,
+                                &NoteState::scrollbarrequired,
+                                &NoteState::image,
+                                &NoteState::stand,
+                                &NoteState::hasfocus,
+                                &NoteState::instack,
+                                &NoteState::backgroundislight,
+                                &NoteState::solo,
+                                &NoteState::sync};
     for (int code = 1; code <= 20; ++code) {
         NoteState one;
         one.*flags[code - 1] = true;
@@ -173,10 +188,18 @@ TEST(NoteState, FlagOfCode) {
 }
 
 TEST(LeadingNumber, Forms) {
-    extern int LeadingNumber(QStringView);
     const std::pair<const char*, int> rows[] = {
-        {"12", 12}, {"-5", -5}, {"+7", 7}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"-", 0},
-        {" 42", 42}, {"99999999999", 2147483647}, {"-99999999999", -2147483648}, {"3,4", 3},
+        {"12", 12},
+        {"-5", -5},
+        {"+7", 7},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {" 42", 42},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483648},
+        {"3,4", 3},
     };
     for (const auto& [text, value] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromUtf8(text)), value) << text;
