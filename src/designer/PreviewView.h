@@ -15,6 +15,8 @@ public:
     Canvas& Buffer() { return m_buffer; }
     const Canvas& Buffer() const { return m_buffer; }
 
+    QSize sizeHint() const override { return {480, 320}; }
+
 signals:
     void Resized();
 

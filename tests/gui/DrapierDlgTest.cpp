@@ -424,6 +424,11 @@ TEST_F(DesignerWindow, ModeSwitchingEnablesTheRightControls) {
     EXPECT_FALSE(FindCommand(edit, Command::SkinProperties)->isEnabled());
     EXPECT_TRUE(FindCommand(edit, Command::StackDefaultColour)->isEnabled());
 
+    // The stack skin's default note colour is kept in its default style.
+    prompter.colours.push_back(MakeColour(10, 20, 30));
+    window->RunCommand(Command::StackDefaultColour);
+    EXPECT_EQ(window->Document().settings.defaultstyle, "0|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|10|20|30");
+
     window->RunCommand(Command::StickyMode);
     EXPECT_EQ(window->Document().settings.mode, 0);
     expectMode(false);

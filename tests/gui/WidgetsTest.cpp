@@ -159,3 +159,23 @@ TEST(TreeCtrlEx, ItemsKeepTheirOwnColourAndFont) {
 }
 
 } // namespace
+
+#include "dialogs/AboutDlg.h"
+
+#include <QLabel>
+
+namespace {
+
+TEST(AboutDlg, TitleCreditAndLink) {
+    QAboutDlg about{QIcon()};
+    EXPECT_EQ(about.windowTitle(), "About Drapier");
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains(
+        "Skins written with this version of Drapier require Pinlets v10.1a to ensure they work correctly."));
+    ASSERT_NE(about.Link(), nullptr);
+    EXPECT_FALSE(about.Link()->Link().isEmpty());
+}
+
+} // namespace
