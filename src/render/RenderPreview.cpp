@@ -64,16 +64,32 @@ void DrawCheckerboard(Canvas& canvas) {
     }
 }
 
-// Replaces every pixel of the region colour by the background pixel behind it.
-void CutOutRegion(Canvas& note, Colour region, const Canvas& background, int x0, int y0) {
+// A note of this size gets a canvas from RenderNote (the same test Canvas::Create makes).
+bool FitsCanvas(int width, int height) {
+    return width > 0 && height > 0 && static_cast<long long>(width) * height * 4 < Canvas::kByteLimit;
+}
+
+// Replaces every pixel of the region colour within the rectangle by the background pixel behind it,
+// leaving out the columns skipLeft .. skipRight of the rows skipTop .. skipBottom (where the note
+// painted nothing).
+void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip, Colour region,
+                  const Canvas& background) {
     const CanvasPixel key = PixelFromColour(region);
-    for (int y = 0; y < note.Height(); ++y) {
-        CanvasPixel* row = note.Row(y);
-        for (int x = 0; x < note.Width(); ++x) {
+    const auto cut = [&](int y, int from, int to) {
+        CanvasPixel* row = target.Row(y);
+        const CanvasPixel* behind = background.Row(y);
+        for (int x = from; x < to; ++x) {
             if (row[x] == key)
-                row[x] = background.Pixel(ClampToInt(static_cast<long long>(x0) + x),
-                                          ClampToInt(static_cast<long long>(y0) + y));
+                row[x] = behind[x];
         }
+    };
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        if (y < skip.top || y >= skip.bottom || skip.IsEmpty()) {
+            cut(y, rect.left, rect.right);
+            continue;
+        }
+        cut(y, rect.left, std::min(rect.right, std::max(rect.left, skip.left)));
+        cut(y, std::max(rect.left, std::min(rect.right, skip.right)), rect.right);
     }
 }
 
@@ -109,16 +125,28 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
     const int x0 = origin.x;
     const int y0 = origin.y;
 
-    // The note image starts as the background behind it, so whatever the note leaves uncovered (the
-    // text area of a frame-only skin) shows what lies behind the note.
-    Canvas note;
-    if (note.Create(state.width, state.height)) {
-        note.Copy(0, 0, note.Width(), note.Height(), background, x0, y0);
-        RenderNote(document, note, state);
-        if (document.settings.region != kNoColour)
-            CutOutRegion(note, document.settings.region, background, x0, y0);
-        // Outside the note (and below a rolled one) the background stays as copied above.
-        target.Copy(x0, y0, note.Width(), note.Height(), note, 0, 0);
+    // A note too large (or too small) for a canvas is not drawn, and neither is what belongs to it.
+    if (!FitsCanvas(state.width, state.height))
+        return;
+    // The note goes straight onto the background. What it leaves uncovered (the text area of a
+    // frame-only skin) shows what lies behind the note, and cutting the region colour out only ever
+    // touches the pixels the note painted: a background pixel of that colour would be replaced by
+    // itself.
+    NoteState placed = state;
+    placed.originx = x0;
+    placed.originy = y0;
+    RenderNote(document, target, placed);
+    if (document.settings.region != kNoColour) {
+        const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(target.Bounds());
+        // Without drawing on the text background the note copied only its frame.
+        CanvasRect inside;
+        if (!document.DrawsOnTextBackground()) {
+            const SkinLayout& active = document.ActiveLayout(state);
+            inside = Block(static_cast<long long>(x0) + active.left, static_cast<long long>(y0) + active.top,
+                           static_cast<long long>(state.width) - active.left - active.right,
+                           static_cast<long long>(state.height) - active.top - active.bottom);
+        }
+        CutOutRegion(target, noteRect, inside, document.settings.region, background);
     }
 
     const SkinLayout& layout = document.ActiveLayout(state);

@@ -15,5 +15,5 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
 
 // The preview's background alone: 16-pixel squares of white and light grey, the first column white at
 // the top, with the backdrop over them at the top-left corner. The result of the last call is kept, so
-// an unchanged area costs one copy.
+// an unchanged area costs one copy; the reference is valid until the next call asks for another size.
 const Canvas& PreviewBackground(int width, int height, int backdropWidth = -1, int backdropHeight = -1);

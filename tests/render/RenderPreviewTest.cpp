@@ -1,0 +1,219 @@
+#include "render/RenderPreview.h"
+#include "document/SkinDocument.h"
+#include "render/Canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr Colour kNote = MakeColour(255, 255, 180);
+constexpr Colour kMagenta = MakeColour(255, 0, 255);
+
+NoteSettings Settings(int width = 300, int height = 100) {
+    NoteSettings s;
+    s.width = width;
+    s.height = height;
+    return s;
+}
+
+// A target of 400 x 200 puts a 300 x 100 note at (50, 50).
+Canvas Preview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options = {},
+               int width = 400, int height = 200) {
+    Canvas target(width, height);
+    RenderPreview(document, settings, options, target);
+    return target;
+}
+
+Colour Background(int x, int y, int width = 400, int height = 200) {
+    return PreviewBackground(width, height).ColourAt(x, y);
+}
+
+int Mix(int src, int dst) {
+    return (src * 128 + dst * 127 + 127) / 255;
+}
+
+Colour Highlighted(Colour highlight, Colour under) {
+    return MakeColour(Mix(RedOf(highlight), RedOf(under)), Mix(GreenOf(highlight), GreenOf(under)),
+                      Mix(BlueOf(highlight), BlueOf(under)));
+}
+
+// Marks the note's top-left and bottom-right corners with the region colour, and draws a 5-row solid
+// strip of the pen colour at the top.
+void AddRegionCorners(SkinDocument& document) {
+    for (int corner = 0; corner < 2; ++corner) {
+        SkinElement e = SkinElement::Make(ElementKind::TileArea);
+        TileAreaRecord* t = e.As<TileAreaRecord>();
+        t->drawunrolled = t->drawrolled = true;
+        const int v = corner == 0 ? 0 : -4;
+        t->topleft = {Placement{v}, Placement{v}};
+        t->bottomright = {Placement{v + 3}, Placement{v + 3}};
+        t->solidcol = kMagenta;
+        document.Append(std::move(e));
+    }
+}
+
+} // namespace
+
+TEST(PreviewBackground, CheckerboardAndBackdrop) {
+    const Canvas& plain = PreviewBackground(1300, 900, 0, 0); // a backdrop of no size is not drawn
+    const Colour white = MakeColour(255, 255, 255);
+    const Colour grey = MakeColour(200, 200, 200);
+    EXPECT_EQ(plain.ColourAt(0, 0), white);
+    EXPECT_EQ(plain.ColourAt(15, 15), white);
+    EXPECT_EQ(plain.ColourAt(16, 0), grey);
+    EXPECT_EQ(plain.ColourAt(0, 16), grey);
+    EXPECT_EQ(plain.ColourAt(16, 16), white);
+    EXPECT_EQ(plain.ColourAt(1299, 899), grey);
+
+    const Canvas& natural = PreviewBackground(1300, 900);
+    EXPECT_NE(natural.ColourAt(5, 5), white); // the backdrop covers the top-left 1200 x 800
+    EXPECT_NE(natural.ColourAt(1199, 799), grey);
+    EXPECT_EQ(natural.ColourAt(1200, 0), grey);
+    EXPECT_EQ(natural.ColourAt(1216, 0), white);
+    EXPECT_EQ(natural.ColourAt(0, 800), white);
+
+    const Canvas& small = PreviewBackground(300, 300, 100, 50);
+    EXPECT_NE(small.ColourAt(99, 49), grey);
+    EXPECT_EQ(small.ColourAt(100, 0), white);
+    EXPECT_EQ(small.ColourAt(0, 50), grey);
+}
+
+TEST(RenderPreview, RepeatedCallsGiveTheSamePixels) {
+    SkinDocument document;
+    AddRegionCorners(document);
+    document.settings.region = kMagenta;
+    const Canvas first = Preview(document, Settings());
+    PreviewBackground(123, 45); // another size in between
+    const Canvas second = Preview(document, Settings());
+    for (int y = 0; y < first.Height(); ++y)
+        for (int x = 0; x < first.Width(); ++x)
+            ASSERT_EQ(first.Pixel(x, y), second.Pixel(x, y)) << x << "," << y;
+}
+
+TEST(RenderPreview, EmptySkinLooksLikeAPlainNote) {
+    SkinDocument document;
+    const Canvas preview = Preview(document, Settings());
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            const bool inNote = x >= 50 && x < 350 && y >= 50 && y < 150;
+            ASSERT_EQ(preview.ColourAt(x, y), inNote ? kNote : Background(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(RenderPreview, RegionColourShowsTheBackground) {
+    SkinDocument document;
+    AddRegionCorners(document);
+    for (const bool cut : {true, false}) {
+        document.settings.region = cut ? kMagenta : kNoColour;
+        const Canvas preview = Preview(document, Settings());
+        EXPECT_EQ(preview.ColourAt(50, 50), cut ? Background(50, 50) : kMagenta) << cut;
+        EXPECT_EQ(preview.ColourAt(349, 149), cut ? Background(349, 149) : kMagenta) << cut;
+        EXPECT_EQ(preview.ColourAt(54, 50), kNote) << cut;
+    }
+}
+
+TEST(RenderPreview, RolledNoteShowsTheBackgroundBelow) {
+    SkinDocument document; // rolled height 25, top border 25
+    AddRegionCorners(document);
+    NoteSettings settings = Settings();
+    settings.rolled = true;
+    const Canvas preview = Preview(document, settings);
+    EXPECT_EQ(preview.ColourAt(60, 50), kNote);
+    EXPECT_EQ(preview.ColourAt(60, 74), kNote);
+    EXPECT_EQ(preview.ColourAt(60, 75), Background(60, 75)); // the text area is not filled
+    EXPECT_EQ(preview.ColourAt(200, 149), Background(200, 149));
+    EXPECT_EQ(preview.ColourAt(50, 50), kMagenta); // drawn while rolled; no region colour set
+}
+
+TEST(RenderPreview, TextAreaFillAndHighlights) {
+    SkinDocument document;
+    SkinElement strip = SkinElement::Make(ElementKind::HStrip);
+    HStripRecord* h = strip.As<HStripRecord>();
+    h->drawunrolled = true;
+    h->place = {Placement{20}, Placement{5}};
+    h->extent = {Placement{29}, 4}; // band 20 .. 30, drawn through 30
+    h->striptype = 2;
+    h->solidcol = MakeColour(0, 0, 0);
+    document.Append(std::move(strip));
+    document.layout.usescrollbar = true; // scroll range (-10, 25, -1, 10): x 290 .. 300, y 25 .. 100
+
+    struct Case {
+        const char* name;
+        PreviewOptions options;
+        Colour textArea;    // at note (100, 60)
+        Colour titleBar;    // at note (100, 10)
+        Colour scrollRange; // at note (295, 60)
+        Colour leftBorder;  // at note (5, 60)
+    };
+    PreviewOptions plain;
+    PreviewOptions areas;
+    areas.highlightareas = true;
+    PreviewOptions stack = areas;
+    stack.stackmode = true;
+    const Colour blue = MakeColour(0, 0, 255);
+    const Colour green = MakeColour(0, 255, 0);
+    const Case cases[] = {
+        {"plain", plain, kNote, kNote, kNote, kNote},
+        {"areas", areas, MakeColour(255, 0, 0), Highlighted(green, kNote), Highlighted(blue, kNote), kNote},
+        // Stack mode: the border bands instead of the text area, which stays as the note left it.
+        {"stack", stack, Background(150, 110), Highlighted(blue, Highlighted(green, kNote)),
+         Highlighted(blue, Highlighted(blue, kNote)), Highlighted(blue, kNote)},
+    };
+    for (const Case& c : cases) {
+        const Canvas preview = Preview(document, Settings(), c.options);
+        EXPECT_EQ(preview.ColourAt(150, 110), c.textArea) << c.name;
+        EXPECT_EQ(preview.ColourAt(150, 60), c.titleBar) << c.name;
+        EXPECT_EQ(preview.ColourAt(345, 110), c.scrollRange) << c.name;
+        EXPECT_EQ(preview.ColourAt(55, 110), c.leftBorder) << c.name;
+    }
+
+    // The selected strip is outlined one column past its rectangle, as far as it was drawn.
+    PreviewOptions selected;
+    selected.highlightselected = true;
+    selected.selectedelement = 0;
+    const Colour magenta = MakeColour(255, 0, 255);
+    Canvas preview = Preview(document, Settings(), selected);
+    EXPECT_EQ(preview.ColourAt(70, 56), Highlighted(magenta, MakeColour(0, 0, 0)));
+    EXPECT_EQ(preview.ColourAt(80, 56), Highlighted(magenta, kNote));
+    EXPECT_EQ(preview.ColourAt(81, 56), kNote);
+    EXPECT_EQ(preview.ColourAt(70, 59), kNote);
+    selected.selectedelement = 5; // no such element
+    preview = Preview(document, Settings(), selected);
+    EXPECT_EQ(preview.ColourAt(80, 56), kNote);
+}
+
+TEST(RenderPreview, DrawOnTextBackgroundKeepsTheNotePaint) {
+    SkinDocument document;
+    SkinElement area = SkinElement::Make(ElementKind::TileArea);
+    TileAreaRecord* t = area.As<TileAreaRecord>();
+    t->drawunrolled = true;
+    t->topleft = {Placement{0}, Placement{0}};
+    t->bottomright = {Placement{-1}, Placement{-1}};
+    t->solidcol = MakeColour(10, 20, 30);
+    document.Append(std::move(area));
+    EXPECT_EQ(Preview(document, Settings()).ColourAt(150, 100), kNote);
+    document.settings.drawonrtfbg = true;
+    EXPECT_EQ(Preview(document, Settings()).ColourAt(150, 100), MakeColour(10, 20, 30));
+}
+
+TEST(RenderPreview, NotesTooLargeOrAbsurdAreNotDrawn) {
+    SkinDocument document;
+    AddRegionCorners(document);
+    document.settings.region = kMagenta;
+    const struct {
+        int width, height;
+    } sizes[] = {{100000, 100000}, {8192, 8192}, {-50, 100}, {300, 0}, {2147483647, 1}};
+    PreviewOptions everything;
+    everything.highlightareas = true;
+    everything.highlightselected = true;
+    everything.selectedelement = 0;
+    for (const auto& size : sizes) {
+        const Canvas preview = Preview(document, Settings(size.width, size.height), everything, 64, 48);
+        for (const auto& [x, y] : {std::pair{32, 2}, std::pair{0, 0}, std::pair{63, 47}})
+            EXPECT_EQ(preview.ColourAt(x, y), Background(x, y, 64, 48)) << size.width << " x " << size.height;
+    }
+    // A large note that still fits the limit is cut evenly by the area.
+    const Canvas big = Preview(document, Settings(3000, 2000), {}, 64, 48);
+    EXPECT_EQ(big.ColourAt(0, 0), kNote);
+}
