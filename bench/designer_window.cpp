@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <memory>
 
 namespace {
@@ -61,6 +62,25 @@ const char* const kSkins[] = {"plain", "rich", "stack"};
 QString SkinPath(int index) {
     return QStringLiteral(DRAPIER_EXAMPLES "/%1/%1.ini").arg(QLatin1String(kSkins[index]));
 }
+
+// Once per process: the application object, the window and its first frame, as a user's start-up has
+// them (the program's loading by the system aside).
+void BM_ColdStartToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Environment& env = Env();
+        PaintWatch watch;
+        CDrapierDlg window(env.prompter, *env.store);
+        window.installEventFilter(&watch);
+        window.StartUp(SkinPath(1));
+        window.show();
+        while (watch.paints == 0)
+            QApplication::processEvents();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(BM_ColdStartToFirstPaint)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToFirstPaint(benchmark::State& state) {
     Environment& env = Env();

@@ -58,12 +58,20 @@ bool DialogPrompter::AskOkCancel(QWidget* parent, const QString& text) {
 }
 
 QString DialogPrompter::ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) {
-    return QFileDialog::getOpenFileName(parent, QString(), initial, QtFileFilter(filter), nullptr,
-                                        QFileDialog::ReadOnly);
+    return QFileDialog::getOpenFileName(parent, QString(), initial, QtFileFilter(filter));
 }
 
 QString DialogPrompter::ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) {
-    return QFileDialog::getSaveFileName(parent, QString(), initial, QtFileFilter(filter));
+    QFileDialog dialog(parent, QString(), initial, QtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without extension gets the filter's own, so that the chooser's question about
+    // replacing a file is asked about the file that will really be written.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() > 1 && parts[1].startsWith(QStringLiteral("*.")))
+        dialog.setDefaultSuffix(parts[1].mid(2));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<Colour> DialogPrompter::ChooseColour(QWidget* parent, Colour initial) {
