@@ -1,16 +1,18 @@
 #include "document/OlderSkinKeys.h"
 
-void OlderSkinKeys::Appended(const std::vector<SkinElement>& list, int index) {
-    const DrawableCommon* c = list[static_cast<size_t>(index)].Common();
-    if (!c)
-        return;
-    auto it = m_byName.find(c->name);
-    if (it == m_byName.end()) {
-        it = m_byName.insert(c->name, Named());
-        if (c->name.contains(u','))
-            m_commaNames.append(c->name);
+void OlderSkinKeys::Index(const std::vector<SkinElement>& list) {
+    for (; m_indexed < list.size(); ++m_indexed) {
+        const DrawableCommon* c = list[m_indexed].Common();
+        if (!c)
+            continue;
+        auto it = m_byName.find(c->name);
+        if (it == m_byName.end()) {
+            it = m_byName.insert(c->name, Named());
+            if (c->name.contains(u','))
+                m_commaNames.append(c->name);
+        }
+        it->indices.push_back(static_cast<int>(m_indexed));
     }
-    it->indices.push_back(index);
 }
 
 void OlderSkinKeys::SwitchOn(std::vector<SkinElement>& list, Named& named, Flag flag) {
@@ -29,6 +31,7 @@ void OlderSkinKeys::SwitchOn(std::vector<SkinElement>& list, Named& named, Flag 
 }
 
 void OlderSkinKeys::Apply(std::vector<SkinElement>& list, Flag flag, QStringView value) {
+    Index(list);
     if (m_byName.isEmpty())
         return;
     const QString lowered = value.toString().toLower();

@@ -307,7 +307,6 @@ void SkinTextReader::CloseEntry() {
     if (!m_isOpen)
         return;
     m_document.Append(std::move(m_open));
-    m_older.Appended(m_document.elements, static_cast<int>(m_document.elements.size()) - 1);
     m_open = SkinElement();
     m_isOpen = false;
 }
