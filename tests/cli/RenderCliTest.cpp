@@ -96,3 +96,37 @@ TEST(RenderCli, UsageErrorsAndFailures) {
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
 }
+
+TEST(RenderCli, AbsurdSkinRendersWithoutCrashOrHang) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DRAPIER_EXAMPLES "/plain/plain.png"), dir.filePath("plain.png")));
+    QFile skin(dir.filePath("absurd.ini"));
+    ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
+    skin.write(
+        "bitmap=plain.png\n"
+        "top=100000\nbottom=-100000\nleft=-5\nright=100000\nrolledheight=-100000\n"
+        "region=255,0,255\nselectedborderwidth=100000\nselectedborderdashlength1=0\n"
+        "selectedborderdashlength2=-7\n\n"
+        "[hstrip]\nplace=-100000,0\nextent=100000,100000\nwidth=0\nsource=0,0\ndrawunrolled=1\n"
+        "drawrolled=1\n\n"
+        "[hstrip]\nplace=-2147483648,0\nextent=2147483647,5\nwidth=1\nsource=0,0\ndrawunrolled=1\n\n"
+        "[hstrip]\nplace=-2147483648,10\nextent=2147483647,5\nstriptype=1\ndrawunrolled=1\n\n"
+        "[vstrip]\nplace=tl-100000,br100000\nextent=-100000,sc2147483647\nheight=1\nsource=0,0\n"
+        "drawunrolled=1\n\n"
+        "[button]\nplace=100000%,-100000%\nsize=100000x-100000\nsource=-100000,100000\ndrawunrolled=1\n\n"
+        "[tilearea]\ntopleft=-2147483648,-2147483648\nbottomright=2147483647,2147483647\n"
+        "size=1x1\ntiletype=1\nsource=48,0\ndrawunrolled=1\n\n"
+        "[text]\nplace=0,0\nextent=100000,100000\npoint=100000\ntext=%TITLE% %TITLE%\n"
+        "drawunrolled=1\n\n"
+        "[text]\nplace=0,0\nextent=-1,-100000\npoint=-100000\ntext=x\ndrawunrolled=1\n\n");
+    skin.close();
+    const QString out = dir.filePath("out.png");
+    for (const QStringList& extra : {QStringList{}, QStringList{"--set", "bulk=1", "--set", "dpi=9999"},
+                                     QStringList{"--set", "rolled=1"}, QStringList{"--highlight-areas"}}) {
+        const CliResult r = RunCli(QStringList{"render", skin.fileName(), "-o", out} + extra, 60000);
+        EXPECT_EQ(r.status, 0) << extra.join(' ').toStdString() << r.err.toStdString();
+    }
+    const CliResult canvas = RunCli(
+        {"render", skin.fileName(), "-o", out, "--canvas", "--set", "width=9999", "--set", "height=9999"});
+    EXPECT_EQ(canvas.status, 1);
+}

@@ -1,5 +1,6 @@
 #include "render/RenderPreview.h"
 #include "document/SkinDocument.h"
+#include "document/SkinLoader.h"
 #include "render/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -216,4 +217,19 @@ TEST(RenderPreview, NotesTooLargeOrAbsurdAreNotDrawn) {
     // A large note that still fits the limit is cut evenly by the area.
     const Canvas big = Preview(document, Settings(3000, 2000), {}, 64, 48);
     EXPECT_EQ(big.ColourAt(0, 0), kNote);
+}
+
+TEST(RenderPreview, ExampleSkinsDrawTheirFrames) {
+    for (const char* skin : {"plain/plain.ini", "rich/rich.ini", "stack/stack.ini"}) {
+        SkinDocument document;
+        ASSERT_TRUE(
+            LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin), QString()))
+            << skin;
+        NoteSettings settings = Settings();
+        settings.stackmode = document.settings.mode == 1;
+        const Canvas preview = Preview(document, settings);
+        EXPECT_EQ(preview.ColourAt(50, 50), Background(50, 50)) << skin; // the rounded corner is cut out
+        EXPECT_NE(preview.ColourAt(150, 51), kNote) << skin;             // the frame's top edge
+        EXPECT_NE(preview.ColourAt(150, 51), Background(150, 51)) << skin;
+    }
 }
