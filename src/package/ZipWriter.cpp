@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <limits>
 #include <zlib.h>
 
@@ -37,17 +38,41 @@ void PutCentralExtra(QByteArray& out, const ZipSourceStamp& stamp) {
 struct Deflater {
     z_stream stream{};
     bool ready = false;
-    Deflater() {
-        ready = deflateInit2(&stream, kDeflateLevel, Z_DEFLATED, kRawWindowBits, kMemLevel,
-                             Z_DEFAULT_STRATEGY) == Z_OK;
+    bool Start(int level) {
+        ready =
+            deflateInit2(&stream, level, Z_DEFLATED, kRawWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) == Z_OK;
+        return ready;
     }
     ~Deflater() {
         if (ready)
             deflateEnd(&stream);
     }
+    Deflater() = default;
     Deflater(const Deflater&) = delete;
     Deflater& operator=(const Deflater&) = delete;
 };
+
+// Data that is already compressed (every PNG is) gains nothing from a deflate search but costs its full
+// time: when a sample of the start does not shrink, the entry is written as stored deflate blocks, still
+// a deflate stream of the same size.
+int DeflateLevelFor(const char* start, qint64 size) {
+    constexpr qint64 kSample = 64 * 1024;
+    const qint64 sample = std::min(size, kSample);
+    if (sample < 4096)
+        return kDeflateLevel;
+    Deflater probe;
+    if (!probe.Start(kDeflateLevel))
+        return kDeflateLevel;
+    QByteArray out(static_cast<qsizetype>(deflateBound(&probe.stream, static_cast<uLong>(sample))),
+                   Qt::Uninitialized);
+    probe.stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(start));
+    probe.stream.avail_in = static_cast<uInt>(sample);
+    probe.stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    probe.stream.avail_out = static_cast<uInt>(out.size());
+    if (deflate(&probe.stream, Z_FINISH) != Z_STREAM_END)
+        return kDeflateLevel;
+    return probe.stream.total_out * 100 >= static_cast<uLong>(sample) * 98 ? 0 : kDeflateLevel;
+}
 
 } // namespace
 
@@ -173,9 +198,6 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
     qint64 total = 0;
     qint64 written = 0;
     Deflater deflater;
-    if (method == kMethodDeflated && !deflater.ready)
-        return Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
-
     for (bool last = false; !last;) {
         const qint64 got = source.read(in.data(), kChunk);
         if (got < 0)
@@ -194,6 +216,8 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
             written += got;
             continue;
         }
+        if (!deflater.ready && !deflater.Start(DeflateLevelFor(in.constData(), got)))
+            return Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
         z_stream& z = deflater.stream;
         z.next_in = reinterpret_cast<Bytef*>(in.data());
         z.avail_in = static_cast<uInt>(got);

@@ -51,6 +51,12 @@ TEST(ZipReader, ReadsBackWhatTheWriterWrote) {
         QByteArray data;
         ASSERT_TRUE(reader.Extract(index, &data));
         EXPECT_EQ(data, f.data);
+        // Incompressible data costs only the deflate block headers; text really compresses.
+        const ZipEntry& e = reader.Entries()[size_t(index)];
+        EXPECT_LE(e.compressedSize, e.uncompressedSize + e.uncompressedSize / 1000 + 16);
+        if (QByteArray(f.name) == "text.ini") {
+            EXPECT_LT(e.compressedSize, e.uncompressedSize / 100);
+        }
     }
     EXPECT_EQ(reader.FindEntry("missing.ini"), -1);
     QByteArray none;
