@@ -236,32 +236,15 @@ TEST(SkinReader, ValueForms) {
 
 TEST(SkinReader, SkinWideAndLayoutKeys) {
     RunCases({
-        {"skin-wide keys apply inside a section",
-         "[button]\nskinname=Sky \nnotes=a^Mb^M\nversion=11\nmode=STACK\nbitmap=x.png\n"
-         "tooltipfontsize=9\ntooltipfontname=Sans\ntitletooltip=2\nselectedborderwidth=4\n"
-         "selectedborderdashlength1=5\nselectedborderdashlength2=6\nselectedborderdashcolour1=255\n"
-         "selectedborderdashcolour2=-1\nstackfilename=s.ini\ndefaultstyle=1|2\nauthorname=A\n"
-         "authoremail=E\nauthorurl=U\n",
+        {"skin-wide keys apply inside a section; the version is kept as read",
+         "[button]\nskinname=Sky \nnotes=a^Mb^M\nversion=11\nmode=STACK\nbitmap=x.png\n",
          [](const SkinDocument& d) {
-             const SkinSettings& s = d.settings;
-             EXPECT_EQ(s.skinname, "Sky ");
-             EXPECT_EQ(s.notes, "a\r\nb\r\n");
-             EXPECT_EQ(s.version, 11);
-             EXPECT_EQ(s.mode, 1);
+             ASSERT_EQ(d.elements.size(), 1u);
+             EXPECT_EQ(d.settings.skinname, "Sky ");
+             EXPECT_EQ(d.settings.notes, "a\r\nb\r\n");
+             EXPECT_EQ(d.settings.version, 11);
+             EXPECT_EQ(d.settings.mode, 1);
              EXPECT_EQ(d.bitmap, "x.png");
-             EXPECT_EQ(s.tooltipfontsize, 9);
-             EXPECT_EQ(s.tooltipfontname, "Sans");
-             EXPECT_EQ(s.titletooltip, 2);
-             EXPECT_EQ(s.selectedborderwidth, 4);
-             EXPECT_EQ(s.selectedborderdashlength1, 5);
-             EXPECT_EQ(s.selectedborderdashlength2, 6);
-             EXPECT_EQ(s.selectedborderdashcolour1, 255);
-             EXPECT_EQ(s.selectedborderdashcolour2, -1);
-             EXPECT_EQ(s.stackfilename, "s.ini");
-             EXPECT_EQ(s.defaultstyle, "1|2");
-             EXPECT_EQ(s.authorname, "A");
-             EXPECT_EQ(s.authoremail, "E");
-             EXPECT_EQ(s.authorurl, "U");
          }},
         {"mode other than stack is a note skin", "mode=stack\nmode=stacked\n",
          [](const SkinDocument& d) { EXPECT_EQ(d.settings.mode, 0); }},
@@ -278,30 +261,18 @@ TEST(SkinReader, SkinWideAndLayoutKeys) {
              EXPECT_TRUE(d.layout.usescrollbar);
          }},
         {"layout keys go to the open layout, else to the default one",
-         "[settings]\ntop=1\nusescrollbar=1\nname=L\n\n[button]\nleft=2\nrolledheight=3\n\nminimumwidth=4\n"
-         "minimumheight=5\nminimumthumbtrackheight=6\nbottom=7\nright=8\nscrollbardrawwidthminimum=9\n"
-         "scrollbardrawwidthmaximum=10\nscrollbardrawheightminimum=11\nscrollbardrawheightmaximum=12\n",
+         "[settings]\ntop=1\nusescrollbar=1\nname=L\n\n[button]\nleft=2\n\nminimumwidth=4\n",
          [](const SkinDocument& d) {
              ASSERT_EQ(d.elements.size(), 2u);
              const SkinLayout& own = *d.elements[0].As<SkinLayout>();
              EXPECT_EQ(own.top, 1);
              EXPECT_TRUE(own.usescrollbar);
              EXPECT_EQ(own.name, "L");
-             const SkinLayout& l = d.layout;
-             EXPECT_EQ(l.top, 25);
-             EXPECT_FALSE(l.usescrollbar);
-             EXPECT_EQ(l.name, "Layout");
-             EXPECT_EQ(l.left, 2);
-             EXPECT_EQ(l.rolledheight, 3);
-             EXPECT_EQ(l.minimumwidth, 4);
-             EXPECT_EQ(l.minimumheight, 5);
-             EXPECT_EQ(l.minimumthumbtrackheight, 6);
-             EXPECT_EQ(l.bottom, 7);
-             EXPECT_EQ(l.right, 8);
-             EXPECT_EQ(l.scrollbardrawwidthminimum, 9);
-             EXPECT_EQ(l.scrollbardrawwidthmaximum, 10);
-             EXPECT_EQ(l.scrollbardrawheightminimum, 11);
-             EXPECT_EQ(l.scrollbardrawheightmaximum, 12);
+             EXPECT_EQ(d.layout.top, 25);
+             EXPECT_FALSE(d.layout.usescrollbar);
+             EXPECT_EQ(d.layout.name, "Layout");
+             EXPECT_EQ(d.layout.left, 2);
+             EXPECT_EQ(d.layout.minimumwidth, 4);
          }},
     });
 }
@@ -342,34 +313,6 @@ TEST(SkinReader, ElementKeysPerKind) {
              EXPECT_EQ(d.elements[0].As<TextRecord>()->alignment, 1);
              EXPECT_EQ(d.elements[1].As<TextRecord>()->alignment, 2);
              EXPECT_EQ(d.elements[2].As<TextRecord>()->antialias, 0);
-         }},
-        {"strip keys",
-         "[hstrip]\nwidth=30\nheight=9\nalpha=100\nstartcol=1,1,1\nendcol=2,2,2\nsolidcol=3,3,3\n"
-         "striptype=2\n\n[vstrip]\nheight=40\nwidth=9\nalpha=-1\nstriptype=1\n",
-         [](const SkinDocument& d) {
-             const HStripRecord& h = *d.elements[0].As<HStripRecord>();
-             EXPECT_EQ(h.width, 30);
-             EXPECT_EQ(h.alpha, 100);
-             EXPECT_EQ(h.startcol, MakeColour(1, 1, 1));
-             EXPECT_EQ(h.endcol, MakeColour(2, 2, 2));
-             EXPECT_EQ(h.solidcol, MakeColour(3, 3, 3));
-             EXPECT_EQ(h.striptype, 2);
-             const VStripRecord& v = *d.elements[1].As<VStripRecord>();
-             EXPECT_EQ(v.height, 40);
-             EXPECT_EQ(v.striptype, 1);
-         }},
-        {"indicator and tile-area keys",
-         "[indicator]\nsourceoff=1,2\nsourceoffalpha=3,4\nsourcerollover=9,9\n\n"
-         "[tilearea]\ntiletype=1\nsolidcol=5,6,7\nsize=8x9\nsourcealpha=1,1\n",
-         [](const SkinDocument& d) {
-             const IndicatorRecord& i = *d.elements[0].As<IndicatorRecord>();
-             EXPECT_EQ(i.sourceoff, (SourcePoint{1, 2}));
-             EXPECT_EQ(i.sourceoffalpha, (SourcePoint{3, 4}));
-             const TileAreaRecord& t = *d.elements[1].As<TileAreaRecord>();
-             EXPECT_EQ(t.tiletype, 1);
-             EXPECT_EQ(t.solidcol, MakeColour(5, 6, 7));
-             EXPECT_EQ(t.size, (BoxSize{8, 9}));
-             EXPECT_EQ(t.sourcealpha, (SourcePoint{1, 1}));
          }},
         {"groups: name keeps case, member group is lowered, rules split at two commas",
          "[group]\nname=MyGroup\nenabled=0\nmatch=All\nrule=Title,contains,a,b\nrule=Rolled\n\n"
