@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int count = std::min<int>(static_cast<int>(reader.Entries().size()), 8);
     for (int i = 0; i < count; ++i) {
         QByteArray entry;
-        if (reader.Extract(i, &entry) && entry.size() != static_cast<qsizetype>(reader.Entries()[i].uncompressedSize))
+        if (reader.Extract(i, &entry) &&
+            entry.size() != static_cast<qsizetype>(reader.Entries()[i].uncompressedSize))
             __builtin_trap(); // a checked entry must have exactly its declared size
         reader.FindEntry(reader.Entries()[i].name);
     }
