@@ -14,6 +14,8 @@ skin=$3
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/.config
+# The test suite runs Qt offscreen; this test needs the real window system.
+export QT_QPA_PLATFORM=xcb
 export LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")" && pwd)/lsan-desktop.supp
 
 title="$(basename "$skin") - Pinlets Skin Designer v4.31"
