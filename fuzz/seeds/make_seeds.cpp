@@ -14,32 +14,32 @@ void Write(const QString& path, const QByteArray& bytes) {
         file.write(bytes);
 }
 
-PngSpec Png(int colourType, int depth, bool interlaced) {
-    PngSpec spec;
-    spec.width = 9;
-    spec.height = 7;
-    spec.colourType = colourType;
-    spec.bitDepth = depth;
-    spec.interlaced = interlaced;
+PngRecipe Png(int colourType, int depth, bool interlaced) {
+    PngRecipe recipe;
+    recipe.width = 9;
+    recipe.height = 7;
+    recipe.colourType = colourType;
+    recipe.bitDepth = depth;
+    recipe.interlaced = interlaced;
     const int max = depth == 16 ? 65535 : (1 << depth) - 1;
     for (int i = 0; i < 9 * 7 * ChannelsOf(colourType); ++i)
-        spec.samples.push_back(static_cast<std::uint16_t>((i * 2654435761u >> 7) % (max + 1)));
+        recipe.samples.push_back(static_cast<std::uint16_t>((i * 2654435761u >> 7) % (max + 1)));
     if (colourType == PNG_COLOR_TYPE_PALETTE)
         for (int i = 0; i <= max; ++i)
-            spec.palette.push_back(
+            recipe.palette.push_back(
                 png_color{static_cast<png_byte>(i * 40), static_cast<png_byte>(255 - i), 9});
-    return spec;
+    return recipe;
 }
 
-JpegSpec Jpeg(int components, bool progressive) {
-    JpegSpec spec;
-    spec.width = 24;
-    spec.height = 16;
-    spec.components = components;
-    spec.progressive = progressive;
+JpegRecipe Jpeg(int components, bool progressive) {
+    JpegRecipe recipe;
+    recipe.width = 24;
+    recipe.height = 16;
+    recipe.components = components;
+    recipe.progressive = progressive;
     for (int i = 0; i < 24 * 16 * components; ++i)
-        spec.samples.push_back(static_cast<std::uint8_t>((i * 37) ^ (i / 24 * 11)));
-    return spec;
+        recipe.samples.push_back(static_cast<std::uint8_t>((i * 37) ^ (i / 24 * 11)));
+    return recipe;
 }
 
 } // namespace
@@ -49,18 +49,18 @@ int main(int argc, char** argv) {
     const QString png = root + "/png_decode/";
     Write(png + "grey1_interlaced.png", MakePng(Png(PNG_COLOR_TYPE_GRAY, 1, true)));
     Write(png + "grey16.png", MakePng(Png(PNG_COLOR_TYPE_GRAY, 16, false)));
-    PngSpec rgbKey = Png(PNG_COLOR_TYPE_RGB, 8, false);
+    PngRecipe rgbKey = Png(PNG_COLOR_TYPE_RGB, 8, false);
     rgbKey.hasTransColour = true;
     rgbKey.transColour = {0, 1, 2, 3, 0};
     Write(png + "rgb8_trns.png", MakePng(rgbKey));
-    PngSpec rgb16Key = Png(PNG_COLOR_TYPE_RGB, 16, true);
+    PngRecipe rgb16Key = Png(PNG_COLOR_TYPE_RGB, 16, true);
     rgb16Key.hasTransColour = true;
     rgb16Key.transColour = {0, 100, 200, 300, 0};
     Write(png + "rgb16_trns_interlaced.png", MakePng(rgb16Key));
-    PngSpec palette2 = Png(PNG_COLOR_TYPE_PALETTE, 2, false);
+    PngRecipe palette2 = Png(PNG_COLOR_TYPE_PALETTE, 2, false);
     palette2.trans = {0, 128};
     Write(png + "palette2_trns.png", MakePng(palette2));
-    PngSpec palette8 = Png(PNG_COLOR_TYPE_PALETTE, 8, true);
+    PngRecipe palette8 = Png(PNG_COLOR_TYPE_PALETTE, 8, true);
     palette8.trans = {0};
     Write(png + "palette8_interlaced.png", MakePng(palette8));
     Write(png + "grey_alpha8.png", MakePng(Png(PNG_COLOR_TYPE_GRAY_ALPHA, 8, false)));

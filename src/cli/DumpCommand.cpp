@@ -1,31 +1,19 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
+#include "cli/CommandArgs.h"
 #include "cli/SkinDumpJson.h"
 #include "document/SkinDocument.h"
 
 int RunDumpCommand(const QStringList& args) {
+    CommandArgs parsed;
     QString skinPath;
-    QString innerName;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--inner") {
-            if (i + 1 >= args.size())
-                return CliUsageError(QStringLiteral("--inner needs a NAME"));
-            innerName = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            return CliUsageError(QStringLiteral("dump: unknown option '%1'").arg(arg));
-        } else if (skinPath.isEmpty()) {
-            skinPath = arg;
-        } else {
-            return CliUsageError(QStringLiteral("dump takes one SKIN, got '%1' too").arg(arg));
-        }
-    }
-    if (skinPath.isEmpty())
-        return CliUsageError(QStringLiteral("dump needs a SKIN"));
+    QString reason;
+    if (!parsed.Parse(QStringLiteral("dump"), args, {{"--inner", nullptr, "a NAME"}}, &reason) ||
+        !parsed.TakeOne("a SKIN", &skinPath, &reason))
+        return CliUsageError(reason);
 
     SkinDocument document;
-    QString reason;
-    if (!CliLoadSkin(skinPath, innerName, &document, &reason))
+    if (!CliLoadSkin(skinPath, parsed.Value("--inner"), &document, &reason))
         return CliFailure(reason);
     CliPrint(SkinDumpJson(document));
     return kExitOk;

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
+#include "cli/CommandArgs.h"
 #include "cli/StateOptions.h"
 #include "document/SkinDocument.h"
 #include "render/DrawConditions.h"
@@ -59,27 +60,14 @@ int RunGeometryCommand(const QStringList& arguments) {
     if (!TakeStateOptions(&args, &options, &reason))
         return CliUsageError(reason);
 
+    CommandArgs parsed;
     QString skinPath;
-    QString innerName;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--inner") {
-            if (i + 1 >= args.size())
-                return CliUsageError(QStringLiteral("--inner needs a NAME"));
-            innerName = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            return CliUsageError(QStringLiteral("geometry: unknown option '%1'").arg(arg));
-        } else if (skinPath.isEmpty()) {
-            skinPath = arg;
-        } else {
-            return CliUsageError(QStringLiteral("geometry takes one SKIN, got '%1' too").arg(arg));
-        }
-    }
-    if (skinPath.isEmpty())
-        return CliUsageError(QStringLiteral("geometry needs a SKIN"));
+    if (!parsed.Parse(QStringLiteral("geometry"), args, {{"--inner", nullptr, "a NAME"}}, &reason) ||
+        !parsed.TakeOne("a SKIN", &skinPath, &reason))
+        return CliUsageError(reason);
 
     SkinDocument document;
-    if (!CliLoadSkin(skinPath, innerName, &document, &reason))
+    if (!CliLoadSkin(skinPath, parsed.Value("--inner"), &document, &reason))
         return CliFailure(reason);
     CliPrint(GeometryJson(document, options.SettingsFor(document)));
     return kExitOk;

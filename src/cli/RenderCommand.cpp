@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
+#include "cli/CommandArgs.h"
 #include "cli/StateOptions.h"
 #include "document/SkinDocument.h"
 #include "render/Canvas.h"
@@ -32,66 +33,42 @@ bool ParseNumber(const QString& text, int* value) {
 
 // Everything but the --set options; false with a reason on a usage error.
 bool ParseRequest(const QStringList& args, RenderRequest* request, QString* reason) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const auto value = [&](const char* what) -> std::optional<QString> {
-            if (i + 1 >= args.size()) {
-                *reason = QStringLiteral("%1 needs %2").arg(arg, QLatin1StringView(what));
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (arg == u"-o" || arg == u"--output") {
-            const std::optional<QString> v = value("OUT.png");
-            if (!v)
-                return false;
-            request->outPath = *v;
-        } else if (arg == u"--inner") {
-            const std::optional<QString> v = value("a NAME");
-            if (!v)
-                return false;
-            request->innerName = *v;
-        } else if (arg == u"--canvas") {
-            request->canvas = true;
-        } else if (arg == u"--highlight-areas") {
-            request->highlightAreas = true;
-        } else if (arg == u"--area") {
-            const std::optional<QString> v = value("WxH");
-            if (!v)
-                return false;
-            static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
-            const QRegularExpressionMatch m = form.match(*v);
-            int w = 0, h = 0;
-            if (!m.hasMatch() || !ParseNumber(m.captured(1), &w) || !ParseNumber(m.captured(2), &h) ||
-                w < 1 || h < 1) {
-                *reason = QStringLiteral("--area wants WxH with two positive numbers, got '%1'").arg(*v);
-                return false;
-            }
-            request->areaWidth = w;
-            request->areaHeight = h;
-        } else if (arg == u"--highlight-element") {
-            const std::optional<QString> v = value("an INDEX");
-            if (!v)
-                return false;
-            int index = 0;
-            if (!ParseNumber(*v, &index) || index < 0) {
-                *reason = QStringLiteral("--highlight-element wants an element index, got '%1'").arg(*v);
-                return false;
-            }
-            request->element = index;
-        } else if (arg.startsWith(u"-") && arg.size() > 1) {
-            *reason = QStringLiteral("render: unknown option '%1'").arg(arg);
-            return false;
-        } else if (request->skinPath.isEmpty()) {
-            request->skinPath = arg;
-        } else {
-            *reason = QStringLiteral("render takes one SKIN, got '%1' too").arg(arg);
+    CommandArgs parsed;
+    if (!parsed.Parse(QStringLiteral("render"), args,
+                      {{"-o", "--output", "OUT.png"},
+                       {"--inner", nullptr, "a NAME"},
+                       {"--canvas"},
+                       {"--highlight-areas"},
+                       {"--area", nullptr, "WxH"},
+                       {"--highlight-element", nullptr, "an INDEX"}},
+                      reason) ||
+        !parsed.TakeOne("a SKIN", &request->skinPath, reason))
+        return false;
+    request->outPath = parsed.Value("-o");
+    request->innerName = parsed.Value("--inner");
+    request->canvas = parsed.Has("--canvas");
+    request->highlightAreas = parsed.Has("--highlight-areas");
+    if (parsed.Has("--area")) {
+        const QString area = parsed.Value("--area");
+        static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
+        const QRegularExpressionMatch m = form.match(area);
+        int w = 0, h = 0;
+        if (!m.hasMatch() || !ParseNumber(m.captured(1), &w) || !ParseNumber(m.captured(2), &h) || w < 1 ||
+            h < 1) {
+            *reason = QStringLiteral("--area wants WxH with two positive numbers, got '%1'").arg(area);
             return false;
         }
+        request->areaWidth = w;
+        request->areaHeight = h;
     }
-    if (request->skinPath.isEmpty()) {
-        *reason = QStringLiteral("render needs a SKIN");
-        return false;
+    if (parsed.Has("--highlight-element")) {
+        const QString text = parsed.Value("--highlight-element");
+        int index = 0;
+        if (!ParseNumber(text, &index) || index < 0) {
+            *reason = QStringLiteral("--highlight-element wants an element index, got '%1'").arg(text);
+            return false;
+        }
+        request->element = index;
     }
     if (request->outPath.isEmpty()) {
         *reason = QStringLiteral("render needs -o OUT.png");

@@ -103,11 +103,11 @@ TEST(ImageSurface, AlphaBlendExamples) {
         EXPECT_EQ(canvas.ColourAt(0, 0), c.expected) << c.alpha;
     }
     // The same from an RGBA PNG.
-    PngSpec spec;
-    spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    spec.samples = {255, 0, 0, 128};
+    PngRecipe recipe;
+    recipe.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    recipe.samples = {255, 0, 0, 128};
     ImageSurface decoded;
-    ASSERT_TRUE(decoded.Decode(MakePng(spec), kImagePng));
+    ASSERT_TRUE(decoded.Decode(MakePng(recipe), kImagePng));
     Canvas canvas(1, 1, MakeColour(255, 255, 255));
     ASSERT_TRUE(decoded.Draw(canvas, 0, 0, -1, -1));
     EXPECT_EQ(canvas.ColourAt(0, 0), MakeColour(254, 126, 126));
@@ -273,15 +273,15 @@ TEST(ImageSurface, StretchSamplingCountsRowsFromTheBottom) {
 
 TEST(ImageSurface, LoadRetriesAsUnknownKind) {
     QTemporaryDir dir;
-    PngSpec spec;
-    spec.colourType = PNG_COLOR_TYPE_RGB;
-    spec.samples = {1, 2, 3};
+    PngRecipe recipe;
+    recipe.colourType = PNG_COLOR_TYPE_RGB;
+    recipe.samples = {1, 2, 3};
     const QString pngPath = dir.filePath("picture.bin");
     const QString junkPath = dir.filePath("junk.bin");
     {
         QFile f(pngPath);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(MakePng(spec));
+        f.write(MakePng(recipe));
         QFile j(junkPath);
         ASSERT_TRUE(j.open(QIODevice::WriteOnly));
         j.write("not a picture at all");

@@ -15,24 +15,24 @@ int QuarterOf(int x, int y) {
     return (x / 16) + 2 * (y / 16);
 }
 
-JpegSpec Spec(int components, bool progressive) {
-    JpegSpec spec;
-    spec.width = 32;
-    spec.height = 32;
-    spec.components = components;
-    spec.progressive = progressive;
+JpegRecipe Recipe(int components, bool progressive) {
+    JpegRecipe recipe;
+    recipe.width = 32;
+    recipe.height = 32;
+    recipe.components = components;
+    recipe.progressive = progressive;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const Colour c = kQuarters[QuarterOf(x, y)];
             if (components == 1) {
-                spec.samples.push_back(static_cast<std::uint8_t>(GreenOf(c)));
+                recipe.samples.push_back(static_cast<std::uint8_t>(GreenOf(c)));
             } else {
-                spec.samples.push_back(static_cast<std::uint8_t>(RedOf(c)));
-                spec.samples.push_back(static_cast<std::uint8_t>(GreenOf(c)));
-                spec.samples.push_back(static_cast<std::uint8_t>(BlueOf(c)));
+                recipe.samples.push_back(static_cast<std::uint8_t>(RedOf(c)));
+                recipe.samples.push_back(static_cast<std::uint8_t>(GreenOf(c)));
+                recipe.samples.push_back(static_cast<std::uint8_t>(BlueOf(c)));
             }
         }
-    return spec;
+    return recipe;
 }
 
 // A grey progressive script: the DC scan, then each AC coefficient in its own scan, the first
@@ -79,7 +79,7 @@ TEST(JpegDecoder, BaselineAndProgressiveGreyAndColour) {
         bool progressive;
     } cases[] = {{3, false}, {3, true}, {1, false}, {1, true}};
     for (const Case& c : cases) {
-        const QByteArray bytes = MakeJpeg(Spec(c.components, c.progressive));
+        const QByteArray bytes = MakeJpeg(Recipe(c.components, c.progressive));
         ImageSurface s;
         ASSERT_TRUE(s.Decode(bytes, kImageJpeg)) << s.LastError().toStdString();
         EXPECT_EQ(s.Kind(), kImageJpeg);
@@ -108,21 +108,21 @@ TEST(JpegDecoder, BaselineAndProgressiveGreyAndColour) {
 }
 
 TEST(JpegDecoder, ProgressiveScansAreLimited) {
-    JpegSpec spec = Spec(1, false);
+    JpegRecipe recipe = Recipe(1, false);
     // 64 + 36 = 100 scans decode; 64 + 37 = 101 do not.
-    spec.scans = ManyScans(36);
+    recipe.scans = ManyScans(36);
     PictureData out;
     QString error;
-    EXPECT_TRUE(DecodeBytes(MakeJpeg(spec), out, error)) << error.toStdString();
-    spec.scans = ManyScans(37);
-    EXPECT_FALSE(DecodeBytes(MakeJpeg(spec), out, error));
+    EXPECT_TRUE(DecodeBytes(MakeJpeg(recipe), out, error)) << error.toStdString();
+    recipe.scans = ManyScans(37);
+    EXPECT_FALSE(DecodeBytes(MakeJpeg(recipe), out, error));
     EXPECT_EQ(error, "Too many JPEG scans");
     EXPECT_TRUE(out.IsEmpty());
 }
 
 TEST(JpegDecoder, BadFilesFailWithAReason) {
-    const QByteArray good = MakeJpeg(Spec(3, false));
-    const QByteArray progressive = MakeJpeg(Spec(3, true));
+    const QByteArray good = MakeJpeg(Recipe(3, false));
+    const QByteArray progressive = MakeJpeg(Recipe(3, true));
     QByteArray noFrame = good;
     noFrame.replace(QByteArray("\xFF\xC0", 2), QByteArray("\xFF\xC8", 2));
     struct Case {

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-struct PngSpec {
+struct PngRecipe {
     int width = 1;
     int height = 1;
     int colourType = PNG_COLOR_TYPE_RGB;
@@ -51,20 +51,20 @@ inline void Append(png_structp png, png_bytep data, png_size_t n) {
 
 inline void NoFlush(png_structp) {}
 
-inline bool WritePng(png_structp png, png_infop info, const PngSpec* spec, png_bytepp rows) {
+inline bool WritePng(png_structp png, png_infop info, const PngRecipe* recipe, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png)))
         return false;
-    png_set_IHDR(png, info, spec->width, spec->height, spec->bitDepth, spec->colourType,
-                 spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, recipe->width, recipe->height, recipe->bitDepth, recipe->colourType,
+                 recipe->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->palette.empty())
-        png_set_PLTE(png, info, const_cast<png_colorp>(spec->palette.data()),
-                     static_cast<int>(spec->palette.size()));
-    if (!spec->trans.empty())
-        png_set_tRNS(png, info, const_cast<png_bytep>(spec->trans.data()),
-                     static_cast<int>(spec->trans.size()), nullptr);
-    if (spec->hasTransColour)
-        png_set_tRNS(png, info, nullptr, 0, const_cast<png_color_16p>(&spec->transColour));
+    if (!recipe->palette.empty())
+        png_set_PLTE(png, info, const_cast<png_colorp>(recipe->palette.data()),
+                     static_cast<int>(recipe->palette.size()));
+    if (!recipe->trans.empty())
+        png_set_tRNS(png, info, const_cast<png_bytep>(recipe->trans.data()),
+                     static_cast<int>(recipe->trans.size()), nullptr);
+    if (recipe->hasTransColour)
+        png_set_tRNS(png, info, nullptr, 0, const_cast<png_color_16p>(&recipe->transColour));
     png_write_info(png, info);
     png_set_interlace_handling(png);
     png_write_image(png, rows);
@@ -74,35 +74,35 @@ inline bool WritePng(png_structp png, png_infop info, const PngSpec* spec, png_b
 
 } // namespace picture_makers
 
-// The PNG file of the spec; its samples are packed at its bit depth.
-inline QByteArray MakePng(const PngSpec& spec) {
-    const int channels = ChannelsOf(spec.colourType);
-    const std::size_t rowBytes = (static_cast<std::size_t>(spec.width) * channels * spec.bitDepth + 7) / 8;
-    std::vector<png_byte> pixels(rowBytes * spec.height, 0);
-    for (int y = 0; y < spec.height; ++y) {
+// The PNG file of the recipe; its samples are packed at its bit depth.
+inline QByteArray MakePng(const PngRecipe& recipe) {
+    const int channels = ChannelsOf(recipe.colourType);
+    const std::size_t rowBytes = (static_cast<std::size_t>(recipe.width) * channels * recipe.bitDepth + 7) / 8;
+    std::vector<png_byte> pixels(rowBytes * recipe.height, 0);
+    for (int y = 0; y < recipe.height; ++y) {
         png_byte* row = pixels.data() + rowBytes * y;
-        for (int i = 0; i < spec.width * channels; ++i) {
-            const unsigned v = spec.samples[static_cast<std::size_t>(y) * spec.width * channels + i];
-            if (spec.bitDepth == 16) {
+        for (int i = 0; i < recipe.width * channels; ++i) {
+            const unsigned v = recipe.samples[static_cast<std::size_t>(y) * recipe.width * channels + i];
+            if (recipe.bitDepth == 16) {
                 row[2 * i] = static_cast<png_byte>(v >> 8);
                 row[2 * i + 1] = static_cast<png_byte>(v);
-            } else if (spec.bitDepth == 8) {
+            } else if (recipe.bitDepth == 8) {
                 row[i] = static_cast<png_byte>(v);
             } else {
-                const int perByte = 8 / spec.bitDepth;
-                const int shift = 8 - spec.bitDepth * (i % perByte + 1);
+                const int perByte = 8 / recipe.bitDepth;
+                const int shift = 8 - recipe.bitDepth * (i % perByte + 1);
                 row[i / perByte] |= static_cast<png_byte>(v << shift);
             }
         }
     }
-    std::vector<png_bytep> rows(spec.height);
-    for (int y = 0; y < spec.height; ++y)
+    std::vector<png_bytep> rows(recipe.height);
+    for (int y = 0; y < recipe.height; ++y)
         rows[y] = pixels.data() + rowBytes * y;
     picture_makers::PngOut out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, picture_makers::Append, picture_makers::NoFlush);
-    const bool ok = picture_makers::WritePng(png, info, &spec, rows.data());
+    const bool ok = picture_makers::WritePng(png, info, &recipe, rows.data());
     png_destroy_write_struct(&png, &info);
     if (!ok)
         return {};
@@ -110,7 +110,7 @@ inline QByteArray MakePng(const PngSpec& spec) {
                       static_cast<qsizetype>(out.bytes.size()));
 }
 
-struct JpegSpec {
+struct JpegRecipe {
     int width = 8;
     int height = 8;
     int components = 3; // 1 grey, 3 colour
@@ -121,14 +121,14 @@ struct JpegSpec {
 
 namespace picture_makers {
 
-inline bool WriteJpeg(jpeg_compress_struct* cinfo, const JpegSpec* spec, JSAMPARRAY rows) {
+inline bool WriteJpeg(jpeg_compress_struct* cinfo, const JpegRecipe* recipe, JSAMPARRAY rows) {
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, 100, TRUE);
-    if (spec->progressive)
+    if (recipe->progressive)
         jpeg_simple_progression(cinfo);
-    if (!spec->scans.empty()) {
-        cinfo->scan_info = spec->scans.data();
-        cinfo->num_scans = static_cast<int>(spec->scans.size());
+    if (!recipe->scans.empty()) {
+        cinfo->scan_info = recipe->scans.data();
+        cinfo->num_scans = static_cast<int>(recipe->scans.size());
     }
     jpeg_start_compress(cinfo, TRUE);
     while (cinfo->next_scanline < cinfo->image_height)
@@ -139,11 +139,11 @@ inline bool WriteJpeg(jpeg_compress_struct* cinfo, const JpegSpec* spec, JSAMPAR
 
 } // namespace picture_makers
 
-inline QByteArray MakeJpeg(const JpegSpec& spec) {
-    std::vector<JSAMPROW> rows(spec.height);
-    std::vector<std::uint8_t> samples = spec.samples;
-    for (int y = 0; y < spec.height; ++y)
-        rows[y] = samples.data() + static_cast<std::size_t>(y) * spec.width * spec.components;
+inline QByteArray MakeJpeg(const JpegRecipe& recipe) {
+    std::vector<JSAMPROW> rows(recipe.height);
+    std::vector<std::uint8_t> samples = recipe.samples;
+    for (int y = 0; y < recipe.height; ++y)
+        rows[y] = samples.data() + static_cast<std::size_t>(y) * recipe.width * recipe.components;
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -151,11 +151,11 @@ inline QByteArray MakeJpeg(const JpegSpec& spec) {
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = spec.width;
-    cinfo.image_height = spec.height;
-    cinfo.input_components = spec.components;
-    cinfo.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    picture_makers::WriteJpeg(&cinfo, &spec, rows.data());
+    cinfo.image_width = recipe.width;
+    cinfo.image_height = recipe.height;
+    cinfo.input_components = recipe.components;
+    cinfo.in_color_space = recipe.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    picture_makers::WriteJpeg(&cinfo, &recipe, rows.data());
     jpeg_destroy_compress(&cinfo);
     QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     free(buffer);

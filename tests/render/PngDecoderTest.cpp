@@ -34,26 +34,26 @@ png_color PaletteColour(int i) {
                      static_cast<png_byte>(i * 7)};
 }
 
-PngSpec Spec(int colourType, int depth, bool interlaced) {
-    PngSpec spec;
-    spec.width = kW;
-    spec.height = kH;
-    spec.colourType = colourType;
-    spec.bitDepth = depth;
-    spec.interlaced = interlaced;
+PngRecipe Recipe(int colourType, int depth, bool interlaced) {
+    PngRecipe recipe;
+    recipe.width = kW;
+    recipe.height = kH;
+    recipe.colourType = colourType;
+    recipe.bitDepth = depth;
+    recipe.interlaced = interlaced;
     const int channels = ChannelsOf(colourType);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
             for (int c = 0; c < channels; ++c)
-                spec.samples.push_back(Sample(x, y, c, depth));
+                recipe.samples.push_back(Sample(x, y, c, depth));
     if (colourType == PNG_COLOR_TYPE_PALETTE)
         for (int i = 0; i <= MaxOf(depth); ++i)
-            spec.palette.push_back(PaletteColour(i));
-    return spec;
+            recipe.palette.push_back(PaletteColour(i));
+    return recipe;
 }
 
-ImageSurface Decoded(const PngSpec& spec) {
-    const QByteArray bytes = MakePng(spec);
+ImageSurface Decoded(const PngRecipe& recipe) {
+    const QByteArray bytes = MakePng(recipe);
     EXPECT_FALSE(bytes.isEmpty());
     ImageSurface surface;
     EXPECT_TRUE(surface.Decode(bytes, kImagePng)) << surface.LastError().toStdString();
@@ -95,7 +95,7 @@ class PngEveryFormat : public ::testing::TestWithParam<std::tuple<PngFormat, boo
 
 TEST_P(PngEveryFormat, DecodesEverySample) {
     const auto [format, interlaced] = GetParam();
-    const ImageSurface s = Decoded(Spec(format.colourType, format.depth, interlaced));
+    const ImageSurface s = Decoded(Recipe(format.colourType, format.depth, interlaced));
     ASSERT_TRUE(s.IsValid());
     EXPECT_EQ(s.Width(), kW);
     EXPECT_EQ(s.Height(), kH);
@@ -153,15 +153,15 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Bool()));
 
 TEST(PngDecoder, PaletteTransparencyEntriesGiveAnAlphaPlane) {
-    PngSpec spec = Spec(PNG_COLOR_TYPE_PALETTE, 4, false);
-    spec.trans = {0, 128, 255, 40};
-    const ImageSurface s = Decoded(spec);
+    PngRecipe recipe = Recipe(PNG_COLOR_TYPE_PALETTE, 4, false);
+    recipe.trans = {0, 128, 255, 40};
+    const ImageSurface s = Decoded(recipe);
     ASSERT_TRUE(s.HasAlpha());
     EXPECT_EQ(s.TransparentColour(), -1);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
             const int index = s.PixelIndex(x, y);
-            EXPECT_EQ(s.Alpha(x, y), index < 4 ? spec.trans[index] : 255);
+            EXPECT_EQ(s.Alpha(x, y), index < 4 ? recipe.trans[index] : 255);
         }
 }
 
@@ -176,9 +176,9 @@ TEST(PngDecoder, SinglePaletteTransparencyEntry) {
         {100, false, true},  // a partly clear entry keeps its opacity
     };
     for (const Case& c : cases) {
-        PngSpec spec = Spec(PNG_COLOR_TYPE_PALETTE, 8, false);
-        spec.trans = {c.entry};
-        const ImageSurface s = Decoded(spec);
+        PngRecipe recipe = Recipe(PNG_COLOR_TYPE_PALETTE, 8, false);
+        recipe.trans = {c.entry};
+        const ImageSurface s = Decoded(recipe);
         EXPECT_EQ(s.TransparentColour(), c.transparentIndex ? 0 : -1) << int(c.entry);
         EXPECT_EQ(s.HasAlpha(), c.alphaPlane) << int(c.entry);
         if (c.alphaPlane) {
@@ -198,36 +198,36 @@ TEST(PngDecoder, SingleColourTransparencyBecomesTheTransparentColour) {
         {PNG_COLOR_TYPE_RGB, 8, {0, 10, 20, 30, 0}, MakeColour(10, 20, 30)},
     };
     for (const Case& c : cases) {
-        PngSpec spec = Spec(c.colourType, c.depth, false);
-        spec.hasTransColour = true;
-        spec.transColour = c.trans;
-        const ImageSurface s = Decoded(spec);
+        PngRecipe recipe = Recipe(c.colourType, c.depth, false);
+        recipe.hasTransColour = true;
+        recipe.transColour = c.trans;
+        const ImageSurface s = Decoded(recipe);
         EXPECT_EQ(s.TransparentColour(), c.expected);
         EXPECT_FALSE(s.HasAlpha());
     }
 }
 
 TEST(PngDecoder, OutOfRangeTransparentGreyMatchesNoPixel) {
-    PngSpec spec = Spec(PNG_COLOR_TYPE_GRAY, 2, false);
-    spec.hasTransColour = true;
-    spec.transColour = {0, 0, 0, 0, 3};
+    PngRecipe recipe = Recipe(PNG_COLOR_TYPE_GRAY, 2, false);
+    recipe.hasTransColour = true;
+    recipe.transColour = {0, 0, 0, 0, 3};
     ImageSurface s;
-    ASSERT_TRUE(s.Decode(MakePng(spec), kImagePng));
+    ASSERT_TRUE(s.Decode(MakePng(recipe), kImagePng));
     EXPECT_EQ(s.TransparentColour(), MakeColour(255, 255, 255));
-    ASSERT_TRUE(s.Decode(WithGreyTransparency(MakePng(spec), 7), kImagePng)) << s.LastError().toStdString();
+    ASSERT_TRUE(s.Decode(WithGreyTransparency(MakePng(recipe), 7), kImagePng)) << s.LastError().toStdString();
     EXPECT_EQ(s.TransparentColour(), -1);
     EXPECT_FALSE(s.HasAlpha());
 }
 
 TEST(PngDecoder, SixteenBitTransparencyMatchesTheFullValueOnly) {
-    PngSpec spec;
-    spec.width = 2;
-    spec.colourType = PNG_COLOR_TYPE_RGB;
-    spec.bitDepth = 16;
-    spec.samples = {0x1234, 0x5678, 0x9ABC, 0x1235, 0x5678, 0x9ABC};
-    spec.hasTransColour = true;
-    spec.transColour = {0, 0x1234, 0x5678, 0x9ABC, 0};
-    const ImageSurface s = Decoded(spec);
+    PngRecipe recipe;
+    recipe.width = 2;
+    recipe.colourType = PNG_COLOR_TYPE_RGB;
+    recipe.bitDepth = 16;
+    recipe.samples = {0x1234, 0x5678, 0x9ABC, 0x1235, 0x5678, 0x9ABC};
+    recipe.hasTransColour = true;
+    recipe.transColour = {0, 0x1234, 0x5678, 0x9ABC, 0};
+    const ImageSurface s = Decoded(recipe);
     ASSERT_TRUE(s.HasAlpha());
     EXPECT_EQ(s.Alpha(0, 0), 0);
     EXPECT_EQ(s.Alpha(1, 0), 255);
@@ -235,16 +235,16 @@ TEST(PngDecoder, SixteenBitTransparencyMatchesTheFullValueOnly) {
 }
 
 TEST(PngDecoder, TransparentColourPixelsAreNotDrawn) {
-    PngSpec spec;
-    spec.width = 9; // wide enough for the four-pixel loop
-    spec.colourType = PNG_COLOR_TYPE_RGB;
+    PngRecipe recipe;
+    recipe.width = 9; // wide enough for the four-pixel loop
+    recipe.colourType = PNG_COLOR_TYPE_RGB;
     for (int i = 0; i < 9; ++i) {
         const bool key = i % 3 != 1;
-        spec.samples.insert(spec.samples.end(), {10, 20, static_cast<std::uint16_t>(key ? 30 : 31)});
+        recipe.samples.insert(recipe.samples.end(), {10, 20, static_cast<std::uint16_t>(key ? 30 : 31)});
     }
-    spec.hasTransColour = true;
-    spec.transColour = {0, 10, 20, 30, 0};
-    const ImageSurface s = Decoded(spec);
+    recipe.hasTransColour = true;
+    recipe.transColour = {0, 10, 20, 30, 0};
+    const ImageSurface s = Decoded(recipe);
     Canvas canvas(9, 1, MakeColour(1, 2, 3));
     ASSERT_TRUE(s.Draw(canvas, 0, 0));
     for (int i = 0; i < 9; ++i)
@@ -252,7 +252,7 @@ TEST(PngDecoder, TransparentColourPixelsAreNotDrawn) {
 }
 
 TEST(PngDecoder, BadFilesFailWithAReason) {
-    const QByteArray good = MakePng(Spec(PNG_COLOR_TYPE_RGB_ALPHA, 8, true));
+    const QByteArray good = MakePng(Recipe(PNG_COLOR_TYPE_RGB_ALPHA, 8, true));
     QByteArray badCrc = good;
     badCrc[20] = static_cast<char>(badCrc[20] ^ 0x40);
     QByteArray badData = good;

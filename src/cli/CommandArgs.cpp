@@ -1,0 +1,56 @@
+#include "cli/CommandArgs.h"
+
+bool CommandArgs::Parse(const QString& command, const QStringList& args,
+                        std::initializer_list<CommandOption> options, QString* reason) {
+    m_command = command;
+    m_values.clear();
+    m_positional.clear();
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        // A lone "-" is a file name (standard input or output by convention), not an option.
+        if (!arg.startsWith(u'-') || arg.size() == 1) {
+            m_positional << arg;
+            continue;
+        }
+        const CommandOption* option = nullptr;
+        for (const CommandOption& o : options) {
+            if (arg == QLatin1StringView(o.name) || (o.alias && arg == QLatin1StringView(o.alias)))
+                option = &o;
+        }
+        if (!option) {
+            *reason = QStringLiteral("%1: unknown option '%2'").arg(command, arg);
+            return false;
+        }
+        const QString name = QString::fromLatin1(option->name);
+        if (m_values.contains(name)) {
+            *reason = QStringLiteral("%1 takes one %2").arg(command, arg);
+            return false;
+        }
+        if (!option->valueName) {
+            m_values.insert(name, QString());
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            *reason = QStringLiteral("%1 needs %2").arg(arg, QLatin1StringView(option->valueName));
+            return false;
+        }
+        m_values.insert(name, args[++i]);
+    }
+    return true;
+}
+
+bool CommandArgs::TakeOne(const char* what, QString* value, QString* reason) const {
+    if (m_positional.isEmpty()) {
+        *reason = QStringLiteral("%1 needs %2").arg(m_command, QLatin1StringView(what));
+        return false;
+    }
+    if (m_positional.size() > 1) {
+        // "a SKIN" is one SKIN.
+        QString name = QString::fromLatin1(what);
+        name = name.mid(name.indexOf(u' ') + 1);
+        *reason = QStringLiteral("%1 takes one %2, got '%3' too").arg(m_command, name, m_positional[1]);
+        return false;
+    }
+    *value = m_positional.first();
+    return true;
+}
