@@ -28,15 +28,10 @@ const QString kLoadFailed =
 constexpr int kBlankWidth = 150;
 constexpr int kBlankHeight = 75;
 
-// What the source view shows when a picture cannot be loaded.
+// What the source view shows when a picture cannot be loaded: one bit per pixel, and a new picture's
+// palette is black throughout.
 void MakeBlankPicture(ImageSurface& picture) {
-    picture.Clear();
-    if (!picture.Create(kBlankWidth, kBlankHeight, 24, kImagePng))
-        return;
-    for (int y = 0; y < kBlankHeight; ++y) {
-        for (int x = 0; x < kBlankWidth; ++x)
-            picture.SetPixelColour(x, y, MakeColour(255, 255, 255));
-    }
+    picture.Create(kBlankWidth, kBlankHeight, 1, kImagePng);
 }
 
 } // namespace
@@ -79,9 +74,11 @@ void CDrapierDlg::LoadSourcePng(const QString& path) {
     m_pngPath = path;
     m_sourceImage.Clear();
     if (m_sourceImage.Load(path, kImagePng)) {
-        // The preview draws from the document's picture, so it follows the one shown for picking.
+        // The preview draws from the document's picture, so it follows the one shown for picking. Only
+        // a PNG turns the skin to the PNG form: any other picture keeps its colour key.
         m_document.image = m_sourceImage;
-        m_document.pngsource = true;
+        if (m_sourceImage.Kind() == kImagePng)
+            m_document.pngsource = true;
         m_sourceView->SetPicture(m_sourceImage);
         RedrawPreview();
     } else {

@@ -347,8 +347,27 @@ TEST_F(DesignerWindow, FailedLoadIsReportedAndKeepsWhatWasRead) {
               "An error occurred loading the skin\n\nAre you sure the skin has a valid bitmap?");
     EXPECT_EQ(window->Document().elements.size(), 4u);
     EXPECT_EQ(window->SkinPath(), skin);
-    EXPECT_EQ(window->SourceImage().Width(), 150);
-    EXPECT_EQ(window->SourceImage().Height(), 75);
+    const ImageSurface& blank = window->SourceImage();
+    EXPECT_EQ(blank.Width(), 150);
+    EXPECT_EQ(blank.Height(), 75);
+    EXPECT_EQ(blank.BitsPerPixel(), 1);
+    for (const QPoint p : {QPoint(0, 0), QPoint(75, 37), QPoint(149, 74)})
+        EXPECT_EQ(blank.PixelColour(p.x(), p.y()), MakeColour(0, 0, 0));
+}
+
+TEST_F(DesignerWindow, JpegPictureKeepsItsColourKey) {
+    SkinDocument document;
+    document.settings.transparent = MakeColour(255, 255, 255);
+    QString error;
+    const QString skin = dir.filePath("photo.ini");
+    ASSERT_TRUE(WriteSkinFile(document, skin, "photo.jpg", &error)) << error.toStdString();
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(255, 255, 255));
+    ASSERT_TRUE(picture.save(dir.filePath("photo.jpg"), "JPG"));
+    Open(skin);
+    EXPECT_EQ(window->SourceImage().Width(), 40);
+    EXPECT_FALSE(window->Document().pngsource);
+    EXPECT_TRUE(window->Document().keyed.IsValid());
 }
 
 TEST_F(DesignerWindow, ReopenAndDrops) {
