@@ -164,8 +164,8 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
         position = next;
     }
 
-    // Each entry owns the space from its local header up to the next entry's header, the last one up to
-    // the central directory. Entries sharing a header get no space at all and never extract.
+    // Each entry owns the space from its local header up to the next entry's header or the central
+    // directory, whichever comes first. Entries sharing a header get no space at all and never extract.
     std::vector<size_t> order(m_entries.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::sort(order.begin(), order.end(),
@@ -178,7 +178,7 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
         if (shared)
             m_limits[order[k]] = offset;
         else if (k + 1 < order.size())
-            m_limits[order[k]] = m_entries[order[k + 1]].localOffset;
+            m_limits[order[k]] = std::min<qint64>(m_entries[order[k + 1]].localOffset, centralOffset);
     }
     return true;
 }

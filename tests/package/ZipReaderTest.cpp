@@ -196,6 +196,70 @@ TEST(ZipReader, RefusesOverlappingEntryBomb) {
     }
 }
 
+TEST(ZipReader, RefusesDataThatSpansTheDirectory) {
+    // A stored entry whose data reaches over the central directory to a second entry placed after it:
+    // its space ends at the directory, not at the next entry.
+    const QByteArray a = "a.ini";
+    const QByteArray b = "b.png";
+    const QByteArray picture = "png!";
+    const auto local = [](QByteArray& out, const QByteArray& name, uint32_t crc, uint32_t size) {
+        PutLe32(out, kLocalHeaderSignature);
+        PutLe16(out, 20);
+        PutLe16(out, 0);
+        PutLe16(out, kMethodStored);
+        PutLe32(out, 0);
+        PutLe32(out, crc);
+        PutLe32(out, size);
+        PutLe32(out, size);
+        PutLe16(out, uint32_t(name.size()));
+        PutLe16(out, 0);
+        out += name;
+    };
+    const auto central = [](QByteArray& out, const QByteArray& name, uint32_t crc, uint32_t size,
+                            uint32_t offset) {
+        PutLe32(out, kCentralHeaderSignature);
+        PutLe16(out, 20);
+        PutLe16(out, 20);
+        PutLe16(out, 0);
+        PutLe16(out, kMethodStored);
+        PutLe32(out, 0);
+        PutLe32(out, crc);
+        PutLe32(out, size);
+        PutLe32(out, size);
+        PutLe16(out, uint32_t(name.size()));
+        PutLe32(out, 0);
+        PutLe32(out, 0);
+        PutLe32(out, 0x81A40000);
+        PutLe32(out, offset);
+        out += name;
+    };
+    const uint32_t directorySize = 2 * kCentralHeaderSize + uint32_t(a.size() + b.size());
+    const uint32_t directoryOffset = kLocalHeaderSize + uint32_t(a.size());
+    const uint32_t secondOffset = directoryOffset + directorySize;
+    const uint32_t pictureCrc = ZipCrc32(0, picture.constData(), picture.size());
+
+    QByteArray zip;
+    local(zip, a, 0, directorySize); // its data is the directory itself
+    central(zip, a, 0, directorySize, 0);
+    central(zip, b, pictureCrc, uint32_t(picture.size()), secondOffset);
+    ASSERT_EQ(uint32_t(zip.size()), secondOffset);
+    local(zip, b, pictureCrc, uint32_t(picture.size()));
+    zip += picture;
+    PutLe32(zip, kEndOfCentralSignature);
+    PutLe32(zip, 0);
+    PutLe16(zip, 2);
+    PutLe16(zip, 2);
+    PutLe32(zip, directorySize);
+    PutLe32(zip, directoryOffset);
+    PutLe16(zip, 0);
+
+    ZipReader reader;
+    ASSERT_TRUE(reader.OpenBytes(zip));
+    QByteArray data;
+    EXPECT_FALSE(reader.Extract(0, &data));
+    EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
+}
+
 TEST(ZipReader, TruncatedPackagesNeverOpen) {
     QTemporaryDir dir;
     ASSERT_TRUE(WriteBytes(dir.filePath("a.ini"), kText));
