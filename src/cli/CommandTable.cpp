@@ -10,8 +10,8 @@ int RunRenderCommand(const QStringList& args);
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
         {"dump", "SKIN [--inner NAME]", "the skin's settings, default layout and elements as JSON", RunDumpCommand},
-        {"convert", "IN -o OUT", "reads a skin and writes it as a skin file (UTF-16, as the designer saves)",
-         RunConvertCommand},
+        {"convert", "IN -o OUT [--inner NAME]",
+         "reads a skin and writes it as a skin file (UTF-16, as the designer saves)", RunConvertCommand},
         {"pack", "SKIN.ini -o OUT.qsk", "the skin's package: the skin file, its PNG and its stack skin as stack.ini",
          RunPackCommand},
         {"list", "PKG.qsk", "each entry of a package: name, method, compressed and uncompressed size, CRC-32",

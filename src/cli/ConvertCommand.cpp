@@ -8,7 +8,8 @@ int RunConvertCommand(const QStringList& args) {
     CommandArgs parsed;
     QString inPath;
     QString reason;
-    if (!parsed.Parse(QStringLiteral("convert"), args, {{"-o", nullptr, "a file name"}}, &reason))
+    if (!parsed.Parse(QStringLiteral("convert"), args,
+                      {{"-o", nullptr, "a file name"}, {"--inner", nullptr, "a NAME"}}, &reason))
         return CliUsageError(reason);
     const QString outPath = parsed.Value("-o");
     if (parsed.Positional().isEmpty() || outPath.isEmpty())
@@ -20,7 +21,7 @@ int RunConvertCommand(const QStringList& args) {
             QStringLiteral("cannot write '%1': writing .qsk packages is not supported").arg(outPath));
 
     SkinDocument document;
-    if (!CliLoadSkin(inPath, QString(), &document, &reason))
+    if (!CliLoadSkin(inPath, parsed.Value("--inner"), &document, &reason))
         return CliFailure(reason);
     QString error;
     if (!WriteSkinFile(document, outPath, document.bitmap, &error))

@@ -38,11 +38,11 @@ int RunListCommand(const QStringList& args) {
         return CliFailure(OpenFailure(args[0], reader.LastError()));
     QString out;
     for (const ZipEntry& e : reader.Entries()) {
+        // One substitution pass: a name holding "%3" must not take the sizes' places.
         out += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
-                   .arg(e.name, MethodName(e.method))
-                   .arg(e.compressedSize)
-                   .arg(e.uncompressedSize)
-                   .arg(e.crc, 8, 16, QLatin1Char('0'));
+                   .arg(e.name, MethodName(e.method), QString::number(e.compressedSize),
+                        QString::number(e.uncompressedSize),
+                        QStringLiteral("%1").arg(e.crc, 8, 16, QLatin1Char('0')));
     }
     CliPrint(out);
     return kExitOk;

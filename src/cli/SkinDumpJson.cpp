@@ -248,10 +248,17 @@ QString Settings(const SkinSettings& s) {
 QString SkinDumpJson(const SkinDocument& document) {
     Object layout;
     AddLayout(layout, document.layout);
-    const QString image = Object()
-                              .Add("width", Int(document.image.IsValid() ? document.image.Width() : 0))
-                              .Add("height", Int(document.image.IsValid() ? document.image.Height() : 0))
-                              .Text();
+    // A picture that is not a PNG is held keyed, not as the image surface.
+    int width = 0;
+    int height = 0;
+    if (document.pngsource && document.image.IsValid()) {
+        width = document.image.Width();
+        height = document.image.Height();
+    } else if (!document.pngsource && document.keyed.IsValid()) {
+        width = document.keyed.Width();
+        height = document.keyed.Height();
+    }
+    const QString image = Object().Add("width", Int(width)).Add("height", Int(height)).Text();
     QString out = QStringLiteral("{\n");
     out += QStringLiteral("  \"displayname\": ") + Str(document.displayname) + QStringLiteral(",\n");
     out += QStringLiteral("  \"bitmap\": ") + Str(document.bitmap) + QStringLiteral(",\n");

@@ -2,7 +2,11 @@
 #include "package/ZipFormat.h"
 #include "support/CliRunner.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,4 +88,40 @@ TEST(PackageCli, FailuresAndUsage) {
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     }
     EXPECT_EQ(ReadBytes(keep), "the package that was there");
+}
+
+TEST(PackageCli, OddEntryNamesInnerSkinsAndKeyedPictures) {
+    QTemporaryDir dir;
+    // A picture name holding "%2" is listed as it is, not with a number in its place.
+    ASSERT_TRUE(WriteBytes(dir.filePath("odd.ini"), "bitmap=odd%2.png\r\nstackfilename=s.ini\r\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("odd%2.png"), "png"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("s.ini"), "mode=stack\r\n"));
+    ASSERT_EQ(RunCli({"pack", dir.filePath("odd.ini"), "-o", dir.filePath("odd.qsk")}).status, 0);
+    const CliResult list = RunCli({"list", dir.filePath("odd.qsk")});
+    ASSERT_EQ(list.status, 0) << list.err.toStdString();
+    const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], "odd%2.png\tdeflated\t" + lines[1].section('\t', 2, 2) + "\t3\t" + Crc("png"));
+
+    // convert takes the package's stack skin by --inner like the other skin commands.
+    const QString out = dir.filePath("stack-out.ini");
+    const CliResult convert = RunCli({"convert", dir.filePath("odd.qsk"), "--inner", "stack.ini", "-o", out});
+    ASSERT_EQ(convert.status, 0) << convert.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf16(reinterpret_cast<const char16_t*>(ReadBytes(out).constData() + 2))
+                    .contains("\nmode=stack\n"));
+
+    // A picture that is not a PNG is the skin's picture all the same, and dump gives its size.
+    QImage image(7, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(image.save(&buffer, "BMP"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), bmp));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.ini"), "bitmap=old.bmp\r\n"));
+    const CliResult dump = RunCli({"dump", dir.filePath("old.ini")});
+    ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+    const QJsonObject d = QJsonDocument::fromJson(dump.outBytes).object();
+    EXPECT_FALSE(d["pngsource"].toBool());
+    EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 7}, {"height", 3}}));
 }
