@@ -9,6 +9,7 @@
 #include "package/ZipReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 // The resources live in the static core library; they must be registered from global scope.
@@ -37,6 +38,8 @@ void UsePngPicture(SkinDocument& document) {
 }
 
 bool LoadPlainSkin(SkinDocument& document, const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
     QString text;
     QString imageName;
     if (!ReadPlainSkinText(path, &text, &imageName))
@@ -46,7 +49,8 @@ bool LoadPlainSkin(SkinDocument& document, const QString& path) {
         return true;
     }
     const QString imagePath = SiblingPath(path, imageName);
-    if (!QFile(imagePath).open(QIODevice::ReadOnly)) {
+    // The name comes from the file: a pipe or a device such as ../../dev/zero would never end.
+    if (!QFileInfo(imagePath).isFile() || !QFile(imagePath).open(QIODevice::ReadOnly)) {
         ReadSkinText(document, text);
         return false;
     }

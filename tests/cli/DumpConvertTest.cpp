@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -194,4 +195,25 @@ TEST(ConvertCommand, UsageAndFailures) {
         EXPECT_EQ(r.err.count('\n'), 1);
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("x.ini")));
+}
+
+TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
+    QTemporaryDir dir;
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.png")).constData(), 0600), 0);
+    QFile pipeSkin(dir.filePath("pipe.ini"));
+    ASSERT_TRUE(pipeSkin.open(QIODevice::WriteOnly));
+    pipeSkin.write("skinname=Pipe\r\nbitmap=pipe.png\r\n");
+    pipeSkin.close();
+    QFile zeroSkin(dir.filePath("zero.ini"));
+    ASSERT_TRUE(zeroSkin.open(QIODevice::WriteOnly));
+    zeroSkin.write("skinname=Zero\r\nbitmap=" + QByteArray("../").repeated(40) + "dev/zero\r\n");
+    zeroSkin.close();
+    for (const char* name : {"pipe.ini", "zero.ini"}) {
+        SCOPED_TRACE(name);
+        const CliResult r = RunCli({"dump", dir.filePath(name)}, 20000);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        const QJsonObject d = QJsonDocument::fromJson(r.outBytes).object();
+        EXPECT_FALSE(d["settings"].toObject()["skinname"].toString().isEmpty());
+        EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 0}, {"height", 0}}));
+    }
 }
