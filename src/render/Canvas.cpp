@@ -1,19 +1,12 @@
 #include "render/Canvas.h"
 
+#include "render/ClampToInt.h"
 #include "render/PixelKernels.h"
 
 #include <QImage>
 #include <algorithm>
 #include <cstring>
 #include <new>
-
-namespace {
-
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
-}
-
-} // namespace
 
 CanvasRect CanvasRect::FromSize(int x, int y, int width, int height) {
     return {x, y, ClampToInt(static_cast<long long>(x) + width),

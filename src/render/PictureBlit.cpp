@@ -2,17 +2,10 @@
 
 #include "document/SkinDocument.h"
 #include "render/Canvas.h"
+#include "render/ClampToInt.h"
 
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
-
-} // namespace
 
 void PictureBlitter::Blit(Canvas& canvas, int x, int y, int sx, int sy, int w, int h, int ax, int ay) {
     if (!m_document.pngsource) {

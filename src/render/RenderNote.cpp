@@ -3,6 +3,7 @@
 #include "document/GroupRules.h"
 #include "document/SkinDocument.h"
 #include "render/Canvas.h"
+#include "render/ClampToInt.h"
 #include "render/DrawConditions.h"
 #include "render/PictureBlit.h"
 #include "render/PlacementGeometry.h"
@@ -15,10 +16,6 @@
 #include <cmath>
 
 namespace {
-
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
 
 CanvasRect ToCanvasRect(const NoteRect& r) {
     return {r.left, r.top, r.right, r.bottom};

@@ -2,6 +2,7 @@
 
 #include "document/SkinDocument.h"
 #include "render/Canvas.h"
+#include "render/ClampToInt.h"
 #include "render/ImageSurface.h"
 #include "render/PlacementGeometry.h"
 #include "render/RenderNote.h"
@@ -23,10 +24,6 @@ constexpr Colour kScrollHighlight = MakeColour(0, 0, 255);
 constexpr Colour kTextHighlight = MakeColour(255, 0, 0);
 constexpr Colour kSelectedHighlight = MakeColour(255, 0, 255);
 constexpr int kHighlightOpacity = 128;
-
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
 
 CanvasRect Shifted(const NoteRect& r, int dx, int dy) {
     return {ClampToInt(static_cast<long long>(r.left) + dx), ClampToInt(static_cast<long long>(r.top) + dy),

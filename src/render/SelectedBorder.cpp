@@ -2,16 +2,13 @@
 
 #include "document/SkinSettings.h"
 #include "render/Canvas.h"
+#include "render/ClampToInt.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 
 namespace {
-
-int ClampToInt(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
-}
 
 void FillBlock(Canvas& canvas, long long x, long long y, long long w, long long h, Colour colour) {
     if (w <= 0 || h <= 0)
