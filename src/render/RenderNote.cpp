@@ -1,6 +1,5 @@
 #include "render/RenderNote.h"
 
-#include "document/GroupRules.h"
 #include "document/SkinDocument.h"
 #include "render/Canvas.h"
 #include "render/ClampToInt.h"
@@ -260,9 +259,7 @@ bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& can
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
     NotePainter painter(document, state, canvas);
     for (const SkinElement& element : document.elements) {
-        // The group test comes first for every entry; the drawable kinds then ask IsDrawn.
-        if (!GroupTest(document, element.group, state))
-            continue;
+        // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
         if (!element.IsDrawable() || !IsDrawn(document, element, state))
             continue;
         painter.PaintElement(element);
