@@ -1,21 +1,6 @@
 // PNG decoding of arbitrary bytes, then the decoded picture cropped and drawn.
-#include "render/Canvas.h"
-#include "render/ImageSurface.h"
-
-#include <cstddef>
-#include <cstdint>
+#include "DecodeAndDraw.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ImageSurface picture;
-    if (!picture.Decode(data, size, kImagePng))
-        return 0;
-    if (picture.Width() < 1 || picture.Height() < 1)
-        __builtin_trap();
-    Canvas canvas(48, 40, MakeColour(200, 200, 200));
-    picture.Draw(canvas, -3, -2);
-    picture.Draw(canvas, 5, 4, 37, 29);
-    ImageSurface piece;
-    if (picture.Crop(1, 1, 9, 7, piece))
-        piece.Draw(canvas, 10, 10, 20, 3);
-    return 0;
+    return DecodeAndDraw(data, size, kImagePng);
 }

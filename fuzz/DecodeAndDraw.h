@@ -1,0 +1,24 @@
+#pragma once
+
+// Shared body of the picture decoder targets: decode arbitrary bytes as one kind, then crop and draw
+// the picture, stretched and not, partly off the canvas.
+#include "render/Canvas.h"
+#include "render/ImageSurface.h"
+
+#include <cstddef>
+#include <cstdint>
+
+inline int DecodeAndDraw(const std::uint8_t* data, std::size_t size, int kind) {
+    ImageSurface picture;
+    if (!picture.Decode(data, size, kind))
+        return 0;
+    if (picture.Width() < 1 || picture.Height() < 1)
+        __builtin_trap();
+    Canvas canvas(48, 40, MakeColour(200, 200, 200));
+    picture.Draw(canvas, -3, -2);
+    picture.Draw(canvas, 5, 4, 37, 29);
+    ImageSurface piece;
+    if (picture.Crop(1, 1, 9, 7, piece))
+        piece.Draw(canvas, 10, 10, 20, 3);
+    return 0;
+}
