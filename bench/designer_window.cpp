@@ -1,7 +1,7 @@
 // The designer window: from construction to its first painted frame, and the preview rebuild that
 // follows a change of a note-settings control.
 #include "designer/DrapierDlg.h"
-#include "designer/Prompter.h"
+#include "widgets/Prompter.h"
 
 #include <QApplication>
 #include <QCheckBox>

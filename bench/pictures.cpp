@@ -1,6 +1,6 @@
 // Drawing speed of the picture paths the preview uses on every rebuild, in megapixels per second.
-#include "render/Canvas.h"
-#include "render/ImageSurface.h"
+#include "picture/Canvas.h"
+#include "picture/ImageSurface.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

@@ -3,7 +3,7 @@
 // note 25 ms or less, on one core.
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 #include "render/RenderPreview.h"
 
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 
 // Shared body of the picture decoder targets: decode arbitrary bytes as one kind, then crop and draw
 // the picture, stretched and not, partly off the canvas.
-#include "render/Canvas.h"
-#include "render/ImageSurface.h"
+#include "picture/Canvas.h"
+#include "picture/ImageSurface.h"
 
 #include <cstddef>
 #include <cstdint>

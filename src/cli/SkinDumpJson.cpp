@@ -141,7 +141,7 @@ void AddCommon(Object& o, const DrawableCommon& c) {
         .Add("drawheightmaximum", Int(c.drawheightmaximum));
 }
 
-template <class Strip> void AddStripColours(Object& o, const Strip& r) {
+void AddStripColours(Object& o, const StripCommon& r) {
     o.Add("source", Point(r.source))
         .Add("sourcealpha", Point(r.sourcealpha))
         .Add("startcol", Int(r.startcol))

@@ -2,7 +2,7 @@
 
 #include "designer/DrapierDlg.h"
 #include "designer/Pictures.h"
-#include "designer/Prompter.h"
+#include "widgets/DialogPrompter.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,16 +1,16 @@
 #include "designer/DrapierDlg.h"
 
-#include "designer/ColourSwatch.h"
 #include "designer/CommandIds.h"
 #include "designer/FocusUse.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
-#include "designer/Prompter.h"
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
 #include "widgets/BitmapMenu.h"
+#include "widgets/ColourSwatch.h"
 #include "widgets/FooButton.h"
+#include "widgets/Prompter.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "designer/RecentFiles.h"
 #include "document/SkinDocument.h"
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "render/NoteSettings.h"
 #include "render/PreviewOptions.h"
 #include "widgets/ResizingDialog.h"

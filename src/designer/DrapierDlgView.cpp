@@ -1,7 +1,6 @@
 // The main window's preview, tree, skin modes, colours and keys.
 #include "designer/DrapierDlg.h"
 
-#include "designer/ColourSwatch.h"
 #include "designer/CommandIds.h"
 #include "designer/ElementTreeLayout.h"
 #include "designer/FocusUse.h"
@@ -9,14 +8,15 @@
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
-#include "designer/Prompter.h"
 #include "designer/SourceView.h"
-#include "designer/StyleNoteColour.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
+#include "document/StyleString.h"
 #include "render/DrawConditions.h"
 #include "render/RenderPreview.h"
 #include "render/SampleNoteState.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/Prompter.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QCheckBox>

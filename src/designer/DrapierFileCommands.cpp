@@ -4,15 +4,15 @@
 
 #include "designer/ExportChecks.h"
 #include "designer/NoteSettingsBox.h"
-#include "designer/Prompter.h"
 #include "designer/SkinPaths.h"
 #include "designer/SourceView.h"
-#include "designer/StyleNoteColour.h"
 #include "document/SkinLoader.h"
 #include "document/SkinWriter.h"
-#include "package/SiblingPath.h"
+#include "document/StyleString.h"
+#include "package/FilePaths.h"
 #include "package/SkinPackageExport.h"
 #include "render/PlaceholderText.h"
+#include "widgets/Prompter.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -198,7 +198,7 @@ void CDrapierDlg::FileExport() {
             return;
     }
     QString path = m_prompter.ChooseFileToSave(this, kPackageFilter,
-                                               FolderOfPath(m_skinPath) + ProposedPackageName(m_skinPath));
+                                               LocalFolder(m_skinPath) + ProposedPackageName(m_skinPath));
     if (path.isEmpty())
         return;
     path = WithExtension(path, QStringLiteral(".qsk"));

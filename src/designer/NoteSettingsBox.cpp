@@ -1,7 +1,7 @@
 #include "designer/NoteSettingsBox.h"
 
-#include "designer/ColourSwatch.h"
 #include "document/LeadingNumber.h"
+#include "widgets/ColourSwatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>

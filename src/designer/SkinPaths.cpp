@@ -1,10 +1,6 @@
 #include "designer/SkinPaths.h"
 
-#include "designer/WindowTitle.h"
-
-QString FolderOfPath(const QString& path) {
-    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
+#include "package/FilePaths.h"
 
 QString WithExtension(const QString& path, const QString& extension) {
     if (path.right(4).compare(extension, Qt::CaseInsensitive) == 0)
@@ -13,7 +9,7 @@ QString WithExtension(const QString& path, const QString& extension) {
 }
 
 QString ProposedPackageName(const QString& skinPath) {
-    const QString name = FileNameOfPath(skinPath);
+    const QString name = LocalFileName(skinPath);
     return name.left(qMax(0, name.size() - 4));
 }
 

@@ -2,9 +2,6 @@
 
 #include <QString>
 
-// The folder part of a path, up to and including its last separator; empty when it has none.
-QString FolderOfPath(const QString& path);
-
 // The path with the extension (".ini", ".qsk") appended unless its last four characters already are that
 // extension in any letter case.
 QString WithExtension(const QString& path, const QString& extension);

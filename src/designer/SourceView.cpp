@@ -1,6 +1,6 @@
 #include "designer/SourceView.h"
 
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
 #include <QWidget>
 

@@ -1,10 +1,8 @@
 #include "designer/WindowTitle.h"
 
-QString FileNameOfPath(const QString& path) {
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
+#include "package/FilePaths.h"
 
 QString WindowTitle(const QString& skinPath, bool dirty) {
-    const QString name = skinPath.isEmpty() ? QStringLiteral("(untitled)") : FileNameOfPath(skinPath);
+    const QString name = skinPath.isEmpty() ? QStringLiteral("(untitled)") : LocalFileName(skinPath);
     return (dirty ? QStringLiteral("* ") : QString()) + name + QStringLiteral(" - ") + kProgramTitle;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/Colour.h"
 #include "document/ElementKind.h"
 #include "document/GroupRule.h"
 #include "document/Placement.h"
+#include "picture/Colour.h"
 
 #include <QString>
 #include <vector>
@@ -71,10 +71,8 @@ struct ButtonRecord : DrawableCommon {
     bool operator==(const ButtonRecord&) const = default;
 };
 
-struct HStripRecord : DrawableCommon {
-    PlacePair place;
-    BandExtent extent;
-    int width = 0; // length of the source strip
+// Fields both strip kinds carry, besides their placement and length.
+struct StripCommon : DrawableCommon {
     SourcePoint source{0, 0};
     SourcePoint sourcealpha;
     Colour startcol = MakeColour(128, 128, 128);
@@ -82,23 +80,23 @@ struct HStripRecord : DrawableCommon {
     Colour solidcol = MakeColour(0, 0, 0);
     int alpha = -1;
     int striptype = 0; // 0 bitmap, 1 fade, 2 solid, 3 pen colour
+    bool operator==(const StripCommon&) const = default;
+};
+
+struct HStripRecord : StripCommon {
+    PlacePair place;
+    BandExtent extent;
+    int width = 0; // length of the source strip
 
     HStripRecord() { name = DefaultElementName(ElementKind::HStrip); }
     void Reset() { *this = HStripRecord(); }
     bool operator==(const HStripRecord&) const = default;
 };
 
-struct VStripRecord : DrawableCommon {
+struct VStripRecord : StripCommon {
     PlacePair place;
     ColumnExtent extent;
     int height = 0; // length of the source strip
-    SourcePoint source{0, 0};
-    SourcePoint sourcealpha;
-    Colour startcol = MakeColour(128, 128, 128);
-    Colour endcol = MakeColour(255, 255, 255);
-    Colour solidcol = MakeColour(0, 0, 0);
-    int alpha = -1;
-    int striptype = 0;
 
     VStripRecord() { name = DefaultElementName(ElementKind::VStrip); }
     void Reset() { *this = VStripRecord(); }

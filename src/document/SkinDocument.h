@@ -3,8 +3,8 @@
 #include "document/SkinElement.h"
 #include "document/SkinLayout.h"
 #include "document/SkinSettings.h"
-#include "render/ImageSurface.h"
-#include "render/KeyedPicture.h"
+#include "picture/ImageSurface.h"
+#include "picture/KeyedPicture.h"
 
 #include <QString>
 #include <vector>
@@ -18,7 +18,7 @@ struct SkinDocument {
     std::vector<SkinElement> elements;
     QString bitmap; // the source picture's file name, from the bitmap key
     ImageSurface image;
-    KeyedPicture keyed; // the source picture when it is not a PNG
+    KeyedPicture keyed;    // the source picture when it is not a PNG
     bool pngsource = true; // the picture came from a PNG and is held with its alpha plane
     SkinSettings settings;
     SkinLayout layout; // the default layout

@@ -3,8 +3,8 @@
 #include "document/PlainSkinText.h"
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
+#include "package/FilePaths.h"
 #include "package/PackagePicking.h"
-#include "package/SiblingPath.h"
 #include "package/ZipEntryName.h"
 #include "package/ZipReader.h"
 

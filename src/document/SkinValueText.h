@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Colour.h"
 #include "document/ElementRecords.h"
+#include "picture/Colour.h"
 
 #include <QString>
 #include <QStringView>

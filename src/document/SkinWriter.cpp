@@ -5,6 +5,7 @@
 #include "document/PlacementText.h"
 #include "document/SkinDocument.h"
 #include "document/SkinValueText.h"
+#include "package/FilePaths.h"
 
 #include <QSaveFile>
 #include <QtEndian>
@@ -69,11 +70,6 @@ QString NotesLine(const QString& notes) {
         }
     }
     return line;
-}
-
-QString FileNameOnly(const QString& imageName) {
-    const qsizetype slash = std::max(imageName.lastIndexOf(u'/'), imageName.lastIndexOf(u'\\'));
-    return imageName.sliced(slash + 1);
 }
 
 void WriteGroupLine(SkinTextWriter& w, const SkinElement& e) {
@@ -161,7 +157,7 @@ void WriteButton(SkinTextWriter& w, const SkinElement& e, const ButtonRecord& r)
     WriteRollAndFocus(w, r);
 }
 
-template <class Strip> void WriteStripColours(SkinTextWriter& w, const Strip& r) {
+void WriteStripColours(SkinTextWriter& w, const StripCommon& r) {
     w << u"source=";
     w.Pair(r.source) << u"\nsourcealpha=";
     w.Pair(r.sourcealpha) << u"\nstartcol=";
@@ -314,7 +310,7 @@ void WriteHeader(SkinTextWriter& w, const SkinDocument& d, const QString& imageN
     w << u"version=12\n";
     w << u"top=" << l.top << u"\nbottom=" << l.bottom << u"\nleft=" << l.left << u"\nright=" << l.right
       << u"\nrolledheight=" << l.rolledheight << u"\n";
-    w.Line(u"bitmap=", FileNameOnly(imageName));
+    w.Line(u"bitmap=", StoredFileName(imageName));
     if (s.transparent != kNoColour) {
         w << u"transparent=";
         w.Triple(s.transparent) << u"\n";

@@ -1,6 +1,6 @@
 #include "package/SkinPackageExport.h"
 
-#include "package/SiblingPath.h"
+#include "package/FilePaths.h"
 #include "package/ZipWriter.h"
 
 SkinPackageSources PackageSourcesFor(const QString& skinPath, const QString& bitmap,

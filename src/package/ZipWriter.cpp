@@ -105,6 +105,16 @@ ZipResult ZipWriter::Create(const QString& path) {
     return ZipResult::Ok;
 }
 
+ZipResult ZipWriter::State() const {
+    if (m_failure != ZipResult::Ok)
+        return m_failure;
+    if (m_closed)
+        return ZipResult::Closed;
+    if (!m_file)
+        return ZipResult::NotOpen;
+    return ZipResult::Ok;
+}
+
 ZipResult ZipWriter::WriteBytes(const QByteArray& bytes) {
     if (m_file->write(bytes) != bytes.size())
         return Fail(ZipResult::WriteFailed, m_file->errorString());
@@ -132,12 +142,8 @@ QByteArray ZipWriter::LocalHeader(const CentralRecord& record, uint32_t crc, uin
 }
 
 ZipResult ZipWriter::AddFile(const QString& entryName, const QString& sourcePath) {
-    if (m_failure != ZipResult::Ok)
-        return m_failure;
-    if (m_closed)
-        return ZipResult::Closed;
-    if (!m_file)
-        return ZipResult::NotOpen;
+    if (const ZipResult state = State(); state != ZipResult::Ok)
+        return state;
 
     if (m_entries.size() >= 0xFFFF)
         return Fail(ZipResult::EntryTooLarge, QStringLiteral("too many entries for a package"));
@@ -244,12 +250,8 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
 }
 
 ZipResult ZipWriter::Close() {
-    if (m_failure != ZipResult::Ok)
-        return m_failure;
-    if (m_closed)
-        return ZipResult::Closed;
-    if (!m_file)
-        return ZipResult::NotOpen;
+    if (const ZipResult state = State(); state != ZipResult::Ok)
+        return state;
 
     const qint64 centralOffset = m_file->pos();
     QByteArray central;

@@ -57,6 +57,8 @@ private:
         uint32_t localOffset = 0;
     };
 
+    // Ok while entries can be added: created, not closed and nothing has failed.
+    ZipResult State() const;
     ZipResult Fail(ZipResult result, const QString& reason);
     ZipResult WriteBytes(const QByteArray& bytes);
     ZipResult CopyData(QFile& source, uint16_t method, CentralRecord& record);

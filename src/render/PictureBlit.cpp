@@ -1,8 +1,8 @@
 #include "render/PictureBlit.h"
 
 #include "document/SkinDocument.h"
-#include "render/Canvas.h"
-#include "render/ClampToInt.h"
+#include "picture/Canvas.h"
+#include "picture/ClampToInt.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 
 class Canvas;
 struct SkinDocument;

@@ -2,9 +2,9 @@
 
 #include "document/ElementRecords.h"
 #include "document/NoteState.h"
+#include "picture/MulDiv.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace {
@@ -78,15 +78,7 @@ QString ApplySetCase(const QString& text, int setcase) {
 }
 
 int FontHeightOfPoint(int point) {
-    // A multiply-divide that rounds half away from zero, kept in range for absurd sizes.
-    const std::int64_t product = static_cast<std::int64_t>(point) * 96;
-    std::int64_t height = product >= 0 ? (product + 36) / 72 : (product - 36) / 72;
-    height = -height;
-    if (height > INT_MAX)
-        return INT_MAX;
-    if (height < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(height);
+    return MulDiv(point, -96, 72);
 }
 
 TextFontDescription FontDescriptionOf(const TextRecord& text) {

@@ -1,8 +1,8 @@
 #include "render/RenderNote.h"
 
 #include "document/SkinDocument.h"
-#include "render/Canvas.h"
-#include "render/ClampToInt.h"
+#include "picture/Canvas.h"
+#include "picture/ClampToInt.h"
 #include "render/DrawConditions.h"
 #include "render/PictureBlit.h"
 #include "render/PlacementGeometry.h"
@@ -79,33 +79,29 @@ private:
     void PaintHStrip(const HStripRecord& s) {
         const NoteRect r =
             BandRect(s.place.x, s.place.y, s.extent.right, s.extent.height, m_state.width, m_state.height);
-        PaintStrip(s.striptype, true, r, s.width, s.extent.height, s.source, s.sourcealpha, s.startcol,
-                   s.endcol, s.solidcol, s.alpha);
+        PaintStrip(s, true, r, s.width, s.extent.height);
     }
 
     void PaintVStrip(const VStripRecord& s) {
         const NoteRect r = ColumnRect(s.place.x, s.place.y, s.extent.bottom, s.extent.width, m_state.width,
                                       m_state.height, &m_frame);
-        PaintStrip(s.striptype, false, r, s.height, s.extent.width, s.source, s.sourcealpha, s.startcol,
-                   s.endcol, s.solidcol, s.alpha);
+        PaintStrip(s, false, r, s.height, s.extent.width);
     }
 
     // Along is x for an HStrip and y for a VStrip; across is the band's fixed size.
-    void PaintStrip(int striptype, bool horizontal, const NoteRect& r, int tile, int across,
-                    SourcePoint source, SourcePoint alpha, Colour startcol, Colour endcol, Colour solidcol,
-                    int opacity) {
-        switch (striptype) {
+    void PaintStrip(const StripCommon& s, bool horizontal, const NoteRect& r, int tile, int across) {
+        switch (s.striptype) {
         case 0:
-            StripPieces(horizontal, r, tile, across, source, alpha);
+            StripPieces(horizontal, r, tile, across, s.source, s.sourcealpha);
             break;
         case 1:
-            Fade(horizontal, r, startcol, endcol);
+            Fade(horizontal, r, s.startcol, s.endcol);
             break;
         case 2:
-            Solid(ToCanvasRect(r), solidcol, opacity);
+            Solid(ToCanvasRect(r), s.solidcol, s.alpha);
             break;
         case 3:
-            Solid(ToCanvasRect(r), m_state.pencolour, opacity);
+            Solid(ToCanvasRect(r), m_state.pencolour, s.alpha);
             break;
         default:
             break;

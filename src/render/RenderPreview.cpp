@@ -1,9 +1,9 @@
 #include "render/RenderPreview.h"
 
 #include "document/SkinDocument.h"
-#include "render/Canvas.h"
-#include "render/ClampToInt.h"
-#include "render/ImageSurface.h"
+#include "picture/Canvas.h"
+#include "picture/ClampToInt.h"
+#include "picture/ImageSurface.h"
 #include "render/PlacementGeometry.h"
 #include "render/RenderNote.h"
 #include "render/SampleNoteState.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Colour.h"
 #include "document/NoteState.h"
+#include "picture/Colour.h"
 #include "render/NoteSettings.h"
 
 struct SkinDocument;

@@ -1,8 +1,8 @@
 #include "render/SelectedBorder.h"
 
 #include "document/SkinSettings.h"
-#include "render/Canvas.h"
-#include "render/ClampToInt.h"
+#include "picture/Canvas.h"
+#include "picture/ClampToInt.h"
 
 #include <algorithm>
 #include <climits>

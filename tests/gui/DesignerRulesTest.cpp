@@ -4,11 +4,10 @@
 #include "designer/FocusUse.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
-#include "designer/Prompter.h"
 #include "designer/SkinPaths.h"
-#include "designer/StyleNoteColour.h"
 #include "designer/WindowTitle.h"
 #include "document/SkinDocument.h"
+#include "widgets/DialogPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +38,6 @@ TEST(SkinPaths, ExtensionIsAppendedUnlessPresentInAnyCase) {
 TEST(SkinPaths, PackageNameAndDrops) {
     EXPECT_EQ(ProposedPackageName("/some/folder/blue.ini"), "blue");
     EXPECT_EQ(ProposedPackageName("/some/folder/ab"), "");
-    EXPECT_EQ(FolderOfPath("/some/folder/blue.ini"), "/some/folder/");
-    EXPECT_EQ(FolderOfPath("blue.ini"), "");
 
     const struct {
         QString path;
@@ -57,17 +54,6 @@ TEST(ExportChecks, RefusalsComeInTheirOrder) {
     EXPECT_EQ(ExportRefusal("/s/a.qsk", "/s/a.png"), "Can't export - current skin is not yet saved");
     EXPECT_EQ(ExportRefusal("/s/a.ini", ""), "Can't export - no PNG loaded");
     EXPECT_EQ(ExportRefusal("/s/a.ini", "/s/a.png"), "");
-}
-
-TEST(StyleNoteColour, ReadsAndReplacesTheNoteColour) {
-    const QString style = "-13|0|0|0|400|0|0|0|0|3|2|1|34|Arial|1|2|3|200|210|220";
-    EXPECT_EQ(StyleNoteColour(style), MakeColour(200, 210, 220));
-    EXPECT_EQ(StyleWithNoteColour(style, MakeColour(9, 8, 7)),
-              "-13|0|0|0|400|0|0|0|0|3|2|1|34|Arial|1|2|3|9|8|7");
-    // Fields that are missing read as 0.
-    EXPECT_EQ(StyleNoteColour("1|2"), MakeColour(0, 0, 0));
-    EXPECT_EQ(StyleWithNoteColour("", MakeColour(255, 255, 180)),
-              "0|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|255|255|180");
 }
 
 SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {

@@ -1,10 +1,10 @@
 #include "designer/DrapierDlg.h"
 #include "FakePrompter.h"
-#include "designer/ColourSwatch.h"
 #include "designer/CommandIds.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
 #include "widgets/BitmapMenu.h"
+#include "widgets/ColourSwatch.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/Prompter.h"
+#include "widgets/Prompter.h"
 
 #include <QStringList>
 #include <deque>

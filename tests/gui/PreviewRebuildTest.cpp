@@ -1,7 +1,7 @@
 #include "FakePrompter.h"
 #include "designer/DrapierDlg.h"
 #include "designer/PreviewView.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "package/PackagePicking.h"
-#include "package/SiblingPath.h"
+#include "package/FilePaths.h"
 
 #include <gtest/gtest.h>
 
@@ -58,11 +58,16 @@ TEST(PackagePicking, FollowsTheEntryRules) {
     }
 }
 
-TEST(SiblingPath, NamesBesideTheSkinFile) {
+TEST(FilePaths, StoredNamesAndLocalPaths) {
     EXPECT_EQ(SiblingPath("/skins/blue/blue.ini", "blue.png"), "/skins/blue/blue.png");
     EXPECT_EQ(SiblingPath("/skins/blue/blue.ini", "pics\\blue.png"), "/skins/blue/pics/blue.png");
     EXPECT_EQ(SiblingPath("blue.ini", "blue.png"), "blue.png");
     EXPECT_EQ(StoredFileName("pics\\blue.png"), "blue.png");
     EXPECT_EQ(StoredFileName("a/b\\c.png"), "c.png");
     EXPECT_EQ(StoredFileName("c.png"), "c.png");
+    // On this system "\\" is part of a file name.
+    EXPECT_EQ(LocalFileName("/skins/a\\b.ini"), "a\\b.ini");
+    EXPECT_EQ(LocalFolder("/skins/a\\b.ini"), "/skins/");
+    EXPECT_EQ(LocalFileName("b.ini"), "b.ini");
+    EXPECT_EQ(SiblingPath("/skins/a\\b.ini", "p.png"), "/skins/p.png");
 }

@@ -1,6 +1,6 @@
 #include "render/RenderNote.h"
 #include "document/SkinDocument.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 #include "render/SelectedBorder.h"
 
 #include <QBuffer>

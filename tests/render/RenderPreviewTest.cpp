@@ -1,7 +1,7 @@
 #include "render/RenderPreview.h"
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
 #include <gtest/gtest.h>
 

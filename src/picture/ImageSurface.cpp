@@ -1,9 +1,9 @@
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 
-#include "render/Canvas.h"
-#include "render/JpegDecoder.h"
-#include "render/PixelKernels.h"
-#include "render/PngDecoder.h"
+#include "picture/Canvas.h"
+#include "picture/JpegDecoder.h"
+#include "picture/PixelKernels.h"
+#include "picture/PngDecoder.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Colour.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
+#include "picture/Colour.h"
 
 #include <QByteArray>
 #include <QString>

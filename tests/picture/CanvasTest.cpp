@@ -1,4 +1,4 @@
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
 #include <QImage>
 #include <QPainter>

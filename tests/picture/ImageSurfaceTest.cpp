@@ -1,6 +1,6 @@
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "PictureMakers.h"
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "render/JpegDecoder.h"
+#include "picture/JpegDecoder.h"
 
 #include <cstdio> // jpeglib.h needs FILE
 #include <jerror.h>

@@ -1,7 +1,7 @@
 // Making a picture from a canvas, scaling it and saving it as PNG: the thumbnail road.
-#include "render/Canvas.h"
-#include "render/ImageSurface.h"
-#include "render/PngEncoder.h"
+#include "picture/Canvas.h"
+#include "picture/ImageSurface.h"
+#include "picture/PngEncoder.h"
 
 #include <QSaveFile>
 #include <algorithm>

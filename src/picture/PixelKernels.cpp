@@ -1,4 +1,4 @@
-#include "render/PixelKernels.h"
+#include "picture/PixelKernels.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

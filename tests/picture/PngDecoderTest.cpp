@@ -1,7 +1,7 @@
-#include "render/PngDecoder.h"
+#include "picture/PngDecoder.h"
 #include "PictureMakers.h"
-#include "render/Canvas.h"
-#include "render/ImageSurface.h"
+#include "picture/Canvas.h"
+#include "picture/ImageSurface.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

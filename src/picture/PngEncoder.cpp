@@ -1,4 +1,4 @@
-#include "render/PngEncoder.h"
+#include "picture/PngEncoder.h"
 
 #include <png.h>
 

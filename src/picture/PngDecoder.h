@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/PictureData.h"
+#include "picture/PictureData.h"
 
 #include <QString>
 #include <cstddef>

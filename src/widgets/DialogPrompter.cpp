@@ -1,4 +1,4 @@
-#include "designer/Prompter.h"
+#include "widgets/DialogPrompter.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "render/KeyedPicture.h"
+#include "picture/KeyedPicture.h"
 
-#include "render/PictureData.h"
+#include "picture/PictureData.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/Colour.h"
-#include "render/PictureData.h"
+#include "picture/Colour.h"
+#include "picture/PictureData.h"
 
 #include <QByteArray>
 #include <QString>

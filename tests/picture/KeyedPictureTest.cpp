@@ -1,4 +1,4 @@
-#include "render/KeyedPicture.h"
+#include "picture/KeyedPicture.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "render/PngDecoder.h"
+#include "picture/PngDecoder.h"
 
 #include <png.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Colour.h"
+#include "picture/Colour.h"
 
 #include <cstdint>
 #include <vector>

@@ -77,7 +77,8 @@ inline bool WritePng(png_structp png, png_infop info, const PngRecipe* recipe, p
 // The PNG file of the recipe; its samples are packed at its bit depth.
 inline QByteArray MakePng(const PngRecipe& recipe) {
     const int channels = ChannelsOf(recipe.colourType);
-    const std::size_t rowBytes = (static_cast<std::size_t>(recipe.width) * channels * recipe.bitDepth + 7) / 8;
+    const std::size_t rowBytes =
+        (static_cast<std::size_t>(recipe.width) * channels * recipe.bitDepth + 7) / 8;
     std::vector<png_byte> pixels(rowBytes * recipe.height, 0);
     for (int y = 0; y < recipe.height; ++y) {
         png_byte* row = pixels.data() + rowBytes * y;

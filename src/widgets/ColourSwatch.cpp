@@ -1,4 +1,4 @@
-#include "designer/ColourSwatch.h"
+#include "widgets/ColourSwatch.h"
 
 #include <QPainter>
 

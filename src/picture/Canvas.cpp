@@ -1,7 +1,7 @@
-#include "render/Canvas.h"
+#include "picture/Canvas.h"
 
-#include "render/ClampToInt.h"
-#include "render/PixelKernels.h"
+#include "picture/ClampToInt.h"
+#include "picture/PixelKernels.h"
 
 #include <QImage>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Colour.h"
+#include "picture/Colour.h"
 
 #include <QString>
 #include <optional>
@@ -26,17 +26,3 @@ public:
     virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) = 0;
     virtual std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) = 0;
 };
-
-// The real dialogs.
-class DialogPrompter : public Prompter {
-public:
-    void Inform(QWidget* parent, const QString& text) override;
-    Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
-    bool AskOkCancel(QWidget* parent, const QString& text) override;
-    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) override;
-    QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
-    std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override;
-};
-
-// "ini files (*.ini)|*.ini|All files (*.*)|*.*||" in the form Qt's file chooser takes.
-QString QtFileFilter(const QString& pipeFilter);

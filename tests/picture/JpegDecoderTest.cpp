@@ -1,6 +1,6 @@
-#include "render/JpegDecoder.h"
+#include "picture/JpegDecoder.h"
 #include "PictureMakers.h"
-#include "render/ImageSurface.h"
+#include "picture/ImageSurface.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
