@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QSettings>
-#include <QSpinBox>
+#include "widgets/IntegerBox.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -108,11 +108,11 @@ void BM_PreviewRebuildAfterControlChange(benchmark::State& state) {
     window.StartUp(SkinPath(static_cast<int>(state.range(0))));
     window.show();
     QApplication::processEvents();
-    auto* width = window.findChild<QSpinBox*>(QStringLiteral("width"));
+    auto* width = window.findChild<IntegerBox*>(QStringLiteral("width"));
     int step = 0;
     for (auto _ : state) {
         // Each change rebuilds the whole preview picture before it returns.
-        width->setValue(300 + (++step % 2));
+        width->SetValue(300 + (++step % 2));
     }
     state.SetLabel(kSkins[state.range(0)]);
 }

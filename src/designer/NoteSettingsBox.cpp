@@ -2,6 +2,7 @@
 
 #include "document/LeadingNumber.h"
 #include "widgets/ColourSwatch.h"
+#include "widgets/IntegerBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,8 +73,8 @@ NoteSettingsBox::NoteSettingsBox(QWidget* parent) : QGroupBox(QStringLiteral(" N
     for (int i = 0; i < flagBoxes.size(); ++i)
         flags->addWidget(flagBoxes[i], i / 3, i % 3);
 
-    m_width = AddSpin(9999, "width");
-    m_height = AddSpin(9999, "height");
+    m_width = AddNumber(9999, "width");
+    m_height = AddNumber(9999, "height");
     m_sticky = new ColourSwatch(this);
     m_sticky->setObjectName(QStringLiteral("stickySwatch"));
     m_pickSticky = MakePickButton(this, "pickSticky");
@@ -92,8 +92,8 @@ NoteSettingsBox::NoteSettingsBox(QWidget* parent) : QGroupBox(QStringLiteral(" N
     m_scrollbar = AddCheck(QStringLiteral("Scrollbar"), "scrollbar");
     m_moreabove = AddCheck(QStringLiteral("More Above"), "moreabove");
     m_morebelow = AddCheck(QStringLiteral("More Below"), "morebelow");
-    m_scrolltop = AddSpin(100, "scrolltop");
-    m_scrollbottom = AddSpin(100, "scrollbottom");
+    m_scrolltop = AddNumber(100, "scrolltop");
+    m_scrollbottom = AddNumber(100, "scrollbottom");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(texts);
@@ -135,22 +135,21 @@ QCheckBox* NoteSettingsBox::AddCheck(const QString& text, const char* name) {
     return box;
 }
 
-QSpinBox* NoteSettingsBox::AddSpin(int maximum, const char* name) {
-    auto* spin = new QSpinBox(this);
-    spin->setObjectName(QLatin1String(name));
-    spin->setRange(0, maximum);
-    spin->setMinimumWidth(70);
-    connect(spin, &QSpinBox::valueChanged, this, [this] {
+IntegerBox* NoteSettingsBox::AddNumber(int arrowMaximum, const char* name) {
+    auto* box = new IntegerBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->SetArrowRange(0, arrowMaximum);
+    connect(box, &IntegerBox::Changed, this, [this] {
         if (!m_quiet)
             emit Changed();
     });
-    return spin;
+    return box;
 }
 
 NoteSettings NoteSettingsBox::Settings() const {
     NoteSettings s;
-    s.width = m_width->value();
-    s.height = m_height->value();
+    s.width = m_width->Value();
+    s.height = m_height->Value();
     s.ontop = m_ontop->isChecked();
     s.rolled = m_rolled->isChecked();
     s.locked = m_locked->isChecked();
@@ -175,8 +174,8 @@ NoteSettings NoteSettingsBox::Settings() const {
     s.source = m_source->text();
     s.created = m_created->text();
     s.stackname = m_stackname->text();
-    s.scrolltop = m_scrolltop->value();
-    s.scrollbottom = m_scrollbottom->value();
+    s.scrolltop = m_scrolltop->Value();
+    s.scrollbottom = m_scrollbottom->Value();
     const QString dpi = m_dpi->currentText();
     s.dpi = dpi.isEmpty() ? 96 : LeadingNumber(dpi);
     s.notecolour = m_sticky->GetColour();
@@ -187,8 +186,8 @@ NoteSettings NoteSettingsBox::Settings() const {
 
 void NoteSettingsBox::SetSettings(const NoteSettings& s) {
     m_quiet = true;
-    m_width->setValue(s.width);
-    m_height->setValue(s.height);
+    m_width->SetValue(s.width);
+    m_height->SetValue(s.height);
     m_ontop->setChecked(s.ontop);
     m_rolled->setChecked(s.rolled);
     m_locked->setChecked(s.locked);
@@ -213,8 +212,8 @@ void NoteSettingsBox::SetSettings(const NoteSettings& s) {
     m_source->setText(s.source);
     m_created->setText(s.created);
     m_stackname->setText(s.stackname);
-    m_scrolltop->setValue(s.scrolltop);
-    m_scrollbottom->setValue(s.scrollbottom);
+    m_scrolltop->SetValue(s.scrolltop);
+    m_scrollbottom->SetValue(s.scrollbottom);
     const int dpiIndex = m_dpi->findText(QString::number(s.dpi));
     m_dpi->setCurrentIndex(dpiIndex >= 0 ? dpiIndex : 0);
     m_sticky->SetColour(s.notecolour);

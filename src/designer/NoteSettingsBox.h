@@ -9,8 +9,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class ColourSwatch;
+class IntegerBox;
 
 // The " Note settings " box: a form over the simulated note the preview shows. Every change is
 // announced with Changed(); the pickers ask through the PickSticky/PickPen signals.
@@ -43,7 +43,7 @@ signals:
 
 private:
     QCheckBox* AddCheck(const QString& text, const char* name);
-    QSpinBox* AddSpin(int maximum, const char* name);
+    IntegerBox* AddNumber(int arrowMaximum, const char* name);
 
     bool m_stackMode = false;
     bool m_quiet = false;
@@ -67,8 +67,8 @@ private:
     QCheckBox* m_email;
     QCheckBox* m_sync;
     QCheckBox* m_image;
-    QSpinBox* m_width;
-    QSpinBox* m_height;
+    IntegerBox* m_width;
+    IntegerBox* m_height;
     ColourSwatch* m_sticky;
     QPushButton* m_pickSticky;
     QCheckBox* m_instack;
@@ -80,6 +80,6 @@ private:
     QCheckBox* m_scrollbar;
     QCheckBox* m_moreabove;
     QCheckBox* m_morebelow;
-    QSpinBox* m_scrolltop;
-    QSpinBox* m_scrollbottom;
+    IntegerBox* m_scrolltop;
+    IntegerBox* m_scrollbottom;
 };

@@ -26,3 +26,24 @@ int LeadingNumber(QStringView text) {
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+std::optional<int> StrictInteger(QStringView text) {
+    qsizetype i = 0;
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+'))
+        i = 1;
+    if (i == text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (qsizetype j = i; j < text.size(); ++j) {
+        if (text[j] < u'0' || text[j] > u'9')
+            return std::nullopt;
+        value = value * 10 + (text[j].unicode() - u'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return std::nullopt;
+    }
+    if (text[0] == u'-')
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        return std::nullopt;
+    return static_cast<int>(value);
+}

@@ -1,6 +1,6 @@
+#include "document/SkinDocument.h"
 #include "document/LeadingNumber.h"
 #include "document/NoteState.h"
-#include "document/SkinDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -203,4 +203,27 @@ TEST(LeadingNumber, Forms) {
     };
     for (const auto& [text, value] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromUtf8(text)), value) << text;
+}
+
+TEST(StrictInteger, OnlySignAndDigitsInRange) {
+    const std::pair<const char*, std::optional<int>> rows[] = {
+        {"12", 12},
+        {"-5", -5},
+        {"+7", 7},
+        {"0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483648},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"12abc", std::nullopt},
+        {" 42", std::nullopt},
+        {"42 ", std::nullopt},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {"+-1", std::nullopt},
+        {"1e3", std::nullopt},
+    };
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(StrictInteger(QString::fromUtf8(text)), value) << text;
 }

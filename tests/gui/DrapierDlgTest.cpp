@@ -5,6 +5,7 @@
 #include "package/SkinPackageExport.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/ColourSwatch.h"
+#include "widgets/IntegerBox.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -547,3 +547,27 @@ TEST_F(DesignerWindow, ShrinkingIsRefusedAndGrowingMovesTheRightColumn) {
 }
 
 } // namespace
+
+TEST_F(DesignerWindow, NoteSettingsNumbersAreFreeIntegers) {
+    const struct {
+        const char* box;
+        const char* typed;
+        int NoteSettings::*field;
+        int value;
+    } rows[] = {
+        {"width", "-20", &NoteSettings::width, -20},
+        {"height", "", &NoteSettings::height, 0},
+        {"scrolltop", "abc", &NoteSettings::scrolltop, 0},
+        {"scrollbottom", "120", &NoteSettings::scrollbottom, 120},
+        {"width", "12000", &NoteSettings::width, 12000},
+    };
+    for (const auto& row : rows) {
+        auto* box = window->findChild<IntegerBox*>(row.box);
+        ASSERT_NE(box, nullptr) << row.box;
+        box->findChild<QLineEdit*>()->clear();
+        QTest::keyClicks(box, row.typed);
+        EXPECT_EQ(window->CurrentNoteSettings().*row.field, row.value) << row.box << " " << row.typed;
+    }
+    // The preview survives every one of them and the skin is not changed by the simulated note.
+    EXPECT_FALSE(window->IsDirty());
+}

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSpinBox>
+#include "widgets/IntegerBox.h"
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -45,8 +45,8 @@ TEST(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
         const char* change;
         std::function<void()> apply;
     } changes[] = {
-        {"width", [&] { window.findChild<QSpinBox*>("width")->setValue(220); }},
-        {"height", [&] { window.findChild<QSpinBox*>("height")->setValue(160); }},
+        {"width", [&] { window.findChild<IntegerBox*>("width")->SetValue(220); }},
+        {"height", [&] { window.findChild<IntegerBox*>("height")->SetValue(160); }},
         {"rolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(true); }},
         {"unrolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(false); }},
         {"title", [&] { window.findChild<QLineEdit*>("title")->setText("Another title entirely"); }},

@@ -1,9 +1,11 @@
 #include "widgets/BitmapMenu.h"
 #include "widgets/FooButton.h"
 #include "widgets/HyperLink.h"
+#include "widgets/IntegerBox.h"
 #include "widgets/ResizingDialog.h"
 #include "widgets/TreeCtrlEx.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QTest>
@@ -131,6 +133,41 @@ public:
         SetGrowth(growWidth, true);
     }
 };
+
+TEST(IntegerBox, TypingIsFreeAndTheArrowsKeepToTheirRange) {
+    IntegerBox box;
+    box.SetArrowRange(0, 100);
+    int changes = 0;
+    QObject::connect(&box, &IntegerBox::Changed, [&] { ++changes; });
+
+    const struct {
+        const char* text;
+        int value;
+        bool integer;
+    } typed[] = {
+        {"120", 120, true}, {"-40", -40, true}, {"", 0, false},
+        {"abc", 0, false},  {"12x", 12, false}, {"99999999999", 2147483647, false},
+    };
+    for (const auto& t : typed) {
+        box.findChild<QLineEdit*>()->clear();
+        QTest::keyClicks(&box, t.text);
+        EXPECT_EQ(box.text(), t.text);
+        EXPECT_EQ(box.Value(), t.value) << t.text;
+        EXPECT_EQ(box.HoldsInteger(), t.integer) << t.text;
+    }
+    EXPECT_GT(changes, 0);
+
+    const struct {
+        int start;
+        int steps;
+        int value;
+    } arrows[] = {{50, 1, 51}, {100, 1, 100}, {0, -1, 0}, {120, 1, 100}, {-40, 1, 0}, {120, -1, 100}};
+    for (const auto& a : arrows) {
+        box.SetValue(a.start);
+        box.stepBy(a.steps);
+        EXPECT_EQ(box.Value(), a.value) << a.start << " " << a.steps;
+    }
+}
 
 TEST(ResizingDialog, StartSizeIsSmallestAndGrowthFlagsHold) {
     SizedDialog dialog(false);
