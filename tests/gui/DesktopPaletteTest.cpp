@@ -1,20 +1,15 @@
 // The designer under the desktop's palette: a dark palette, set before the window opens or while it is
 // open, reaches every control, and the areas around the source picture take the palette's window
 // colour, while the source picture and the preview keep their own pixels.
-#include "FakePrompter.h"
-#include "designer/DrapierDlg.h"
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "picture/Canvas.h"
-#include "support/ShownPixels.h"
+#include "support/ShownDesigner.h"
 
 #include <QApplication>
 #include <QPalette>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -34,23 +29,14 @@ QPalette DarkPalette() {
 
 class DesktopPalette : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        ASSERT_TRUE(WriteKnownPicture(dir.filePath("known.png")));
-    }
     void TearDown() override {
-        window.reset();
+        designer.window.reset();
         QApplication::setPalette(original);
     }
 
     void OpenWindow() {
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
-        window->LoadSourcePng(dir.filePath("known.png"));
-        window->resize(1100, 700);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(designer.Open());
+        window = designer.window.get();
     }
 
     // The roles a light or dark theme sets, as each control of the window holds them, against the
@@ -94,10 +80,8 @@ protected:
     }
 
     QPalette original = QApplication::palette();
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
+    ShownDesigner designer;
+    CDrapierDlg* window = nullptr;
 };
 
 TEST_F(DesktopPalette, DarkPaletteAtStartReachesEveryControl) {

@@ -1,39 +1,24 @@
 // The designer at a device pixel ratio of 2, as QT_SCALE_FACTOR=2 gives it (ctest sets it for this
 // program only): the source view and the preview keep one of their pixels per logical pixel, each
 // drawn as a sharp 2 by 2 block of device pixels.
-#include "designer/DrapierDlg.h"
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
-#include "gui/FakePrompter.h"
 #include "picture/Canvas.h"
-#include "support/ShownPixels.h"
+#include "support/ShownDesigner.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
 class HighDpiDesigner : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
-        ASSERT_TRUE(WriteKnownPicture(dir.filePath("known.png")));
-        window->LoadSourcePng(dir.filePath("known.png"));
-        window->resize(1100, 700);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(designer.Open());
+        window = designer.window.get();
     }
 
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
+    ShownDesigner designer;
+    CDrapierDlg* window = nullptr;
 };
 
 TEST_F(HighDpiDesigner, SourceViewShowsEachPicturePixelAtItsLogicalPosition) {
@@ -45,10 +30,10 @@ TEST_F(HighDpiDesigner, SourceViewShowsEachPicturePixelAtItsLogicalPosition) {
 
     // Found through the whole window, where the user sees them: the picture's top-left pixel sits at
     // the view's top-left corner and each picture pixel covers one logical pixel.
-    const QImage shot = Shot(window.get());
+    const QImage shot = Shot(window);
     ASSERT_EQ(shot.size(), window->size() * 2);
     for (const KnownPixel& p : KnownPixels()) {
-        const QPoint logical = view->mapTo(window.get(), p.at);
+        const QPoint logical = view->mapTo(window, p.at);
         for (const QColor& shown : DevicePixelsAt(shot, logical))
             EXPECT_EQ(shown, p.colour) << "picture pixel " << p.at.x() << "," << p.at.y();
     }
@@ -56,7 +41,7 @@ TEST_F(HighDpiDesigner, SourceViewShowsEachPicturePixelAtItsLogicalPosition) {
     const QColor face = view->palette().color(QPalette::Window);
     for (const QPoint& outside : {QPoint(24, 0), QPoint(0, 16), QPoint(30, 20)}) {
         if (view->rect().contains(outside)) {
-            for (const QColor& shown : DevicePixelsAt(shot, view->mapTo(window.get(), outside)))
+            for (const QColor& shown : DevicePixelsAt(shot, view->mapTo(window, outside)))
                 EXPECT_EQ(shown, face) << outside.x() << "," << outside.y();
         }
     }

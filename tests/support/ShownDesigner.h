@@ -1,10 +1,17 @@
 #pragma once
 
+#include "designer/DrapierDlg.h"
+#include "gui/FakePrompter.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 // A source picture whose pixels can be told apart where it matters: opaque green with a red, a blue
@@ -46,3 +53,25 @@ inline std::vector<QColor> DevicePixelsAt(const QImage& shot, QPoint at) {
     }
     return colours;
 }
+
+// The designer shown on screen with the known picture as its source PNG; its settings and files live in
+// a folder of its own that goes with it.
+struct ShownDesigner {
+    QTemporaryDir dir;
+    FakePrompter prompter;
+    std::unique_ptr<QSettings> store;
+    std::unique_ptr<CDrapierDlg> window;
+
+    // False when the window could not be set up or shown.
+    bool Open() {
+        if (!dir.isValid() || !WriteKnownPicture(dir.filePath("known.png")))
+            return false;
+        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        window = std::make_unique<CDrapierDlg>(prompter, *store);
+        window->StartUp(QString());
+        window->LoadSourcePng(dir.filePath("known.png"));
+        window->resize(1100, 700);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+};
