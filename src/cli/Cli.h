@@ -9,8 +9,9 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1; // the operation failed, or check found something
 constexpr int kExitUsage = 2;
 
-// One sub-command: its name, its argument synopsis, a one-line summary and the function that runs it
-// with the arguments after the command name.
+// One sub-command: its name, its argument synopsis, its description in --help and the manual page (one
+// paragraph, which --help fills to its width) and the function that runs it with the arguments after the
+// command name.
 struct CliCommand {
     const char* name;
     const char* synopsis;

@@ -9,20 +9,40 @@ int RunRenderCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
-        {"dump", "SKIN [--inner NAME]", "the skin's settings, default layout and elements as JSON", RunDumpCommand},
+        {"dump", "SKIN [--inner NAME]",
+         "Print the skin as JSON: its name, its picture's name and size, the skin-wide settings, the default "
+         "layout and every element in document order with all its fields. A skin whose picture is missing "
+         "still dumps.",
+         RunDumpCommand},
         {"convert", "IN -o OUT [--inner NAME]",
-         "reads a skin and writes it as a skin file (UTF-16, as the designer saves)", RunConvertCommand},
-        {"pack", "SKIN.ini -o OUT.qsk", "the skin's package: the skin file, its PNG and its stack skin as stack.ini",
+         "Read a skin file or package and write its skin file to OUT as the designer saves it: UTF-16 with a "
+         "byte-order mark, every key the designer writes, in its order. The picture is not copied; OUT must "
+         "not be a .qsk (use pack).",
+         RunConvertCommand},
+        {"pack", "SKIN.ini -o OUT.qsk",
+         "Pack a saved skin file as the designer's export does: the skin file, the PNG its bitmap key names "
+         "and, when it names one, its stack skin stored as stack.ini, all taken from the skin file's folder. "
+         "OUT gets the .qsk ending when it has none.",
          RunPackCommand},
-        {"list", "PKG.qsk", "each entry of a package: name, method, compressed and uncompressed size, CRC-32",
+        {"list", "PKG.qsk",
+         "List the entries of a package, one line each in archive order: name, method (stored or deflated), "
+         "compressed size, uncompressed size and CRC-32 in hexadecimal, separated by tabs.",
          RunListCommand},
         {"geometry", "SKIN [--set KEY=VALUE]... [--inner NAME]",
-         "scroll range, thumb, text area and each element's drawn flag and rectangle, as JSON",
+         "Print as JSON where things fall on the note in the state the --set options describe: the active "
+         "layout (-1 for the default one), whether the scroll bar is needed, the scroll range, the thumb, "
+         "the text area and each element's drawn flag and rectangle [left, top, right, bottom] in note "
+         "pixels.",
          RunGeometryCommand},
         {"render",
          "SKIN -o OUT.png [--set KEY=VALUE]... [--canvas] [--area WxH] [--highlight-areas] "
          "[--highlight-element INDEX] [--inner NAME]",
-         "the preview picture (or with --canvas the note canvas alone) as an 8-bit RGB PNG", RunRenderCommand},
+         "Draw the preview the designer shows, the note in the state the --set options describe centred over "
+         "the backdrop, and write it as an 8-bit RGB PNG. --canvas writes the note alone at its own size; "
+         "--area WxH sets the preview's size (the note's size plus 100 pixels each way); --highlight-areas "
+         "tints the title, text and scroll areas; --highlight-element INDEX tints that element, counted from "
+         "0 in document order.",
+         RunRenderCommand},
     };
     return commands;
 }

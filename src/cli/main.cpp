@@ -1,27 +1,10 @@
 #include "cli/Cli.h"
+#include "cli/CliHelp.h"
 
 #include <QGuiApplication>
 #include <cstdlib>
 
 namespace {
-
-QString HelpText() {
-    QString text = QStringLiteral(
-        "Usage: drapier-cli COMMAND [ARGS]\n"
-        "       drapier-cli --help | --version\n\n"
-        "Headless tool of Drapier, the skin designer of Pinlets.\n"
-        "Exit status: 0 success, 1 the operation failed (or check found something), 2 usage error.\n\n");
-    if (CliCommands().empty()) {
-        text += QStringLiteral("No commands yet.\n");
-        return text;
-    }
-    text += QStringLiteral("Commands:\n");
-    for (const CliCommand& c : CliCommands()) {
-        text += QStringLiteral("  %1 %2\n      %3\n")
-                    .arg(QString::fromUtf8(c.name), QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
-    }
-    return text;
-}
 
 // Qt's own notes (a missing runtime folder, font fallbacks) are no business of the tool's caller, who
 // gets exactly one line of reason on a failure.
@@ -42,7 +25,7 @@ int main(int argc, char** argv) {
         return CliUsageError(QStringLiteral("no command given; try drapier-cli --help"));
     const QString command = args.takeFirst();
     if (command == u"--help" || command == u"-h" || command == u"help") {
-        CliPrint(HelpText());
+        CliPrint(CliHelpText());
         return kExitOk;
     }
     if (command == u"--version") {

@@ -20,7 +20,10 @@ int CDrapierApp::Run(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quarvel"));
     QApplication::setApplicationName(QStringLiteral("pinletsdrapier"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    // The desktop matches the window to its menu entry by this name, and the installed icon is the
+    // entry's own; the drawn one serves a designer run from its build folder.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Drapier"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Drapier"), ApplicationIcon()));
 
     DialogPrompter prompter;
     QSettings store(QStringLiteral("Quarvel"), QStringLiteral("pinletsdrapier"));

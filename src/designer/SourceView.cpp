@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace {
 constexpr int kSquare = 8;
@@ -22,6 +23,7 @@ void FillSourceCheckerboard(Canvas& canvas) {
 
 SourceView::SourceView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -44,11 +46,14 @@ QRect SourceView::PictureRect() const {
 }
 
 void SourceView::paintEvent(QPaintEvent*) {
-    if (!m_composed.IsValid())
-        return;
     QPainter painter(this);
     const QRect shown = PictureRect();
-    painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
+    // Around the picture the window's own colour, whatever the desktop's palette, so a smaller picture
+    // loaded after a larger one leaves nothing behind.
+    for (const QRect& band : QRegion(rect()).subtracted(shown))
+        painter.fillRect(band, palette().color(QPalette::Window));
+    if (m_composed.IsValid())
+        painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
 }
 
 void SourceView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// What "drapier-cli --help" prints: usage, every command with its synopsis and description, the options
+// the commands share, the --set keys and the exit statuses. The manual page is generated from it and the
+// shell completion reads the commands, their options and the --set keys from it, so its layout is kept
+// to the usual one: a heading line ending in ':' and entries whose tag starts two columns in, with the
+// description at column 24 or on the lines below it.
+QString CliHelpText();
