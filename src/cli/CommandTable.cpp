@@ -2,6 +2,7 @@
 
 int RunDumpCommand(const QStringList& args);
 int RunConvertCommand(const QStringList& args);
+int RunCTimeCommand(const QStringList& args);
 int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
@@ -23,6 +24,10 @@ const std::vector<CliCommand>& CliCommands() {
          "SKIN -o OUT.png [--set KEY=VALUE]... [--canvas] [--area WxH] [--highlight-areas] "
          "[--highlight-element INDEX] [--inner NAME]",
          "the preview picture (or with --canvas the note canvas alone) as an 8-bit RGB PNG", RunRenderCommand},
+        {"ctime", "NUMBER | --date YYYY-MM-DD --time HH:MM",
+         "a stored note time (seconds since 1970, UTC) as local date and time, or the reverse; "
+         "see ctime --help",
+         RunCTimeCommand},
     };
     return commands;
 }
