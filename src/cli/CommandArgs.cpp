@@ -1,5 +1,16 @@
 #include "cli/CommandArgs.h"
 
+#include <algorithm>
+
+namespace {
+
+bool IsNegativeNumber(const QString& arg) {
+    return arg.size() > 1 && arg[0] == u'-' &&
+           std::all_of(arg.begin() + 1, arg.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
 bool CommandArgs::Parse(const QString& command, const QStringList& args,
                         std::initializer_list<CommandOption> options, QString* reason) {
     m_command = command;
@@ -7,8 +18,9 @@ bool CommandArgs::Parse(const QString& command, const QStringList& args,
     m_positional.clear();
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        // A lone "-" is a file name (standard input or output by convention), not an option.
-        if (!arg.startsWith(u'-') || arg.size() == 1) {
+        // A lone "-" is a file name (standard input or output by convention), and "-" followed by
+        // digits is a negative number; neither is an option.
+        if (!arg.startsWith(u'-') || arg.size() == 1 || IsNegativeNumber(arg)) {
             m_positional << arg;
             continue;
         }

@@ -2,6 +2,7 @@
 
 int RunDumpCommand(const QStringList& args);
 int RunConvertCommand(const QStringList& args);
+int RunCTimeCommand(const QStringList& args);
 int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
@@ -43,6 +44,11 @@ const std::vector<CliCommand>& CliCommands() {
          "tints the title, text and scroll areas; --highlight-element INDEX tints that element, counted from "
          "0 in document order.",
          RunRenderCommand},
+        {"ctime", "NUMBER | --date YYYY-MM-DD --time HH:MM",
+         "Print a stored note time (seconds since 1970, UTC; a signed 32-bit number, which may be negative) "
+         "as the local date and time of the TZ environment, YYYY-MM-DD HH:MM:SS; or, with --date and --time, "
+         "print the number the designer's time converter writes for that local moment.",
+         RunCTimeCommand},
     };
     return commands;
 }

@@ -68,6 +68,7 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     columns->addLayout(right, 1);
 
     BuildCommands();
+    BuildMagnifiers();
     BuildMenus();
     columns->setMenuBar(m_menuBar);
 
@@ -128,6 +129,7 @@ QWidget* CDrapierDlg::BuildTreeColumn() {
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
         if (m_treeReady)
             RedrawPreview();
+        RepaintSourceMagnifier();
     });
 
     auto* top = new QHBoxLayout;
@@ -156,8 +158,6 @@ QWidget* CDrapierDlg::BuildPreviewGroup() {
     m_highlightSelected = new QCheckBox(QStringLiteral("Selected Element"), m_previewGroup);
     m_highlightSelected->setObjectName(QStringLiteral("highlightSelected"));
     m_previewZoom = MakeButton(QStringLiteral("Zoom"), "previewZoom", m_previewGroup);
-    // The magnifier windows are not part of the designer yet.
-    m_previewZoom->setEnabled(false);
     connect(m_highlightAreas, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreview);
     connect(m_highlightSelected, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreview);
 
@@ -179,7 +179,6 @@ QWidget* CDrapierDlg::BuildSourceGroup() {
     m_sourceView = new SourceView(m_sourceGroup);
     m_sourceView->setObjectName(QStringLiteral("sourceView"));
     m_sourceZoom = MakeButton(QStringLiteral("Zoom"), "sourceZoom", m_sourceGroup);
-    m_sourceZoom->setEnabled(false);
     m_loadPngButton = MakeButton(QStringLiteral("..."), "loadPng", m_sourceGroup);
     m_regionSwatch = new ColourSwatch(m_sourceGroup);
     m_regionSwatch->setObjectName(QStringLiteral("regionSwatch"));

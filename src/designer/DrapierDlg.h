@@ -23,6 +23,7 @@ class CBitmapMenu;
 class ColourSwatch;
 class CTreeCtrlEx;
 class FooButton;
+class QMagnifierDlg;
 class NoteSettingsBox;
 class Prompter;
 class PreviewView;
@@ -81,6 +82,16 @@ public:
     void RebuildTree(int selectEntry = -1);
     void GreyTree();
 
+    // The two magnifiers, shown and hidden by the "Zoom" buttons (DrapierDlgMagnifiers.cpp).
+    QMagnifierDlg* SourceMagnifier() const { return m_sourceMagnifier; }
+    QMagnifierDlg* PreviewMagnifier() const { return m_previewMagnifier; }
+    bool IsSourceMagnifierShown() const { return m_sourceMagnifierShown; }
+    bool IsPreviewMagnifierShown() const { return m_previewMagnifierShown; }
+    // After each change of the source view (the picture, its tints); the refresh after a new PNG is
+    // chosen also fits the window to it.
+    void RepaintSourceMagnifier();
+    void RefreshSourceMagnifier();
+
     const QString& SkinPath() const { return m_skinPath; }
     const QString& PngPath() const { return m_pngPath; }
     const RecentList& Recent() const { return m_recent; }
@@ -122,6 +133,9 @@ private:
     void ShowHelp();
     void ShowAbout();
     void CheckFocusUse();
+    void BuildMagnifiers();
+    void ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown);
+    void RepaintPreviewMagnifier();
 
     Prompter& m_prompter;
     QSettings& m_store;
@@ -160,4 +174,8 @@ private:
     QPushButton* m_sourceZoom = nullptr;
     QPushButton* m_loadPngButton = nullptr;
     ColourSwatch* m_regionSwatch = nullptr;
+    QMagnifierDlg* m_sourceMagnifier = nullptr;
+    QMagnifierDlg* m_previewMagnifier = nullptr;
+    bool m_sourceMagnifierShown = false;
+    bool m_previewMagnifierShown = false;
 };

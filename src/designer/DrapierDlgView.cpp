@@ -63,6 +63,7 @@ void CDrapierDlg::RedrawPreview() {
     if (m_preview) {
         RebuildPreviewPicture();
         m_preview->update();
+        RepaintPreviewMagnifier();
     }
     if (m_treeReady)
         GreyTree();

@@ -85,6 +85,7 @@ void CDrapierDlg::LoadSourcePng(const QString& path) {
         MakeBlankPicture(m_sourceImage);
         m_sourceView->SetPicture(m_sourceImage);
     }
+    RepaintSourceMagnifier();
 }
 
 void CDrapierDlg::ChooseSourcePng() {
@@ -92,6 +93,7 @@ void CDrapierDlg::ChooseSourcePng() {
     if (path.isEmpty())
         return;
     LoadSourcePng(path);
+    RefreshSourceMagnifier();
     MarkDirty();
 }
 

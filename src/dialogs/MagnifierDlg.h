@@ -1,0 +1,64 @@
+#pragma once
+
+#include "picture/Canvas.h"
+#include "render/Magnifier.h"
+
+#include <QDialog>
+#include <functional>
+
+class QMenu;
+
+// A modeless window showing a picture of the owner's enlarged: the source PNG as the source view shows
+// it, or the preview picture, which can be panned by dragging. The owner hands it the picture to show
+// and learns of its closing through a callback; it never reaches into the owner otherwise.
+class QMagnifierDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Source, Preview };
+    // The picture to show, asked for at each paint; it must stay valid until the next call.
+    using PictureSource = std::function<const Canvas&()>;
+
+    static constexpr int kFirstZoomCommand = 4899; // "x 1"; "x 10" is 4908
+
+    QMagnifierDlg(Mode mode, PictureSource picture, QWidget* owner);
+
+    bool IsPreviewMode() const { return m_mode == Mode::Preview; }
+    int Zoom() const { return m_zoom; }
+    // Changes the enlargement and repaints; the window keeps its size.
+    void SetZoom(int zoom);
+    MagnifierScroll Scroll() const { return m_scroll; }
+
+    // Makes the client area zoom times the picture (by the magnifier size rule, and no larger than the
+    // screen); the window keeps its position.
+    void SizeWindow();
+    // Runs when the user closes the window (close box or Escape), so the owner can clear its shown flag.
+    void SetClosedHandler(std::function<void()> handler) { m_closed = std::move(handler); }
+
+    // The menu of zooms, the present one checked; the right button's release opens it at the pointer.
+    QMenu* BuildZoomMenu();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+public slots:
+    void reject() override;
+
+private:
+    void ShowZoomMenu(const QPoint& globalPos);
+    void ScrollTo(MagnifierScroll scroll);
+    void UpdateCursor();
+
+    Mode m_mode;
+    PictureSource m_picture;
+    std::function<void()> m_closed;
+    int m_zoom;
+    MagnifierScroll m_scroll;
+    bool m_dragging = false;
+    QPoint m_lastPoint;
+    Canvas m_client; // the painted client area, kept between paints
+};
