@@ -6,6 +6,8 @@ int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
+int RunCheckCommand(const QStringList& args);
+int RunLintCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -23,6 +25,13 @@ const std::vector<CliCommand>& CliCommands() {
          "SKIN -o OUT.png [--set KEY=VALUE]... [--canvas] [--area WxH] [--highlight-areas] "
          "[--highlight-element INDEX] [--inner NAME]",
          "the preview picture (or with --canvas the note canvas alone) as an 8-bit RGB PNG", RunRenderCommand},
+        {"check", "SKIN [--inner NAME] [--set KEY=VALUE]...",
+         "the designer's skin check: its report, or \"No errors found\" (check --help for details)",
+         RunCheckCommand},
+        {"lint", "SKIN [--inner NAME] [--json]",
+         "the sprite-sheet lint: source rectangles, groups, elements never drawn, unused picture areas "
+         "(lint --help for details)",
+         RunLintCommand},
     };
     return commands;
 }
