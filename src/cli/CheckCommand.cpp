@@ -32,7 +32,8 @@ const char* const kHelp =
 } // namespace
 
 int RunCheckCommand(const QStringList& arguments) {
-    if (PrintCommandHelp(arguments, QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys())))
+    if (PrintCommandHelp(arguments,
+                         QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys())))
         return kExitOk;
     QStringList args = arguments;
     StateOptions options;

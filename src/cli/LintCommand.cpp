@@ -57,11 +57,13 @@ QByteArray FindingsJson(const LintReport& report) {
     for (const LintFinding& f : report.findings) {
         QJsonObject o;
         o.insert(QStringLiteral("finding"), LintKindName(f.kind));
-        o.insert(QStringLiteral("element"), f.element >= 0 ? QJsonValue(f.element) : QJsonValue(QJsonValue::Null));
+        o.insert(QStringLiteral("element"),
+                 f.element >= 0 ? QJsonValue(f.element) : QJsonValue(QJsonValue::Null));
         o.insert(QStringLiteral("name"), OrNull(f.name, f.element >= 0));
         o.insert(QStringLiteral("message"), f.message);
         if (f.rect)
-            o.insert(QStringLiteral("rect"), QJsonArray{f.rect->left, f.rect->top, f.rect->right, f.rect->bottom});
+            o.insert(QStringLiteral("rect"),
+                     QJsonArray{f.rect->left, f.rect->top, f.rect->right, f.rect->bottom});
         else
             o.insert(QStringLiteral("rect"), QJsonValue(QJsonValue::Null));
         list.append(o);

@@ -26,6 +26,7 @@ class FooButton;
 class NoteSettingsBox;
 class Prompter;
 class PreviewView;
+class QLintDlg;
 class SourceView;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
@@ -81,6 +82,11 @@ public:
     void RebuildTree(int selectEntry = -1);
     void GreyTree();
 
+    // Skin check and sprite-sheet lint (DrapierDlgCheck.cpp).
+    void CheckForErrors();
+    void ShowLintWindow();
+    QLintDlg* LintWindow() const { return m_lintDlg; }
+
     const QString& SkinPath() const { return m_skinPath; }
     const QString& PngPath() const { return m_pngPath; }
     const RecentList& Recent() const { return m_recent; }
@@ -103,6 +109,8 @@ private:
     QWidget* BuildSourceGroup();
     void BuildMenus();
     void BuildCommands();
+    void BuildCheckCommands();
+    void LintDocumentChanged();
     void RebuildRecentMenu();
     void AddToRecentList(const QString& path);
 
@@ -160,4 +168,5 @@ private:
     QPushButton* m_sourceZoom = nullptr;
     QPushButton* m_loadPngButton = nullptr;
     ColourSwatch* m_regionSwatch = nullptr;
+    QLintDlg* m_lintDlg = nullptr;
 };

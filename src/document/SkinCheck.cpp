@@ -50,8 +50,9 @@ QString SkinRules(const SkinDocument& document, const SkinLayout& layout, bool s
     if (titleBarHeight < 1)
         report += QStringLiteral("ERROR: Unable to move the sticky.  Increase the titlebar height.\n\n");
     if (IsCommonRegionColour(s.region))
-        report += QStringLiteral("WARNING: The region colour is a commonly used one - text set to that colour "
-                                 "will be transparent in Pinlets.  Pick a slightly different colour.\n\n");
+        report +=
+            QStringLiteral("WARNING: The region colour is a commonly used one - text set to that colour "
+                           "will be transparent in Pinlets.  Pick a slightly different colour.\n\n");
     if (!stackMode && layout.rolledheight < 6)
         report += QStringLiteral("WARN: The rolled height is very low.  Consider increasing it.\n\n");
     if (layout.left < 3)
@@ -108,7 +109,8 @@ QString StackElementRules(const SkinElement& element) {
         for (const char* placeholder : kSingleNotePlaceholders) {
             const QLatin1StringView p(placeholder);
             if (text.contains(p, Qt::CaseSensitive))
-                report += QStringLiteral("WARN: Text '%1' uses %2 which is invalid for a stack.\n").arg(name, p);
+                report +=
+                    QStringLiteral("WARN: Text '%1' uses %2 which is invalid for a stack.\n").arg(name, p);
         }
         break;
     }

@@ -14,11 +14,26 @@ namespace {
 // The note-state flags a condition or a rule can read, besides rolled and focus, which every element
 // is tried with anyway.
 constexpr bool NoteState::*kFlags[] = {
-    &NoteState::ontop,    &NoteState::emailok,   &NoteState::transmitok,        &NoteState::readonly,
-    &NoteState::alarmset, &NoteState::attached,  &NoteState::moreabove,         &NoteState::morebelow,
-    &NoteState::fixedsize, &NoteState::user1,    &NoteState::user2,             &NoteState::user3,
-    &NoteState::scrollbarrequired, &NoteState::image, &NoteState::stand,        &NoteState::instack,
-    &NoteState::backgroundislight, &NoteState::solo,  &NoteState::sync,         &NoteState::bulkselected,
+    &NoteState::ontop,
+    &NoteState::emailok,
+    &NoteState::transmitok,
+    &NoteState::readonly,
+    &NoteState::alarmset,
+    &NoteState::attached,
+    &NoteState::moreabove,
+    &NoteState::morebelow,
+    &NoteState::fixedsize,
+    &NoteState::user1,
+    &NoteState::user2,
+    &NoteState::user3,
+    &NoteState::scrollbarrequired,
+    &NoteState::image,
+    &NoteState::stand,
+    &NoteState::instack,
+    &NoteState::backgroundislight,
+    &NoteState::solo,
+    &NoteState::sync,
+    &NoteState::bulkselected,
 };
 constexpr int kFlagCount = static_cast<int>(std::size(kFlags));
 
@@ -98,7 +113,8 @@ DrawTrials::FlagSet DrawTrials::FlagsOfGroup(const QString& group) {
     FlagSet flags = 0;
     const int index = m_document.GroupIndex(group);
     if (index >= 0) {
-        for (const GroupRule& rule : m_document.elements[static_cast<size_t>(index)].As<GroupRecord>()->rules) {
+        for (const GroupRule& rule :
+             m_document.elements[static_cast<size_t>(index)].As<GroupRecord>()->rules) {
             RuleFieldType type;
             if (RuleFieldTypeOf(rule.field, &type) && type == RuleFieldType::Flag)
                 flags |= FlagsChanging([&rule](const NoteState& s) { return EvaluateRule(rule, s); });

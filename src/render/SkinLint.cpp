@@ -110,7 +110,8 @@ private:
             const DrawTrials::Result trial = m_trials.Try(e);
             if (!trial.drawn)
                 Add(LintKind::NeverDrawn, index,
-                    Label(index) + QStringLiteral(" is drawn in none of the %1 states tried").arg(trial.tried));
+                    Label(index) +
+                        QStringLiteral(" is drawn in none of the %1 states tried").arg(trial.tried));
         }
         LintDuplicate(index, e);
     }
@@ -163,7 +164,8 @@ private:
         for (int i = 0; i < count && i < kMaxUncoveredAreas; ++i) {
             const CanvasRect& r = (*areas)[static_cast<size_t>(i)];
             Add(LintKind::UncoveredArea, -1,
-                QStringLiteral("Picture area %1,%2 to %3,%4 has visible pixels that no source rectangle covers")
+                QStringLiteral(
+                    "Picture area %1,%2 to %3,%4 has visible pixels that no source rectangle covers")
                     .arg(r.left)
                     .arg(r.top)
                     .arg(r.right)
@@ -172,7 +174,8 @@ private:
         }
         if (count > kMaxUncoveredAreas)
             Add(LintKind::UncoveredArea, -1,
-                QStringLiteral("%1 more uncovered picture areas are not listed").arg(count - kMaxUncoveredAreas));
+                QStringLiteral("%1 more uncovered picture areas are not listed")
+                    .arg(count - kMaxUncoveredAreas));
     }
 
     const SkinDocument& m_document;

@@ -136,7 +136,8 @@ std::optional<std::vector<CanvasRect>> UncoveredAreas(const SkinDocument& docume
                 return false;
             if (transparent == -1)
                 return true;
-            return palette ? picture.PixelIndex(x, y) != transparent : picture.PixelColour(x, y) != transparent;
+            return palette ? picture.PixelIndex(x, y) != transparent
+                           : picture.PixelColour(x, y) != transparent;
         });
     }
     const KeyedPicture& picture = document.keyed;

@@ -1,5 +1,5 @@
-#include "document/NoteState.h"
 #include "document/SkinCheck.h"
+#include "document/NoteState.h"
 #include "document/SkinDocument.h"
 
 #include <climits>
@@ -13,21 +13,27 @@ static void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-const QString E1 = "ERROR: Rolled up skins will show some of the text area.  Reduce the Rolled Height or increase "
-                   "the Top Gap.\n\n";
+const QString E1 =
+    "ERROR: Rolled up skins will show some of the text area.  Reduce the Rolled Height or increase "
+    "the Top Gap.\n\n";
 const QString E2 = "ERROR: The skin has no name.  Click Edit/Info to set this\n\n";
 const QString E3 = "ERROR: The designer URL does not start with \"http\".  Click Edit/Info to set this\n\n";
-const QString E4 = "ERROR: The user will be able to size the skin horizontally so the text disappears.  Increase "
-                   "the Minimum Width.\n\n";
-const QString E5 = "ERROR: The user will be able to size the skin vertially so the text disappears.  Increase the "
-                   "Minimum Height.\n\n";
+const QString E4 =
+    "ERROR: The user will be able to size the skin horizontally so the text disappears.  Increase "
+    "the Minimum Width.\n\n";
+const QString E5 =
+    "ERROR: The user will be able to size the skin vertially so the text disappears.  Increase the "
+    "Minimum Height.\n\n";
 const QString E6 = "ERROR: Unable to move the sticky.  Increase the titlebar height.\n\n";
 const QString W7 = "WARNING: The region colour is a commonly used one - text set to that colour will be "
                    "transparent in Pinlets.  Pick a slightly different colour.\n\n";
 const QString W8 = "WARN: The rolled height is very low.  Consider increasing it.\n\n";
-const QString W9 = "WARN: The left border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
-const QString W10 = "WARN: The right border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
-const QString W11 = "WARN: The bottom border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
+const QString W9 =
+    "WARN: The left border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
+const QString W10 =
+    "WARN: The right border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
+const QString W11 =
+    "WARN: The bottom border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
 const QString W12 = "WARN: The Minimum Width is set very low\n\n";
 const QString W13 = "WARN: The Minimum Height is set very low\n\n";
 
@@ -102,7 +108,8 @@ TEST(SkinCheck, SkinRulesAtAndBesideTheirLimits) {
              l.top = 0, l.rolledheight = 1, l.left = l.right = l.bottom = 0;
              l.minimumwidth = l.minimumheight = 0, l.titlebar.height = 0;
          },
-         E1 + E2 + E3 + E4 + E5 + E6 + W7 + W8 + W9 + W10 + W11 + W12 + W13, E1 + E2 + E3 + E6 + W7 + W9 + W10 + W11 + W12 + W13},
+         E1 + E2 + E3 + E4 + E5 + E6 + W7 + W8 + W9 + W10 + W11 + W12 + W13,
+         E1 + E2 + E3 + E6 + W7 + W9 + W10 + W11 + W12 + W13},
     };
     for (const Case& c : cases) {
         SkinDocument d = CleanSkin();
@@ -164,16 +171,17 @@ TEST(SkinCheck, StackElementRules) {
     };
     const ElementCase cases[] = {
         {"allowed button", button(152, 16), ""},
-        {"every allowed state and action",
-         button(34, 18), ""},
+        {"every allowed state and action", button(34, 18), ""},
         {"button state not allowed", button(0, 4), badButton},
         {"condition switched off is not read", button(0, 4, false), ""},
         {"action not allowed", button(3, 1), badAction},
         {"action tested without a condition", button(3, 4, false), badAction},
         {"both", button(4, 2), badButton + badAction},
         {"condition of no state", button(0, -1), badButton},
-        {"hstrip", withCondition(ElementKind::HStrip, "H", 7), "WARN: HStrip 'H' uses an invalid indicator for a stack.\n"},
-        {"vstrip", withCondition(ElementKind::VStrip, "V", 13), "WARN: VStrip 'V' uses an invalid indicator for a stack.\n"},
+        {"hstrip", withCondition(ElementKind::HStrip, "H", 7),
+         "WARN: HStrip 'H' uses an invalid indicator for a stack.\n"},
+        {"vstrip", withCondition(ElementKind::VStrip, "V", 13),
+         "WARN: VStrip 'V' uses an invalid indicator for a stack.\n"},
         {"tile area", withCondition(ElementKind::TileArea, "A", 20),
          "WARN: Tile area 'A' uses an invalid indicator for a stack.\n"},
         {"allowed strip", withCondition(ElementKind::HStrip, "H", 17), ""},
@@ -182,8 +190,8 @@ TEST(SkinCheck, StackElementRules) {
         {"title", text("My %TITLE%"), placeholder("%TITLE%")},
         {"placeholders in table order",
          text("%LASTSEND% %USERSTRING1% %MODIFIED% %ALARM% %CREATION% %TITLE%"),
-         placeholder("%TITLE%") + placeholder("%CREATION%") + placeholder("%ALARM%") + placeholder("%MODIFIED%") +
-             placeholder("%USERSTRING1%") + placeholder("%LASTSEND%")},
+         placeholder("%TITLE%") + placeholder("%CREATION%") + placeholder("%ALARM%") +
+             placeholder("%MODIFIED%") + placeholder("%USERSTRING1%") + placeholder("%LASTSEND%")},
         {"placeholder named twice is one finding", text("%ALARM%%ALARM%"), placeholder("%ALARM%")},
         {"text condition first", text("%ALARM%", 10),
          "WARN: Text 'T' uses an invalid indicator for a stack.\n" + placeholder("%ALARM%")},
@@ -207,7 +215,8 @@ TEST(SkinCheck, StackElementRules) {
 TEST(SkinCheck, ElementsInDocumentOrderAfterTheSkinRules) {
     SkinDocument d = CleanSkin();
     d.settings.skinname.clear();
-    d.Append(Element(ElementKind::Text, "Second", [](SkinElement& e) { e.As<TextRecord>()->text = "%TITLE%"; }));
+    d.Append(
+        Element(ElementKind::Text, "Second", [](SkinElement& e) { e.As<TextRecord>()->text = "%TITLE%"; }));
     d.Append(Element(ElementKind::Button, "First", [](SkinElement& e) { e.As<ButtonRecord>()->action = 3; }));
     EXPECT_EQ(SkinCheck(d, NoteState(), true),
               E2 + "WARN: Text 'Second' uses %TITLE% which is invalid for a stack.\n" +

@@ -325,7 +325,10 @@ TEST_F(DesignerWindow, OpenLoadsTreePictureAndRecentList) {
     EXPECT_EQ(store->value("mru3").toString(), c);
 
     QMenu* file = window->MenuBar()->actions().first()->menu();
-    QMenu* recent = file->actions().at(12)->menu();
+    QMenu* recent = nullptr;
+    for (QAction* action : file->actions())
+        if (action->text() == "Recent")
+            recent = action->menu();
     ASSERT_NE(recent, nullptr);
     ASSERT_EQ(recent->actions().size(), 3);
     EXPECT_EQ(recent->actions()[0]->text(), a);

@@ -38,14 +38,16 @@ SkinElement& Add(SkinDocument& d, ElementKind kind, const QString& name, const Q
     return d.elements.back();
 }
 
-SkinElement& AddGroup(SkinDocument& d, const QString& name, std::vector<GroupRule> rules = {}, bool all = true) {
+SkinElement& AddGroup(SkinDocument& d, const QString& name, std::vector<GroupRule> rules = {},
+                      bool all = true) {
     SkinElement& g = Add(d, ElementKind::Group, name);
     g.As<GroupRecord>()->rules = std::move(rules);
     g.As<GroupRecord>()->match = all;
     return g;
 }
 
-ButtonRecord& AddButton(SkinDocument& d, SourcePoint source, int w = 8, int h = 8, const QString& name = "B") {
+ButtonRecord& AddButton(SkinDocument& d, SourcePoint source, int w = 8, int h = 8,
+                        const QString& name = "B") {
     ButtonRecord& b = *Add(d, ElementKind::Button, name).As<ButtonRecord>();
     b.source = source;
     b.size = {w, h};
@@ -83,17 +85,40 @@ const QString kOutside = "runs outside the 32x16 picture";
 
 TEST(SkinLint, SourcesTheElementDrawsMustLieInThePicture) {
     RunCases({
-        {"inside to the last pixel", [](SkinDocument& d) { AddButton(d, {24, 8}); }, ""},
-        {"past the right edge", [](SkinDocument& d) { AddButton(d, {25, 0}); },
+        {"inside to the last pixel",
+         [](SkinDocument& d) {
+             AddButton(d, {24, 8});
+         },
+         ""},
+        {"past the right edge",
+         [](SkinDocument& d) {
+             AddButton(d, {25, 0});
+         },
          "Button 'B' (element 0): source 25,0 with size 8x8 " + kOutside},
-        {"past the bottom", [](SkinDocument& d) { AddButton(d, {0, 9}); },
+        {"past the bottom",
+         [](SkinDocument& d) {
+             AddButton(d, {0, 9});
+         },
          "Button 'B' (element 0): source 0,9 with size 8x8 " + kOutside},
-        {"left of the picture", [](SkinDocument& d) { AddButton(d, {-2, 0}); },
+        {"left of the picture",
+         [](SkinDocument& d) {
+             AddButton(d, {-2, 0});
+         },
          "Button 'B' (element 0): source -2,0 with size 8x8 " + kOutside},
-        {"rollover", [](SkinDocument& d) { AddButton(d, {0, 0}).sourcerollover = {30, 0}; },
+        {"rollover",
+         [](SkinDocument& d) {
+             AddButton(d, {0, 0}).sourcerollover = {30, 0};
+         },
          "Button 'B' (element 0): sourcerollover 30,0 with size 8x8 " + kOutside},
-        {"unset rollover", [](SkinDocument& d) { AddButton(d, {0, 0}).sourcerollover = {-1, 90}; }, ""},
-        {"alpha sources are not drawn from", [](SkinDocument& d) { AddButton(d, {0, 0}).sourcealpha = {30, 30}; },
+        {"unset rollover",
+         [](SkinDocument& d) {
+             AddButton(d, {0, 0}).sourcerollover = {-1, 90};
+         },
+         ""},
+        {"alpha sources are not drawn from",
+         [](SkinDocument& d) {
+             AddButton(d, {0, 0}).sourcealpha = {30, 30};
+         },
          ""},
         {"indicator of a state",
          [](SkinDocument& d) {
@@ -150,9 +175,15 @@ TEST(SkinLint, SourcesTheElementDrawsMustLieInThePicture) {
              a.source = {28, 8};
          },
          ""},
-        {"no width", [](SkinDocument& d) { AddButton(d, {0, 0}, 0, 8); },
+        {"no width",
+         [](SkinDocument& d) {
+             AddButton(d, {0, 0}, 0, 8);
+         },
          "Button 'B' (element 0): source 0,0 has an empty size 0x8"},
-        {"negative height, outside too: empty is the finding", [](SkinDocument& d) { AddButton(d, {40, 0}, 8, -1); },
+        {"negative height, outside too: empty is the finding",
+         [](SkinDocument& d) {
+             AddButton(d, {40, 0}, 8, -1);
+         },
          "Button 'B' (element 0): source 40,0 has an empty size 8x-1"},
         {"a new button has no size yet", [](SkinDocument& d) { Add(d, ElementKind::Button, "Button"); },
          "Button 'Button' (element 0): source 0,0 has an empty size 0x0"},
@@ -174,13 +205,11 @@ TEST(SkinLint, GroupsAndNames) {
              d.elements.back().group = "hover";
          },
          "Group 'Hover' (element 0) is named by no element\n"
-         "Button 'Close' (element 1) names group 'hover', which does not exist; group 'Hover' differs only in "
+         "Button 'Close' (element 1) names group 'hover', which does not exist; group 'Hover' differs only "
+         "in "
          "letter case\n"
          "Button 'Close' (element 1) is drawn in none of the 9 states tried"},
-        {"no such group",
-         [](SkinDocument& d) {
-             Add(d, ElementKind::Layout, "L", "wide");
-         },
+        {"no such group", [](SkinDocument& d) { Add(d, ElementKind::Layout, "L", "wide"); },
          "Layout 'L' (element 0) names group 'wide', which does not exist"},
         {"a group named by a layout is used",
          [](SkinDocument& d) {
@@ -231,14 +260,16 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
     };
     const QString never9 = "Button 'B' (element %1) is drawn in none of the 9 states tried";
     RunCases({
-        {"drawn in neither roll state", [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawunrolled = false; }); },
+        {"drawn in neither roll state",
+         [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawunrolled = false; }); },
          never9.arg(0)},
         {"rolled only",
          [&](SkinDocument& d) {
              button(d, [](DrawableCommon& c) { c.drawunrolled = false, c.drawrolled = true; });
          },
          ""},
-        {"focus only", [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawfocus = true; }); }, ""},
+        {"focus only", [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawfocus = true; }); },
+         ""},
         {"a flag the condition reads", [&](SkinDocument& d) { button(d, condition(10)); }, ""},
         {"a condition of no state", [&](SkinDocument& d) { button(d, condition(-1)); }, never9.arg(0)},
         {"two flags at once are never tried",
@@ -269,9 +300,7 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
         {"width up to three times the minimum",
          [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawwidthminimum = 300; }); }, ""},
         {"wider than three times the minimum",
-         [&](SkinDocument& d) {
-             button(d, [](DrawableCommon& c) { c.drawwidthminimum = 301; });
-         },
+         [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawwidthminimum = 301; }); },
          never9.arg(0)},
         {"smaller than 300 by 100 at the minimum size",
          [&](SkinDocument& d) {
@@ -285,7 +314,8 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
              button(d, {}, "g");
          },
          "Button 'B' (element 1) is drawn in none of the 9 states tried"},
-        {"a disabled group", [&](SkinDocument& d) {
+        {"a disabled group",
+         [&](SkinDocument& d) {
              AddGroup(d, "g").As<GroupRecord>()->enabled = false;
              button(d, {}, "g");
          },
@@ -350,9 +380,14 @@ TEST(SkinLint, UncoveredAreasMergeCellsRowByRow) {
          {{9, 3, 10, 4}, {22, 0, 23, 1}, {12, 12, 13, 13}, {16, 15, 17, 16}, {39, 7, 40, 8}, {8, 19, 9, 20}},
          {},
          Area(8, 0, 24, 16) + "\n" + Area(32, 0, 40, 8) + "\n" + Area(8, 16, 16, 20)},
-        {"one pixel of a source rectangle covers its cell", {{8, 0, 24, 16}},
-         [](SkinDocument& d) { AddButton(d, {23, 15}, 1, 1); }, Area(8, 0, 24, 8) + "\n" + Area(8, 8, 16, 16)},
-        {"alpha sources and unused sources cover too", {{0, 0, 40, 8}},
+        {"one pixel of a source rectangle covers its cell",
+         {{8, 0, 24, 16}},
+         [](SkinDocument& d) {
+             AddButton(d, {23, 15}, 1, 1);
+         },
+         Area(8, 0, 24, 8) + "\n" + Area(8, 8, 16, 16)},
+        {"alpha sources and unused sources cover too",
+         {{0, 0, 40, 8}},
          [](SkinDocument& d) {
              AddButton(d, {0, 0}).sourcealpha = {8, 0};
              HStripRecord& s = *Add(d, ElementKind::HStrip, "Fade").As<HStripRecord>();
@@ -362,7 +397,10 @@ TEST(SkinLint, UncoveredAreasMergeCellsRowByRow) {
              s.source = {32, 0};
          },
          Area(16, 0, 32, 8)},
-        {"cells beside each other in a row merge across the picture", {{0, 16, 40, 20}}, {}, Area(0, 16, 40, 20)},
+        {"cells beside each other in a row merge across the picture",
+         {{0, 16, 40, 20}},
+         {},
+         Area(0, 16, 40, 20)},
     };
     for (const AreaCase& c : cases) {
         SkinDocument d;
