@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
-#include "cli/CommandArgs.h"
 #include "cli/CommandHelp.h"
 #include "cli/StateOptions.h"
 #include "document/SkinCheck.h"
@@ -31,25 +30,14 @@ const char* const kHelp =
 
 } // namespace
 
-int RunCheckCommand(const QStringList& arguments) {
-    if (PrintCommandHelp(arguments,
-                         QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys())))
+int RunCheckCommand(const QStringList& args) {
+    if (PrintCommandHelp(args, QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys())))
         return kExitOk;
-    QStringList args = arguments;
-    StateOptions options;
-    QString reason;
-    if (!TakeStateOptions(&args, &options, &reason))
-        return CliUsageError(reason);
-    CommandArgs parsed;
-    QString skinPath;
-    if (!parsed.Parse(QStringLiteral("check"), args, {{"--inner", nullptr, "a NAME"}}, &reason) ||
-        !parsed.TakeOne("a SKIN", &skinPath, &reason))
-        return CliUsageError(reason);
-
     SkinDocument document;
-    if (!CliLoadSkin(skinPath, parsed.Value("--inner"), &document, &reason))
-        return CliFailure(reason);
-    const NoteSettings settings = options.SettingsFor(document);
+    NoteSettings settings;
+    if (const std::optional<int> failed =
+            CliLoadSkinInState(QStringLiteral("check"), args, &document, &settings))
+        return *failed;
     const QString report = SkinCheck(document, SampleNoteState(settings, document), settings.stackmode);
     if (report.isEmpty()) {
         CliPrint(QStringLiteral("No errors found\n"));

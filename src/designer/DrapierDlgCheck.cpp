@@ -9,6 +9,30 @@
 #include "widgets/Prompter.h"
 
 #include <QPointer>
+#include <QScreen>
+
+namespace {
+
+// Beside the main window, where it leaves the source view in sight: to its right, else below it, else
+// wherever the window system puts it.
+void PlaceBeside(QWidget* window, const QWidget* main) {
+    const QScreen* screen = main->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = main->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const QPoint right(frame.right() + 1, frame.top());
+    const QPoint below(frame.left(), frame.bottom() + 1);
+    for (const QPoint& place : {right, below}) {
+        if (room.contains(QRect(place, size))) {
+            window->move(place);
+            return;
+        }
+    }
+}
+
+} // namespace
 
 void CDrapierDlg::BuildCheckCommands() {
     SetCommandHandler(Command::FileCheck, [this] { CheckForErrors(); });
@@ -38,6 +62,7 @@ void CDrapierDlg::ShowLintWindow() {
                 view->SetExtraTint(QRect());
             }
         });
+        PlaceBeside(m_lintDlg, this);
     }
     m_lintDlg->show();
     m_lintDlg->raise();

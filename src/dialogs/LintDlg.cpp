@@ -29,7 +29,7 @@ QLintDlg::QLintDlg(const SkinDocument& document, QWidget* parent)
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setMinimumSize(560, 220);
+    m_list->setMinimumSize(480, 160);
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Selection, not the current item: the list makes its first item current on taking the focus, which
@@ -51,6 +51,7 @@ QLintDlg::QLintDlg(const SkinDocument& document, QWidget* parent)
     layout->addWidget(buttons);
     UpdateSummary();
     InitResizing();
+    resize(760, 320);
 
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(kRefreshDelayMs);
@@ -106,6 +107,8 @@ void QLintDlg::Fill() {
         items << item;
     }
     m_list->addTopLevelItems(items);
+    // Long messages scroll sideways rather than end in an ellipsis.
+    m_list->resizeColumnToContents(1);
     UpdateSummary();
 }
 

@@ -71,67 +71,63 @@ QString SkinRules(const SkinDocument& document, const SkinLayout& layout, bool s
     return report;
 }
 
-QString InvalidIndicator(const char* kind, const QString& name) {
+QString InvalidIndicator(ElementKind kind, const QString& name) {
     return QStringLiteral("WARN: %1 '%2' uses an invalid indicator for a stack.\n")
-        .arg(QLatin1StringView(kind), name);
+        .arg(CheckKindLabel(kind), name);
 }
 
-bool UsesBadCondition(const DrawableCommon& common) {
-    return common.conditionset && !IsStackIndicator(common.condition);
-}
-
-// What a stack of notes cannot show for one element; groups and layouts have nothing to test.
+// What a stack of notes cannot show for one element: first, for every drawable kind, a condition on a
+// state a stack lacks; then the action of a button, the placeholders of a text and the state an
+// indicator shows. Groups and layouts have nothing to test.
 QString StackElementRules(const SkinElement& element) {
     QString report;
     const DrawableCommon* common = element.Common();
     if (!common)
         return report;
     const QString& name = common->name;
-    switch (element.Kind()) {
-    case ElementKind::Button:
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("Button", name);
-        if (!IsStackAction(element.As<ButtonRecord>()->action))
-            report += QStringLiteral("WARN: Button '%1' uses an invalid action for a stack.\n").arg(name);
-        break;
-    case ElementKind::HStrip:
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("HStrip", name);
-        break;
-    case ElementKind::VStrip:
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("VStrip", name);
-        break;
-    case ElementKind::Text: {
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("Text", name);
-        const QString& text = element.As<TextRecord>()->text;
+    if (common->conditionset && !IsStackIndicator(common->condition))
+        report += InvalidIndicator(element.Kind(), name);
+    if (const ButtonRecord* b = element.As<ButtonRecord>(); b && !IsStackAction(b->action))
+        report += QStringLiteral("WARN: Button '%1' uses an invalid action for a stack.\n").arg(name);
+    if (const TextRecord* t = element.As<TextRecord>()) {
         for (const char* placeholder : kSingleNotePlaceholders) {
             const QLatin1StringView p(placeholder);
-            if (text.contains(p, Qt::CaseSensitive))
+            if (t->text.contains(p, Qt::CaseSensitive))
                 report +=
                     QStringLiteral("WARN: Text '%1' uses %2 which is invalid for a stack.\n").arg(name, p);
         }
-        break;
     }
-    case ElementKind::Indicator:
-        // Both tests run, so an indicator failing both is named twice.
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("Indicator", name);
-        if (!IsStackIndicator(element.As<IndicatorRecord>()->type))
-            report += InvalidIndicator("Indicator", name);
-        break;
-    case ElementKind::TileArea:
-        if (UsesBadCondition(*common))
-            report += InvalidIndicator("Tile area", name);
-        break;
-    default:
-        break;
-    }
+    // Tested after the condition, so an indicator failing both is named twice.
+    if (const IndicatorRecord* i = element.As<IndicatorRecord>(); i && !IsStackIndicator(i->type))
+        report += InvalidIndicator(ElementKind::Indicator, name);
     return report;
 }
 
 } // namespace
+
+QString CheckKindLabel(ElementKind kind) {
+    switch (kind) {
+    case ElementKind::Button:
+        return QStringLiteral("Button");
+    case ElementKind::HStrip:
+        return QStringLiteral("HStrip");
+    case ElementKind::VStrip:
+        return QStringLiteral("VStrip");
+    case ElementKind::Text:
+        return QStringLiteral("Text");
+    case ElementKind::Indicator:
+        return QStringLiteral("Indicator");
+    case ElementKind::TileArea:
+        return QStringLiteral("Tile area");
+    case ElementKind::Group:
+        return QStringLiteral("Group");
+    case ElementKind::Layout:
+        return QStringLiteral("Layout");
+    case ElementKind::Blank:
+        break;
+    }
+    return QStringLiteral("Element");
+}
 
 bool IsStackIndicator(int code) {
     return std::find(kStackIndicators.begin(), kStackIndicators.end(), code) != kStackIndicators.end();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ElementKind.h"
+
 #include <QString>
 
 struct NoteState;
@@ -13,3 +15,7 @@ QString SkinCheck(const SkinDocument& document, const NoteState& state, bool sta
 // Note states and actions a stack skin may use.
 bool IsStackIndicator(int code);
 bool IsStackAction(int code);
+
+// A kind as the check's messages name it: "Button", "HStrip", "VStrip", "Text", "Indicator", "Tile area",
+// "Group", "Layout"; "Element" for an entry of no kind.
+QString CheckKindLabel(ElementKind kind);

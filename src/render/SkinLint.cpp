@@ -1,5 +1,6 @@
 #include "render/SkinLint.h"
 
+#include "document/SkinCheck.h"
 #include "document/SkinDocument.h"
 #include "render/DrawTrials.h"
 #include "render/ElementSources.h"
@@ -10,30 +11,6 @@
 #include <utility>
 
 namespace {
-
-QString KindLabel(ElementKind kind) {
-    switch (kind) {
-    case ElementKind::Button:
-        return QStringLiteral("Button");
-    case ElementKind::HStrip:
-        return QStringLiteral("HStrip");
-    case ElementKind::VStrip:
-        return QStringLiteral("VStrip");
-    case ElementKind::Text:
-        return QStringLiteral("Text");
-    case ElementKind::Indicator:
-        return QStringLiteral("Indicator");
-    case ElementKind::TileArea:
-        return QStringLiteral("Tile area");
-    case ElementKind::Group:
-        return QStringLiteral("Group");
-    case ElementKind::Layout:
-        return QStringLiteral("Layout");
-    case ElementKind::Blank:
-        break;
-    }
-    return QStringLiteral("Element");
-}
 
 struct PictureSize {
     int width = 0;
@@ -90,7 +67,9 @@ private:
 
     QString Label(int index) const {
         const SkinElement& e = m_document.elements[static_cast<size_t>(index)];
-        return QStringLiteral("%1 '%2' (element %3)").arg(KindLabel(e.Kind()), e.Name()).arg(index);
+        // One arg() for all, so that a name holding "%3" stays as it is.
+        return QStringLiteral("%1 '%2' (element %3)")
+            .arg(CheckKindLabel(e.Kind()), e.Name(), QString::number(index));
     }
 
     void LintElement(int index) {
@@ -117,10 +96,10 @@ private:
     }
 
     void LintSource(int index, const ElementSource& source) {
-        const QString where = QStringLiteral("%1: %2 %3,%4")
-                                  .arg(Label(index), QLatin1StringView(source.key))
-                                  .arg(source.point.x)
-                                  .arg(source.point.y);
+        const QString where = Label(index) + QStringLiteral(": %1 %2,%3")
+                                                 .arg(QLatin1StringView(source.key))
+                                                 .arg(source.point.x)
+                                                 .arg(source.point.y);
         if (source.IsEmpty()) {
             Add(LintKind::SourceEmpty, index,
                 where + QStringLiteral(" has an empty size %1x%2").arg(source.width).arg(source.height));

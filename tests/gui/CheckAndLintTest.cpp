@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "SkinEntries.h"
 #include "designer/CommandIds.h"
 #include "designer/DrapierDlg.h"
 #include "designer/SourceView.h"
@@ -23,15 +24,6 @@ namespace {
 
 const QString kNoName = "ERROR: The skin has no name.  Click Edit/Info to set this\n\n";
 const QString kMinimumWidth = "WARN: The Minimum Width is set very low\n\n";
-
-SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
-    SkinElement e = SkinElement::Make(kind);
-    e.SetName(name);
-    e.group = group;
-    if (DrawableCommon* c = e.Common())
-        c->drawunrolled = true;
-    return e;
-}
 
 class CheckAndLint : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 #include "designer/DrapierDlg.h"
 #include "FakePrompter.h"
+#include "SkinEntries.h"
 #include "designer/CommandIds.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
@@ -26,15 +27,6 @@
 namespace {
 
 const QString kProgram = " - Pinlets Skin Designer v4.31";
-
-SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
-    SkinElement entry = SkinElement::Make(kind);
-    entry.SetName(name);
-    entry.group = group;
-    if (DrawableCommon* common = entry.Common())
-        common->drawunrolled = true;
-    return entry;
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
