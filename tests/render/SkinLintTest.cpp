@@ -502,22 +502,3 @@ TEST(SkinLint, WithoutAPictureOnlyItsFindingsAreSkipped) {
     EXPECT_TRUE(report.pictureMissing);
     EXPECT_EQ(Messages(report), "Button 'Empty' (element 1): source 0,0 has an empty size 0x0");
 }
-
-TEST(SkinLint, FindingsNameTheirElementAndRectangle) {
-    SkinDocument d;
-    GivePicture(d, 32, 16);
-    AddGroup(d, "Spare");
-    AddButton(d, {30, 10}, 8, 8, "Close");
-    const LintReport report = LintSkin(d);
-    ASSERT_EQ(report.findings.size(), 2u);
-    const LintFinding& unused = report.findings[0];
-    EXPECT_EQ(unused.kind, LintKind::UnusedGroup);
-    EXPECT_EQ(unused.element, 0);
-    EXPECT_EQ(unused.name, "Spare");
-    EXPECT_FALSE(unused.rect.has_value());
-    const LintFinding& outside = report.findings[1];
-    EXPECT_EQ(outside.kind, LintKind::SourceOutside);
-    EXPECT_EQ(outside.element, 1);
-    EXPECT_EQ(outside.name, "Close");
-    EXPECT_EQ(outside.rect, (CanvasRect{30, 10, 38, 18}));
-}
