@@ -1,5 +1,9 @@
 #include "cli/CliSkinLoad.h"
 
+#include "cli/Cli.h"
+#include "cli/CommandArgs.h"
+#include "cli/StateOptions.h"
+
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "package/PackagePicking.h"
@@ -55,4 +59,22 @@ bool CliLoadSkin(const QString& path, const QString& innerName, SkinDocument* do
     if (reason)
         *reason = why;
     return false;
+}
+
+std::optional<int> CliLoadSkinInState(const QString& command, const QStringList& arguments,
+                                      SkinDocument* document, NoteSettings* settings) {
+    QStringList args = arguments;
+    StateOptions options;
+    QString reason;
+    if (!TakeStateOptions(&args, &options, &reason))
+        return CliUsageError(reason);
+    CommandArgs parsed;
+    QString skinPath;
+    if (!parsed.Parse(command, args, {{"--inner", nullptr, "a NAME"}}, &reason) ||
+        !parsed.TakeOne("a SKIN", &skinPath, &reason))
+        return CliUsageError(reason);
+    if (!CliLoadSkin(skinPath, parsed.Value("--inner"), document, &reason))
+        return CliFailure(reason);
+    *settings = options.SettingsFor(*document);
+    return std::nullopt;
 }

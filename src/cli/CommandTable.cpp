@@ -7,6 +7,8 @@ int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
+int RunCheckCommand(const QStringList& args);
+int RunLintCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -49,6 +51,16 @@ const std::vector<CliCommand>& CliCommands() {
          "as the local date and time of the TZ environment, YYYY-MM-DD HH:MM:SS; or, with --date and --time, "
          "print the number the designer's time converter writes for that local moment.",
          RunCTimeCommand},
+        {"check", "SKIN [--inner NAME] [--set KEY=VALUE]...",
+         "Run the designer's Check for Errors on the skin in the state the --set options describe and print "
+         "its report, or \"No errors found\"; --set stackmode=0|1 overrides the skin's own mode. Exit status "
+         "1 when there is a report.",
+         RunCheckCommand},
+        {"lint", "SKIN [--inner NAME] [--json]",
+         "Lint the sprite sheet: source rectangles outside the picture or empty, unknown and unused groups, "
+         "elements drawn in none of the states tried, duplicate names and visible picture areas no source "
+         "covers; one \"LINT: \" line each, or with --json a list of objects. Exit status 1 with findings.",
+         RunLintCommand},
     };
     return commands;
 }

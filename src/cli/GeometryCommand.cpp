@@ -1,7 +1,5 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
-#include "cli/CommandArgs.h"
-#include "cli/StateOptions.h"
 #include "document/SkinDocument.h"
 #include "render/DrawConditions.h"
 #include "render/PlacementGeometry.h"
@@ -53,22 +51,12 @@ QString GeometryJson(const SkinDocument& document, const NoteSettings& settings)
 
 } // namespace
 
-int RunGeometryCommand(const QStringList& arguments) {
-    QStringList args = arguments;
-    StateOptions options;
-    QString reason;
-    if (!TakeStateOptions(&args, &options, &reason))
-        return CliUsageError(reason);
-
-    CommandArgs parsed;
-    QString skinPath;
-    if (!parsed.Parse(QStringLiteral("geometry"), args, {{"--inner", nullptr, "a NAME"}}, &reason) ||
-        !parsed.TakeOne("a SKIN", &skinPath, &reason))
-        return CliUsageError(reason);
-
+int RunGeometryCommand(const QStringList& args) {
     SkinDocument document;
-    if (!CliLoadSkin(skinPath, parsed.Value("--inner"), &document, &reason))
-        return CliFailure(reason);
-    CliPrint(GeometryJson(document, options.SettingsFor(document)));
+    NoteSettings settings;
+    if (const std::optional<int> failed =
+            CliLoadSkinInState(QStringLiteral("geometry"), args, &document, &settings))
+        return *failed;
+    CliPrint(GeometryJson(document, settings));
     return kExitOk;
 }

@@ -10,6 +10,7 @@ constexpr int FileReopen = 32776;
 constexpr int FileBrowse = 32780;
 constexpr int FileExport = 32781;
 constexpr int FileCheck = 32783;
+constexpr int FileLint = 32840;
 constexpr int FileExit = 32773;
 constexpr int Recent1 = 32790; // to Recent1 + 3
 constexpr int StickyMode = 32795;

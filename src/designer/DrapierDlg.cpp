@@ -235,6 +235,7 @@ void CDrapierDlg::BuildCommands() {
     SetCommandHandler(Command::StackDefaultColour, [this] { PickStackDefaultColour(); });
     SetCommandHandler(Command::Help, [this] { ShowHelp(); });
     SetCommandHandler(Command::About, [this] { ShowAbout(); });
+    BuildCheckCommands();
 }
 
 void CDrapierDlg::BuildMenus() {
@@ -258,6 +259,7 @@ void CDrapierDlg::BuildMenus() {
     file->addSeparator();
     add(file, QStringLiteral("Export to qs&k"), Command::FileExport);
     add(file, QStringLiteral("Check for E&rrors"), Command::FileCheck);
+    add(file, QStringLiteral("Check Sprite Sheet\u2026"), Command::FileLint);
     file->addSeparator();
     m_recentMenu = file->addMenu(QStringLiteral("Recent"));
     file->addSeparator();

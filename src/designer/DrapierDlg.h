@@ -27,6 +27,7 @@ class QMagnifierDlg;
 class NoteSettingsBox;
 class Prompter;
 class PreviewView;
+class QLintDlg;
 class SourceView;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
@@ -91,6 +92,10 @@ public:
     // chosen also fits the window to it.
     void RepaintSourceMagnifier();
     void RefreshSourceMagnifier();
+    // Skin check and sprite-sheet lint (DrapierDlgCheck.cpp).
+    void CheckForErrors();
+    void ShowLintWindow();
+    QLintDlg* LintWindow() const { return m_lintDlg; }
 
     const QString& SkinPath() const { return m_skinPath; }
     const QString& PngPath() const { return m_pngPath; }
@@ -114,6 +119,8 @@ private:
     QWidget* BuildSourceGroup();
     void BuildMenus();
     void BuildCommands();
+    void BuildCheckCommands();
+    void LintDocumentChanged();
     void RebuildRecentMenu();
     void AddToRecentList(const QString& path);
 
@@ -178,4 +185,5 @@ private:
     QMagnifierDlg* m_previewMagnifier = nullptr;
     bool m_sourceMagnifierShown = false;
     bool m_previewMagnifierShown = false;
+    QLintDlg* m_lintDlg = nullptr;
 };

@@ -67,11 +67,13 @@ void CDrapierDlg::RedrawPreview() {
     }
     if (m_treeReady)
         GreyTree();
+    LintDocumentChanged();
 }
 
 void CDrapierDlg::MarkDirty() {
     m_dirty = true;
     UpdateTitle();
+    LintDocumentChanged();
 }
 
 void CDrapierDlg::MarkClean() {

@@ -54,6 +54,16 @@ void SourceView::paintEvent(QPaintEvent*) {
         painter.fillRect(band, palette().color(QPalette::Window));
     if (m_composed.IsValid())
         painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
+    if (!m_extraTint.isEmpty()) {
+        painter.fillRect(m_extraTint, QColor(255, 0, 0, 110));
+        painter.setPen(QColor(200, 0, 0));
+        painter.drawRect(m_extraTint.adjusted(0, 0, -1, -1));
+    }
+}
+
+void SourceView::SetExtraTint(const QRect& area) {
+    m_extraTint = area;
+    update();
 }
 
 void SourceView::mouseMoveEvent(QMouseEvent* event) {

@@ -20,12 +20,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // One more rectangle of the picture shown tinted, over everything else: the finding chosen in the
+    // lint window. An empty rectangle shows none.
+    void SetExtraTint(const QRect& area);
+    QRect ExtraTint() const { return m_extraTint; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     Canvas m_composed; // checkerboard with the picture drawn over it, the picture's size
+    QRect m_extraTint;
 };
 
 // The checkerboard behind a source picture: 8 by 8 squares, white first, then light grey.

@@ -1,5 +1,6 @@
 #include "designer/DrapierDlg.h"
 #include "FakePrompter.h"
+#include "SkinEntries.h"
 #include "designer/CommandIds.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
@@ -26,15 +27,6 @@
 namespace {
 
 const QString kProgram = " - Pinlets Skin Designer v4.31";
-
-SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
-    SkinElement entry = SkinElement::Make(kind);
-    entry.SetName(name);
-    entry.group = group;
-    if (DrawableCommon* common = entry.Common())
-        common->drawunrolled = true;
-    return entry;
-}
 
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
@@ -325,7 +317,10 @@ TEST_F(DesignerWindow, OpenLoadsTreePictureAndRecentList) {
     EXPECT_EQ(store->value("mru3").toString(), c);
 
     QMenu* file = window->MenuBar()->actions().first()->menu();
-    QMenu* recent = file->actions().at(12)->menu();
+    QMenu* recent = nullptr;
+    for (QAction* action : file->actions())
+        if (action->text() == "Recent")
+            recent = action->menu();
     ASSERT_NE(recent, nullptr);
     ASSERT_EQ(recent->actions().size(), 3);
     EXPECT_EQ(recent->actions()[0]->text(), a);
