@@ -6,6 +6,7 @@ int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
+int RunCatalogueCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -23,6 +24,9 @@ const std::vector<CliCommand>& CliCommands() {
          "SKIN -o OUT.png [--set KEY=VALUE]... [--canvas] [--area WxH] [--highlight-areas] "
          "[--highlight-element INDEX] [--inner NAME]",
          "the preview picture (or with --canvas the note canvas alone) as an 8-bit RGB PNG", RunRenderCommand},
+        {"catalogue", "FOLDER [--jobs N] [--quiet]",
+         "thumbnails, notes files and _db.db for the folder's packages (catalogue --help for more)",
+         RunCatalogueCommand},
     };
     return commands;
 }

@@ -1,7 +1,7 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/FocusUse.h"
+#include "document/FocusUse.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"

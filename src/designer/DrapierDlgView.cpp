@@ -3,7 +3,7 @@
 
 #include "designer/CommandIds.h"
 #include "designer/ElementTreeLayout.h"
-#include "designer/FocusUse.h"
+#include "document/FocusUse.h"
 #include "designer/HelpText.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"

@@ -1,7 +1,7 @@
 #include "designer/DrapierApp.h"
 #include "designer/ElementTreeLayout.h"
 #include "designer/ExportChecks.h"
-#include "designer/FocusUse.h"
+#include "document/FocusUse.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
 #include "designer/SkinPaths.h"
