@@ -22,6 +22,7 @@ public:
     bool AskOkCancel(QWidget*, const QString&) override { return false; }
     QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
     QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
     std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
 };
 

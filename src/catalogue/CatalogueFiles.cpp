@@ -5,7 +5,7 @@
 
 #include <QDir>
 #include <QSaveFile>
-#include <QStringEncoder>
+#include <QHash>
 #include <QtEndian>
 #include <algorithm>
 
@@ -26,12 +26,18 @@ QStringList NamesEndingWith(const QStringList& names, const QString& ending) {
     return matching;
 }
 
-// Windows-1252 bytes when the code page holds the character (a round trip proves it), else empty.
-QByteArray Windows1252Of(QStringEncoder& encoder, const QString& text) {
-    encoder.resetState();
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || DecodeWindows1252(bytes.constData(), bytes.size()) != text)
-        return {};
+// The Windows-1252 byte of each character the code page holds.
+const QHash<char16_t, char>& Windows1252Bytes() {
+    static const QHash<char16_t, char> bytes = [] {
+        QHash<char16_t, char> table;
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString decoded = DecodeWindows1252(&byte, 1);
+            if (decoded.size() == 1 && decoded[0] != QChar::ReplacementCharacter)
+                table.insert(decoded[0].unicode(), byte);
+        }
+        return table;
+    }();
     return bytes;
 }
 
@@ -59,18 +65,17 @@ QString NotesFileText(const QString& notes) {
 
 QByteArray NotesFileBytes(const QString& notes) {
     const QString text = NotesFileText(notes);
-    QStringEncoder encoder("windows-1252");
-    if (!encoder.isValid())
-        return text.toLatin1();
-    const QByteArray whole = Windows1252Of(encoder, text);
-    if (!whole.isEmpty() || text.isEmpty())
-        return whole;
+    const QHash<char16_t, char>& table = Windows1252Bytes();
     QByteArray out;
+    out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto found = table.constFind(text[i].unicode());
+        if (found != table.constEnd()) {
+            out += *found;
+            continue;
+        }
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        const QByteArray bytes = Windows1252Of(encoder, character);
-        out += bytes.isEmpty() ? CatalogueField(character, true).toLatin1() : bytes;
+        out += CatalogueField(text.mid(i, length), true).toLatin1();
         i += length - 1;
     }
     return out;

@@ -220,6 +220,7 @@ void CDrapierDlg::BuildCommands() {
     SetCommandHandler(Command::FileSave, [this] { FileSave(); });
     SetCommandHandler(Command::FileSaveAs, [this] { FileSaveAs(); });
     SetCommandHandler(Command::FileExport, [this] { FileExport(); });
+    SetCommandHandler(Command::FileBrowse, [this] { FileBrowse(); });
     SetCommandHandler(Command::FileExit, [this] { close(); });
     for (int i = 0; i < kRecentCount; ++i)
         SetCommandHandler(Command::Recent1 + i, [this, i] { FileRecent(i); });
