@@ -4,8 +4,8 @@
 #include "package/ZipEntryName.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QHash>
+#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 

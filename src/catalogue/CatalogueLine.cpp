@@ -75,7 +75,8 @@ QString CatalogueField(const QString& text, bool withReferences) {
     return out;
 }
 
-QString CatalogueLine(const SkinDocument& document, const QString& packageName, const PackageFileStamp& stamp) {
+QString CatalogueLine(const SkinDocument& document, const QString& packageName,
+                      const PackageFileStamp& stamp) {
     const SkinSettings& settings = document.settings;
     QString line = CatalogueField(packageName.chopped(std::min<qsizetype>(4, packageName.size())), false);
     line += u',' + CatalogueField(settings.skinname, true);

@@ -21,4 +21,5 @@ QString CatalogueField(const QString& text, bool withReferences);
 // included): the name without its last four characters, skin name, author, author URL, the stamp;
 // the button action labels; the "I01;" to "I16;" labels of the drawn elements' indicator codes; nine
 // feature flags; a line feed. The old documentation address is already corrected.
-QString CatalogueLine(const SkinDocument& document, const QString& packageName, const PackageFileStamp& stamp);
+QString CatalogueLine(const SkinDocument& document, const QString& packageName,
+                      const PackageFileStamp& stamp);

@@ -66,7 +66,8 @@ NoteSettings ThumbnailNoteSettings(const SkinDocument& document, const Thumbnail
 }
 
 bool MakeThumbnail(const SkinDocument& document, ImageSurface& thumbnail, QString* reason) {
-    const ThumbnailLayout layout = LayOutThumbnail(document.layout.minimumwidth, document.layout.minimumheight);
+    const ThumbnailLayout layout =
+        LayOutThumbnail(document.layout.minimumwidth, document.layout.minimumheight);
     const long long pixels = static_cast<long long>(layout.canvasWidth) * layout.canvasHeight;
     if (layout.noteWidth < 1 || layout.noteHeight < 1 || pixels < 1 || pixels > kLargestThumbnailCanvas) {
         *reason = QStringLiteral("the skin's minimum size (%1 by %2) is too large for a thumbnail")

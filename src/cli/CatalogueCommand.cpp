@@ -58,7 +58,8 @@ QString OutcomeText(PackageOutcome outcome) {
 }
 
 QString ProgressBar(const CatalogueProgress& p) {
-    const int filled = p.total > 0 ? static_cast<int>(static_cast<long long>(kBarWidth) * p.done / p.total) : 0;
+    const int filled =
+        p.total > 0 ? static_cast<int>(static_cast<long long>(kBarWidth) * p.done / p.total) : 0;
     QString name = p.name;
     if (name.size() > kShownNameLength)
         name = name.left(kShownNameLength - 3) + QStringLiteral("...");

@@ -1,12 +1,12 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "document/FocusUse.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
+#include "document/FocusUse.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/FooButton.h"

@@ -95,7 +95,8 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
 
 } // namespace
 
-std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth, int backdropHeight) {
+std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth,
+                                                int backdropHeight) {
     // A background never changes once made, so renderers on any thread may read the same one; the lock
     // only guards the list of them.
     struct Entry {

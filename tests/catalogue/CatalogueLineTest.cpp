@@ -1,5 +1,5 @@
-#include "catalogue/ActionLabel.h"
 #include "catalogue/CatalogueLine.h"
+#include "catalogue/ActionLabel.h"
 #include "catalogue/DocumentationLink.h"
 #include "document/SkinDocument.h"
 
@@ -47,11 +47,10 @@ TEST(ActionLabel, FollowsTheTableWithItsGaps) {
         int code;
         const char* label;
     } cases[] = {
-        {-1, ""},     {0, ""},      {1, "B00"},     {6, "B05"},     {7, ""},        {8, ""},
-        {9, "B08"},   {10, "B09"},  {11, "B10"},    {16, "B15"},    {17, ""},       {18, "B17"},
-        {70, "B69"},  {71, ""},     {72, ""},       {73, "B70"},    {150, "B147"},  {151, ""},
-        {152, "B149"}, {155, "B152"}, {156, "B156"}, {168, "B168"}, {169, ""},      {170, ""},
-        {171, "B170"}, {189, "B188"}, {190, ""},    {1000, ""},
+        {-1, ""},      {0, ""},     {1, "B00"},    {6, "B05"},    {7, ""},       {8, ""},       {9, "B08"},
+        {10, "B09"},   {11, "B10"}, {16, "B15"},   {17, ""},      {18, "B17"},   {70, "B69"},   {71, ""},
+        {72, ""},      {73, "B70"}, {150, "B147"}, {151, ""},     {152, "B149"}, {155, "B152"}, {156, "B156"},
+        {168, "B168"}, {169, ""},   {170, ""},     {171, "B170"}, {189, "B188"}, {190, ""},     {1000, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ActionLabel(c.code), QString::fromLatin1(c.label)) << c.code;
@@ -65,7 +64,7 @@ TEST(CatalogueLine, WholeLineOfASkin) {
     for (const int action : {7, 156, 1, 10, 0})
         document.Append(Button(action));
     document.Append(Indicator(5));
-    document.Append(Indicator(17)); // beyond the listed codes
+    document.Append(Indicator(17));                                // beyond the listed codes
     document.Append(WithCondition(ElementKind::HStrip, 3, false)); // listed whether switched on or not
     document.Append(WithCondition(ElementKind::TileArea, 16, true));
     document.Append(SkinElement::Make(ElementKind::Group)); // not drawable: nothing
@@ -102,7 +101,8 @@ TEST(CatalogueLine, EachFlag) {
     EXPECT_EQ(Flags(focus), flagged(2));
     SkinDocument focusRule;
     SkinElement group = SkinElement::Make(ElementKind::Group);
-    group.As<GroupRecord>()->rules.push_back({QStringLiteral("Has focus"), QStringLiteral("is"), QStringLiteral("true")});
+    group.As<GroupRecord>()->rules.push_back(
+        {QStringLiteral("Has focus"), QStringLiteral("is"), QStringLiteral("true")});
     focusRule.Append(group);
     EXPECT_EQ(Flags(focusRule), flagged(2));
 
@@ -128,7 +128,8 @@ TEST(CatalogueLine, EachFlag) {
 }
 
 TEST(CatalogueLine, CharactersBeyondTheBasicPlaneAreOneReference) {
-    EXPECT_EQ(CatalogueField(QStringLiteral("A\U0001F600,\u00ff\u0080z"), true), QStringLiteral("A&#128512;&#255;&#128;z"));
+    EXPECT_EQ(CatalogueField(QStringLiteral("A\U0001F600,\u00ff\u0080z"), true),
+              QStringLiteral("A&#128512;&#255;&#128;z"));
     EXPECT_EQ(CatalogueField(QStringLiteral("\u00e9,x"), false), QStringLiteral("\u00e9x"));
 }
 

@@ -1,6 +1,6 @@
+#include "catalogue/CatalogueWriter.h"
 #include "CatalogueTestSupport.h"
 #include "catalogue/CatalogueFiles.h"
-#include "catalogue/CatalogueWriter.h"
 #include "picture/ImageSurface.h"
 
 #include <QDir>
@@ -67,7 +67,8 @@ protected:
 } // namespace
 
 TEST_F(CatalogueFolder, ListsSkinFilesThenPackagesByNameIgnoringCase) {
-    for (const char* name : {"b.INI", "A.ini", "c.qsk", "B.QSK", "a.qsk", "x.png", "notes.txt", "stack.ini.bak"})
+    for (const char* name :
+         {"b.INI", "A.ini", "c.qsk", "B.QSK", "a.qsk", "x.png", "notes.txt", "stack.ini.bak"})
         Add(QString::fromLatin1(name), "x");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.qsk"));
     ASSERT_EQ(mkfifo(Path("pipe.qsk").toLocal8Bit().constData(), 0600), 0);
@@ -95,7 +96,8 @@ TEST_F(CatalogueFolder, WritesThumbnailsNotesAndOneLinePerPackage) {
     const QStringList lines = Lines();
     ASSERT_EQ(lines.size(), 2);
     const QString size = QString::number(QFileInfo(Path("A.qsk")).size());
-    EXPECT_TRUE(lines[0].startsWith("A,Alpha,Drapier tests,,1700000000," + size + ",,,")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith("A,Alpha,Drapier tests,,1700000000," + size + ",,,"))
+        << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("b,Beta,")) << lines[1].toStdString();
     EXPECT_FALSE(Exists("skin.png"));
 

@@ -1,5 +1,5 @@
-#include "catalogue/CatalogueFiles.h"
 #include "catalogue/Thumbnail.h"
+#include "catalogue/CatalogueFiles.h"
 #include "document/SkinDocument.h"
 #include "picture/ImageSurface.h"
 
@@ -11,15 +11,16 @@ TEST(Thumbnail, LayoutGrowsWithTheSkinsMinimumSize) {
         ThumbnailLayout layout;
     } cases[] = {
         {0, 0, {280, 130, 300, 150}},
-        {280, 130, {280, 130, 300, 150}},      // neither exceeds the note
-        {306, 0, {306, 142, 327, 163}},        // each size cut to whole pixels
+        {280, 130, {280, 130, 300, 150}}, // neither exceeds the note
+        {306, 0, {306, 142, 327, 163}},   // each size cut to whole pixels
         {560, 0, {560, 260, 600, 300}},
-        {100, 200, {430, 200, 461, 230}},      // only higher: scaled by 200 / 130
-        {560, 400, {861, 400, 923, 461}},      // wider, then higher than 260: scaled by 400 / 260
+        {100, 200, {430, 200, 461, 230}}, // only higher: scaled by 200 / 130
+        {560, 400, {861, 400, 923, 461}}, // wider, then higher than 260: scaled by 400 / 260
         {-5, -5, {280, 130, 300, 150}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(LayOutThumbnail(c.minimumWidth, c.minimumHeight), c.layout) << c.minimumWidth << " " << c.minimumHeight;
+        EXPECT_EQ(LayOutThumbnail(c.minimumWidth, c.minimumHeight), c.layout)
+            << c.minimumWidth << " " << c.minimumHeight;
 }
 
 TEST(Thumbnail, ShrinksToTheCellKeepingProportions) {
@@ -82,7 +83,8 @@ TEST(CatalogueFiles, NotesAndCatalogueEncodings) {
     EXPECT_EQ(NotesFileText(QStringLiteral("one^Mtwo^M^Mend^")), QStringLiteral("one\r\ntwo\r\n\r\nend^"));
     EXPECT_EQ(NotesFileBytes(QStringLiteral("Caf\u00e9 \u20ac^Mok")), QByteArray("Caf\xe9 \x80\r\nok"));
     // Characters the code page lacks become references; the rest stays as it is.
-    EXPECT_EQ(NotesFileBytes(QStringLiteral("\u0142\u00e9 \U0001F600 x")), QByteArray("&#322;\xe9 &#128512; x"));
+    EXPECT_EQ(NotesFileBytes(QStringLiteral("\u0142\u00e9 \U0001F600 x")),
+              QByteArray("&#322;\xe9 &#128512; x"));
     EXPECT_EQ(NotesFileBytes(QString()), QByteArray());
 
     EXPECT_EQ(CatalogueFileBytes(QStringLiteral("a\u00e9\n")), QByteArray("a\0\xe9\0\n\0", 6));

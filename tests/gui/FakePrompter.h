@@ -18,7 +18,7 @@ public:
     QStringList fileFilters;
     std::deque<Answer> yesNoCancel;
     std::deque<bool> okCancel;
-    std::deque<QString> files; // an empty text cancels the chooser
+    std::deque<QString> files;   // an empty text cancels the chooser
     std::deque<QString> folders; // likewise
     QStringList folderInitials;
     std::deque<std::optional<Colour>> colours;
