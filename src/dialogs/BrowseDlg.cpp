@@ -53,7 +53,9 @@ QBrowseDlg::QBrowseDlg(const QString& folder, Prompter& prompter, QWidget* paren
     m_refresh = MakeButton(QStringLiteral("&Refresh"), "refresh", this);
     m_write = MakeButton(QStringLiteral("&Write DB/pngs"), "writeCatalogue", this);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, &QBrowseDlg::SelectRow);
+    // Selection, not the current row: the list makes its first row current on taking the focus, and that
+    // must not load anything.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &QBrowseDlg::ShowSelected);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_refresh, &QPushButton::clicked, this, &QBrowseDlg::Refresh);
     connect(m_write, &QPushButton::clicked, this, &QBrowseDlg::WriteCatalogue);
@@ -82,10 +84,10 @@ void QBrowseDlg::Refresh() {
     m_list->setCurrentRow(-1);
 }
 
-void QBrowseDlg::SelectRow(int row) {
-    if (row < 0 || row >= m_list->count())
-        return;
-    emit EntrySelected(m_folder + u'/' + m_list->item(row)->text());
+void QBrowseDlg::ShowSelected() {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (!selected.isEmpty())
+        emit EntrySelected(m_folder + u'/' + selected.front()->text());
 }
 
 void QBrowseDlg::WriteCatalogue() {

@@ -41,7 +41,7 @@ protected:
     void done(int result) override;
 
 private:
-    void SelectRow(int row);
+    void ShowSelected();
     void ReportRun(const CatalogueResult& result);
 
     QString m_folder;

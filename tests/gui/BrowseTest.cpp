@@ -6,7 +6,9 @@
 #include "document/StyleString.h"
 #include "widgets/BitmapMenu.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -113,6 +115,11 @@ TEST_F(BrowseSkins, SelectingEntriesShowsThemAndClosingBringsBackTheSkin) {
             names << browser->List()->item(i)->text();
         EXPECT_EQ(names, QStringList({"A.INI", "b.ini", "C.qsk", "D.qsk", "Z.QSK"}));
         EXPECT_EQ(window->Document().settings.skinname, "Current"); // listing loads nothing
+        // Tabbing into the list makes its first row current; only choosing an entry loads it.
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(browser->List(), &focus);
+        EXPECT_EQ(browser->List()->currentRow(), 0);
+        EXPECT_EQ(window->Document().settings.skinname, "Current");
 
         browser->List()->setCurrentRow(1);
         EXPECT_EQ(window->Document().settings.skinname, "Bravo");
