@@ -1,32 +1,19 @@
 // The catalogue writer over a folder of 200 packages, at one and at two threads, in packages per second
 // (items_per_second). Goal: ten times the packages per second of unzip piped into ImageMagick's convert
 // (bench/catalogue_vs_convert.sh runs both side by side), on one thread.
+#include "GuiApplication.h"
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueWriter.h"
 #include "package/SkinPackageExport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kPackages = 200;
-
-// Text drawing needs a GUI application; it lives for the whole run.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_catalogue";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 // 200 packages made from the example note skins in turn, as the export writes them.
 const QTemporaryDir& PackageFolder() {
@@ -60,7 +47,7 @@ void RemoveOutputs(const QString& folder) {
 }
 
 void Catalogue(benchmark::State& state) {
-    EnsureApplication();
+    EnsureGuiApplication();
     const QString folder = PackageFolder().path();
     const QStringList names = SkinFolderListing(folder);
     if (names.size() != kPackages) {

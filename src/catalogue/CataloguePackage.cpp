@@ -7,6 +7,7 @@
 #include "document/SkinLoader.h"
 #include "package/ZipReader.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -34,10 +35,6 @@ QString ZipReason(ZipReadError error) {
         return QStringLiteral("an entry of the package fails its CRC check");
     }
     return QStringLiteral("the package is damaged");
-}
-
-QString FolderPath(const QString& folder, const QString& name) {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 } // namespace
@@ -73,7 +70,7 @@ bool LoadCataloguePackage(SkinDocument& document, const QString& path, QString* 
 PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     PackageCatalogue result;
     result.name = name;
-    const QString path = FolderPath(folder, name);
+    const QString path = QDir(folder).filePath(name);
     SkinDocument document;
     QString reason;
     result.loaded = LoadCataloguePackage(document, path, &reason);
@@ -81,7 +78,7 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
         result.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": ") + reason;
     result.skinName = document.settings.skinname;
 
-    const QString thumbnailPath = FolderPath(folder, ThumbnailNameOf(name));
+    const QString thumbnailPath = QDir(folder).filePath(ThumbnailNameOf(name));
     result.thumbnailExisted = QFileInfo::exists(thumbnailPath);
     if (result.loaded && !result.thumbnailExisted) {
         ImageSurface thumbnail;
@@ -99,7 +96,7 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
 
     result.line = CatalogueLine(document, name, StampOfFile(path));
 
-    const QString notesPath = FolderPath(folder, NotesNameOf(name));
+    const QString notesPath = QDir(folder).filePath(NotesNameOf(name));
     result.notesExisted = QFileInfo::exists(notesPath);
     if (result.loaded && !result.notesExisted) {
         QString why;

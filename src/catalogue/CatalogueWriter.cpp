@@ -1,7 +1,10 @@
 #include "catalogue/CatalogueWriter.h"
 
 #include "catalogue/CatalogueFiles.h"
+#include "catalogue/CatalogueLine.h"
+#include "document/SkinDocument.h"
 
+#include <QDir>
 #include <QHash>
 #include <QThread>
 #include <algorithm>
@@ -42,10 +45,11 @@ PackageCatalogue CatalogueSafely(const QString& folder, const QString& name) {
         return CataloguePackage(folder, name);
     } catch (const std::exception&) {
         // Only memory can run out here; the package fails and the others go on.
+        const QString path = QDir(folder).filePath(name);
         PackageCatalogue failed;
         failed.name = name;
-        failed.errors << QStringLiteral("Error loading ") + folder + u'/' + name +
-                             QStringLiteral(": not enough memory");
+        failed.line = CatalogueLine(SkinDocument(), name, StampOfFile(path));
+        failed.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": not enough memory");
         return failed;
     }
 }
@@ -161,7 +165,7 @@ CatalogueResult WriteCatalogue(const QString& folder, const QStringList& names, 
     }
     CatalogueResult result;
     result.packages = static_cast<int>(packages.size());
-    result.cataloguePath = (folder.endsWith(u'/') ? folder : folder + u'/') + kCatalogueFileName;
+    result.cataloguePath = QDir(folder).filePath(kCatalogueFileName);
 
     const std::vector<std::vector<int>> groups = GroupByOutput(packages);
     const int jobs = std::clamp(run.jobs > 0 ? run.jobs : QThread::idealThreadCount(), 1,

@@ -61,9 +61,9 @@ protected:
         ASSERT_EQ(window->Document().settings.skinname, "Current");
     }
 
-    // Runs Browse on the folder; `inside` works the browser while it is open, then it is closed as
-    // its Close button closes it.
-    void Browse(const std::function<void(QBrowseDlg&)>& inside) {
+    // Runs Browse on the folder (by the command, or by `start`); `inside` works the browser while it is
+    // open, then it is closed as its Close button closes it.
+    void Browse(const std::function<void(QBrowseDlg&)>& inside, const std::function<void()>& start = {}) {
         prompter.folders.push_back(skins.path());
         bool opened = false;
         QTimer::singleShot(0, window.get(), [&] {
@@ -73,7 +73,10 @@ protected:
             inside(*browser);
             browser->findChild<QPushButton*>("close")->click();
         });
-        window->RunCommand(Command::FileBrowse);
+        if (start)
+            start();
+        else
+            window->RunCommand(Command::FileBrowse);
         EXPECT_TRUE(opened);
     }
 
@@ -101,44 +104,38 @@ TEST_F(BrowseSkins, SelectingEntriesShowsThemAndClosingBringsBackTheSkin) {
     ASSERT_NE(browseItem, nullptr);
     EXPECT_EQ(browseItem->text(), "&Browse\tCtrl-B");
 
-    prompter.folders.push_back(skins.path());
-    bool opened = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        QBrowseDlg* browser = window->findChild<QBrowseDlg*>();
-        ASSERT_NE(browser, nullptr);
-        opened = true;
-        EXPECT_EQ(browser->windowTitle(), "Browse skins");
-        EXPECT_TRUE(browser->isModal());
-        EXPECT_EQ(browser->findChild<QLabel*>("folder")->text(), skins.path());
-        QStringList names;
-        for (int i = 0; i < browser->List()->count(); ++i)
-            names << browser->List()->item(i)->text();
-        EXPECT_EQ(names, QStringList({"A.INI", "b.ini", "C.qsk", "D.qsk", "Z.QSK"}));
-        EXPECT_EQ(window->Document().settings.skinname, "Current"); // listing loads nothing
-        // Tabbing into the list makes its first row current; only choosing an entry loads it.
-        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(browser->List(), &focus);
-        EXPECT_EQ(browser->List()->currentRow(), 0);
-        EXPECT_EQ(window->Document().settings.skinname, "Current");
+    Browse(
+        [&](QBrowseDlg& dialog) {
+            QBrowseDlg* browser = &dialog;
+            EXPECT_EQ(browser->windowTitle(), "Browse skins");
+            EXPECT_TRUE(browser->isModal());
+            EXPECT_EQ(browser->findChild<QLabel*>("folder")->text(), skins.path());
+            QStringList names;
+            for (int i = 0; i < browser->List()->count(); ++i)
+                names << browser->List()->item(i)->text();
+            EXPECT_EQ(names, QStringList({"A.INI", "b.ini", "C.qsk", "D.qsk", "Z.QSK"}));
+            EXPECT_EQ(window->Document().settings.skinname, "Current"); // listing loads nothing
+            // Tabbing into the list makes its first row current; only choosing an entry loads it.
+            QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(browser->List(), &focus);
+            EXPECT_EQ(browser->List()->currentRow(), 0);
+            EXPECT_EQ(window->Document().settings.skinname, "Current");
 
-        browser->List()->setCurrentRow(1);
-        EXPECT_EQ(window->Document().settings.skinname, "Bravo");
-        EXPECT_EQ(window->Document().elements.size(), 2u);
-        EXPECT_EQ(window->SkinPath(), Path("b.ini"));
-        EXPECT_EQ(window->windowTitle(), kProgram + " - b.ini");
-        EXPECT_EQ(Settings().notecolour, MakeColour(10, 20, 30));
-        EXPECT_EQ(window->SourceImage().Width(), 40);
+            browser->List()->setCurrentRow(1);
+            EXPECT_EQ(window->Document().settings.skinname, "Bravo");
+            EXPECT_EQ(window->Document().elements.size(), 2u);
+            EXPECT_EQ(window->SkinPath(), Path("b.ini"));
+            EXPECT_EQ(window->windowTitle(), kProgram + " - b.ini");
+            EXPECT_EQ(Settings().notecolour, MakeColour(10, 20, 30));
+            EXPECT_EQ(window->SourceImage().Width(), 40);
 
-        browser->List()->setCurrentRow(2); // a package without a default style
-        EXPECT_EQ(window->Document().settings.skinname, "Charlie");
-        EXPECT_EQ(window->windowTitle(), kProgram + " - C.qsk");
-        EXPECT_EQ(Settings().notecolour, MakeColour(255, 255, 180));
-        EXPECT_FALSE(window->IsDirty());
-
-        browser->findChild<QPushButton*>("close")->click();
-    });
-    browseItem->trigger();
-    ASSERT_TRUE(opened);
+            browser->List()->setCurrentRow(2); // a package without a default style
+            EXPECT_EQ(window->Document().settings.skinname, "Charlie");
+            EXPECT_EQ(window->windowTitle(), kProgram + " - C.qsk");
+            EXPECT_EQ(Settings().notecolour, MakeColour(255, 255, 180));
+            EXPECT_FALSE(window->IsDirty());
+        },
+        [&] { browseItem->trigger(); });
 
     EXPECT_EQ(window->Document().settings.skinname, "Current");
     EXPECT_EQ(window->SkinPath(), currentPath);
