@@ -9,6 +9,7 @@ int RunPackCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
+int RunCatalogueCommand(const QStringList& args);
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -61,6 +62,13 @@ const std::vector<CliCommand>& CliCommands() {
          "elements drawn in none of the states tried, duplicate names and visible picture areas no source "
          "covers; one \"LINT: \" line each, or with --json a list of objects. Exit status 1 with findings.",
          RunLintCommand},
+        {"catalogue", "FOLDER [--jobs N] [--quiet]",
+         "Write the catalogue of the folder's packages (.qsk, any letter case) as the skin browser does: a "
+         "300 by 150 thumbnail and a .not notes file per package where missing, and _db.db anew with one "
+         "line per package. --jobs N sets the number of worker threads (one per core by default); a progress "
+         "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. Exit status "
+         "1 when any package failed.",
+         RunCatalogueCommand},
     };
     return commands;
 }

@@ -1,12 +1,12 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/FocusUse.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
+#include "document/FocusUse.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/FooButton.h"
@@ -219,6 +219,7 @@ void CDrapierDlg::BuildCommands() {
     SetCommandHandler(Command::FileSave, [this] { FileSave(); });
     SetCommandHandler(Command::FileSaveAs, [this] { FileSaveAs(); });
     SetCommandHandler(Command::FileExport, [this] { FileExport(); });
+    SetCommandHandler(Command::FileBrowse, [this] { FileBrowse(); });
     SetCommandHandler(Command::FileExit, [this] { close(); });
     for (int i = 0; i < kRecentCount; ++i)
         SetCommandHandler(Command::Recent1 + i, [this, i] { FileRecent(i); });

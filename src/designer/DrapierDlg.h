@@ -19,6 +19,7 @@ class QPushButton;
 class QSettings;
 class QTreeWidgetItem;
 class Canvas;
+struct CatalogueResult;
 class CBitmapMenu;
 class ColourSwatch;
 class CTreeCtrlEx;
@@ -61,6 +62,8 @@ public:
     bool FileSave();
     bool FileSaveAs();
     void FileExport();
+    // Browses a folder of skins (DrapierDlgBrowse.cpp).
+    void FileBrowse();
     // Opens one dropped skin file or package; false when the drop is not one.
     bool OpenDroppedFiles(const QStringList& paths);
     // Asks "Save changes?" when there are unsaved changes; false when the command must stop.
@@ -143,6 +146,8 @@ private:
     void BuildMagnifiers();
     void ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown);
     void RepaintPreviewMagnifier();
+    void ShowBrowsedSkin(const QString& path);
+    void ShowCatalogueTexts(const CatalogueResult& result);
 
     Prompter& m_prompter;
     QSettings& m_store;
@@ -157,6 +162,8 @@ private:
     bool m_treeReady = false;
     bool m_closing = false;
     std::map<int, std::function<void()>> m_commands;
+    QString m_browseFolder;
+    QPoint m_browseOffset{100, 100}; // the browser's top-left from the window's, kept between browses
 
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_recentMenu = nullptr;

@@ -3,7 +3,6 @@
 
 #include "designer/CommandIds.h"
 #include "designer/ElementTreeLayout.h"
-#include "designer/FocusUse.h"
 #include "designer/HelpText.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
@@ -11,6 +10,7 @@
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
+#include "document/FocusUse.h"
 #include "document/StyleString.h"
 #include "render/DrawConditions.h"
 #include "render/RenderPreview.h"

@@ -11,6 +11,9 @@
 #include <QFile>
 #include <algorithm>
 #include <climits>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 // The resource file sits in a static library; its registration has to be asked for by name.
 static void InitPreviewResources() {
@@ -24,6 +27,12 @@ constexpr Colour kScrollHighlight = MakeColour(0, 0, 255);
 constexpr Colour kTextHighlight = MakeColour(255, 0, 0);
 constexpr Colour kSelectedHighlight = MakeColour(255, 0, 255);
 constexpr int kHighlightOpacity = 128;
+constexpr size_t kKeptBackgrounds = 4;
+constexpr long long kKeptBackgroundBytes = 64LL * 1024 * 1024;
+
+long long CanvasBytes(const Canvas& canvas) {
+    return static_cast<long long>(canvas.Width()) * canvas.Height() * 4;
+}
 
 CanvasRect Shifted(const NoteRect& r, int dx, int dy) {
     return {ClampToInt(static_cast<long long>(r.left) + dx), ClampToInt(static_cast<long long>(r.top) + dy),
@@ -44,12 +53,6 @@ const ImageSurface& Backdrop() {
     }();
     return backdrop;
 }
-
-struct BackgroundCache {
-    Canvas canvas;
-    int backdropWidth = 0;
-    int backdropHeight = 0;
-};
 
 void DrawCheckerboard(Canvas& canvas) {
     const CanvasPixel light = MakePixel(255, 255, 255);
@@ -92,19 +95,56 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
 
 } // namespace
 
-const Canvas& PreviewBackground(int width, int height, int backdropWidth, int backdropHeight) {
-    static BackgroundCache cache;
-    if (cache.canvas.IsValid() && cache.canvas.Width() == width && cache.canvas.Height() == height &&
-        cache.backdropWidth == backdropWidth && cache.backdropHeight == backdropHeight)
-        return cache.canvas;
-    cache.canvas.Clear();
-    if (!cache.canvas.Create(width, height))
-        return cache.canvas;
-    cache.backdropWidth = backdropWidth;
-    cache.backdropHeight = backdropHeight;
-    DrawCheckerboard(cache.canvas);
-    Backdrop().Draw(cache.canvas, 0, 0, backdropWidth, backdropHeight);
-    return cache.canvas;
+std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth,
+                                                int backdropHeight) {
+    // A background never changes once made, so renderers on any thread may read the same one; the lock
+    // only guards the list of them.
+    struct Entry {
+        int width, height, backdropWidth, backdropHeight;
+        std::shared_ptr<const Canvas> canvas;
+        bool Is(int w, int h, int bw, int bh) const {
+            return width == w && height == h && backdropWidth == bw && backdropHeight == bh;
+        }
+    };
+    static std::mutex mutex;
+    static std::vector<Entry> recent; // most recently used first
+    const auto find = [&]() -> std::shared_ptr<const Canvas> {
+        for (auto it = recent.begin(); it != recent.end(); ++it) {
+            if (it->Is(width, height, backdropWidth, backdropHeight)) {
+                std::rotate(recent.begin(), it, it + 1);
+                return recent.front().canvas;
+            }
+        }
+        return nullptr;
+    };
+    {
+        std::lock_guard lock(mutex);
+        if (std::shared_ptr<const Canvas> found = find())
+            return found;
+    }
+
+    auto canvas = std::make_shared<Canvas>();
+    if (canvas->Create(width, height)) {
+        DrawCheckerboard(*canvas);
+        // The backdrop is shared too; a draw that fails would note its reason in it.
+        const ImageSurface& backdrop = Backdrop();
+        if (backdrop.IsValid() && backdropWidth != 0 && backdropHeight != 0)
+            backdrop.Draw(*canvas, 0, 0, backdropWidth, backdropHeight);
+    }
+
+    std::lock_guard lock(mutex);
+    // Another thread may have made the same one meanwhile; either will do, one is kept.
+    if (std::shared_ptr<const Canvas> found = find())
+        return found;
+    recent.insert(recent.begin(), {width, height, backdropWidth, backdropHeight, canvas});
+    // A few sizes (the preview, its magnifier, thumbnails) within a bound on memory; the newest stays.
+    long long bytes = 0;
+    size_t kept = 0;
+    while (kept < recent.size() && kept < kKeptBackgrounds &&
+           (kept == 0 || bytes + CanvasBytes(*recent[kept].canvas) <= kKeptBackgroundBytes))
+        bytes += CanvasBytes(*recent[kept++].canvas);
+    recent.resize(kept);
+    return canvas;
 }
 
 void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
@@ -112,8 +152,9 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
     if (!target.IsValid())
         return;
     target.ResetClip();
-    const Canvas& background =
+    const std::shared_ptr<const Canvas> backgroundHeld =
         PreviewBackground(target.Width(), target.Height(), backdropWidth, backdropHeight);
+    const Canvas& background = *backgroundHeld;
     target.Copy(0, 0, target.Width(), target.Height(), background, 0, 0);
 
     const NoteState state = SampleNoteState(settings, document);

@@ -3,6 +3,8 @@
 #include "render/NoteSettings.h"
 #include "render/PreviewOptions.h"
 
+#include <memory>
+
 class Canvas;
 struct SkinDocument;
 
@@ -14,6 +16,8 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
                    Canvas& target, int backdropWidth = -1, int backdropHeight = -1);
 
 // The preview's background alone: 16-pixel squares of white and light grey, the first column white at
-// the top, with the backdrop over them at the top-left corner. The result of the last call is kept, so
-// an unchanged area costs one copy; the reference is valid until the next call asks for another size.
-const Canvas& PreviewBackground(int width, int height, int backdropWidth = -1, int backdropHeight = -1);
+// the top, with the backdrop over them at the top-left corner. The last few are kept, so an unchanged
+// area costs one copy. A background is never changed once made: any number of threads may render with
+// the same one at once. An area of no size gives an empty canvas.
+std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth = -1,
+                                                int backdropHeight = -1);

@@ -74,6 +74,12 @@ QString DialogPrompter::ChooseFileToSave(QWidget* parent, const QString& filter,
     return dialog.selectedFiles().constFirst();
 }
 
+QString DialogPrompter::ChooseFolder(QWidget* parent, const QString& initial) {
+    // Folders only, and read-only: the chooser offers no button for making a new folder.
+    return QFileDialog::getExistingDirectory(parent, QString(), initial,
+                                             QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+}
+
 std::optional<Colour> DialogPrompter::ChooseColour(QWidget* parent, Colour initial) {
     SetCustomColours();
     const QColor start =

@@ -10,6 +10,7 @@ public:
     bool AskOkCancel(QWidget* parent, const QString& text) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
+    QString ChooseFolder(QWidget* parent, const QString& initial) override;
     std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override;
 };
 

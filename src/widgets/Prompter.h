@@ -24,5 +24,7 @@ public:
     // Filters are in the "name|pattern|...||" form; an empty result means the chooser was cancelled.
     virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) = 0;
     virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) = 0;
+    // An existing folder, starting at initial; empty when the chooser was cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& initial) = 0;
     virtual std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) = 0;
 };

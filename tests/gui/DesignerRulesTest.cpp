@@ -1,11 +1,11 @@
 #include "designer/DrapierApp.h"
 #include "designer/ElementTreeLayout.h"
 #include "designer/ExportChecks.h"
-#include "designer/FocusUse.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
 #include "designer/SkinPaths.h"
 #include "designer/WindowTitle.h"
+#include "document/FocusUse.h"
 #include "document/SkinDocument.h"
 #include "widgets/DialogPrompter.h"
 

@@ -18,7 +18,9 @@ public:
     QStringList fileFilters;
     std::deque<Answer> yesNoCancel;
     std::deque<bool> okCancel;
-    std::deque<QString> files; // an empty text cancels the chooser
+    std::deque<QString> files;   // an empty text cancels the chooser
+    std::deque<QString> folders; // likewise
+    QStringList folderInitials;
     std::deque<std::optional<Colour>> colours;
     std::vector<Colour> colourStarts;
     int unexpected = 0; // questions asked with nothing scripted
@@ -38,6 +40,10 @@ public:
     }
     QString ChooseFileToSave(QWidget*, const QString& filter, const QString& initial) override {
         return ChooseFile(filter, initial);
+    }
+    QString ChooseFolder(QWidget*, const QString& initial) override {
+        folderInitials << initial;
+        return Take(folders, QString());
     }
     std::optional<Colour> ChooseColour(QWidget*, Colour initial) override {
         colourStarts.push_back(initial);

@@ -4,6 +4,8 @@
 #include "picture/Canvas.h"
 
 #include <gtest/gtest.h>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -26,7 +28,7 @@ Canvas Preview(const SkinDocument& document, const NoteSettings& settings, const
 }
 
 Colour Background(int x, int y, int width = 400, int height = 200) {
-    return PreviewBackground(width, height).ColourAt(x, y);
+    return PreviewBackground(width, height)->ColourAt(x, y);
 }
 
 int Mix(int src, int dst) {
@@ -56,27 +58,27 @@ void AddRegionCorners(SkinDocument& document) {
 } // namespace
 
 TEST(PreviewBackground, CheckerboardAndBackdrop) {
-    const Canvas& plain = PreviewBackground(1300, 900, 0, 0); // a backdrop of no size is not drawn
+    const auto plain = PreviewBackground(1300, 900, 0, 0); // a backdrop of no size is not drawn
     const Colour white = MakeColour(255, 255, 255);
     const Colour grey = MakeColour(200, 200, 200);
-    EXPECT_EQ(plain.ColourAt(0, 0), white);
-    EXPECT_EQ(plain.ColourAt(15, 15), white);
-    EXPECT_EQ(plain.ColourAt(16, 0), grey);
-    EXPECT_EQ(plain.ColourAt(0, 16), grey);
-    EXPECT_EQ(plain.ColourAt(16, 16), white);
-    EXPECT_EQ(plain.ColourAt(1299, 899), grey);
+    EXPECT_EQ(plain->ColourAt(0, 0), white);
+    EXPECT_EQ(plain->ColourAt(15, 15), white);
+    EXPECT_EQ(plain->ColourAt(16, 0), grey);
+    EXPECT_EQ(plain->ColourAt(0, 16), grey);
+    EXPECT_EQ(plain->ColourAt(16, 16), white);
+    EXPECT_EQ(plain->ColourAt(1299, 899), grey);
 
-    const Canvas& natural = PreviewBackground(1300, 900);
-    EXPECT_NE(natural.ColourAt(5, 5), white); // the backdrop covers the top-left 1200 x 800
-    EXPECT_NE(natural.ColourAt(1199, 799), grey);
-    EXPECT_EQ(natural.ColourAt(1200, 0), grey);
-    EXPECT_EQ(natural.ColourAt(1216, 0), white);
-    EXPECT_EQ(natural.ColourAt(0, 800), white);
+    const auto natural = PreviewBackground(1300, 900);
+    EXPECT_NE(natural->ColourAt(5, 5), white); // the backdrop covers the top-left 1200 x 800
+    EXPECT_NE(natural->ColourAt(1199, 799), grey);
+    EXPECT_EQ(natural->ColourAt(1200, 0), grey);
+    EXPECT_EQ(natural->ColourAt(1216, 0), white);
+    EXPECT_EQ(natural->ColourAt(0, 800), white);
 
-    const Canvas& small = PreviewBackground(300, 300, 100, 50);
-    EXPECT_NE(small.ColourAt(99, 49), grey);
-    EXPECT_EQ(small.ColourAt(100, 0), white);
-    EXPECT_EQ(small.ColourAt(0, 50), grey);
+    const auto small = PreviewBackground(300, 300, 100, 50);
+    EXPECT_NE(small->ColourAt(99, 49), grey);
+    EXPECT_EQ(small->ColourAt(100, 0), white);
+    EXPECT_EQ(small->ColourAt(0, 50), grey);
 }
 
 TEST(RenderPreview, RepeatedCallsGiveTheSamePixels) {
@@ -231,5 +233,38 @@ TEST(RenderPreview, ExampleSkinsDrawTheirFrames) {
         EXPECT_EQ(preview.ColourAt(50, 50), Background(50, 50)) << skin; // the rounded corner is cut out
         EXPECT_NE(preview.ColourAt(150, 51), kNote) << skin;             // the frame's top edge
         EXPECT_NE(preview.ColourAt(150, 51), Background(150, 51)) << skin;
+    }
+}
+
+TEST(PreviewBackground, StaysWholeWhileHeldAndIsSharedAcrossThreads) {
+    const auto held = PreviewBackground(321, 123);
+    const Colour corner = held->ColourAt(320, 122);
+    // More sizes than are kept push it out of the list, never out from under its holder.
+    for (int i = 1; i <= 8; ++i)
+        PreviewBackground(321 + i, 123);
+    EXPECT_EQ(held->Width(), 321);
+    EXPECT_EQ(held->ColourAt(320, 122), corner);
+
+    SkinDocument document;
+    AddRegionCorners(document);
+    document.settings.region = kMagenta;
+    const Canvas serial = Preview(document, Settings());
+    std::vector<Canvas> results(4);
+    std::vector<std::thread> threads;
+    for (size_t t = 0; t < results.size(); ++t) {
+        threads.emplace_back([&, t] {
+            // Each thread asks for another size in between, so the shared list changes under the others.
+            for (int round = 0; round < 5; ++round) {
+                PreviewBackground(200 + static_cast<int>(t) * 10 + round, 100);
+                results[t] = Preview(document, Settings());
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const Canvas& result : results) {
+        for (int y = 0; y < serial.Height(); ++y)
+            for (int x = 0; x < serial.Width(); ++x)
+                ASSERT_EQ(result.Pixel(x, y), serial.Pixel(x, y)) << x << "," << y;
     }
 }

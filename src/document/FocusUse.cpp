@@ -1,4 +1,4 @@
-#include "designer/FocusUse.h"
+#include "document/FocusUse.h"
 
 #include "document/SkinDocument.h"
 

@@ -1,0 +1,109 @@
+#include "catalogue/CataloguePackage.h"
+
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/CatalogueLine.h"
+#include "catalogue/Thumbnail.h"
+#include "document/SkinDocument.h"
+#include "document/SkinLoader.h"
+#include "package/ZipReader.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString ZipReason(ZipReadError error) {
+    switch (error) {
+    case ZipReadError::None:
+    case ZipReadError::NoSuchEntry:
+        return QStringLiteral("the package holds no skin file or no picture");
+    case ZipReadError::CannotOpen:
+        return QStringLiteral("the file cannot be opened");
+    case ZipReadError::NotAnArchive:
+        return QStringLiteral("the file is not a ZIP package, or it is cut short");
+    case ZipReadError::BadDirectory:
+    case ZipReadError::BadLocalHeader:
+    case ZipReadError::Overlap:
+        return QStringLiteral("the package is damaged");
+    case ZipReadError::TooLarge:
+        return QStringLiteral("an entry of the package is too large");
+    case ZipReadError::Unsupported:
+        return QStringLiteral("an entry of the package is encrypted or compressed in an unknown way");
+    case ZipReadError::DataError:
+        return QStringLiteral("an entry of the package is damaged");
+    case ZipReadError::CrcMismatch:
+        return QStringLiteral("an entry of the package fails its CRC check");
+    }
+    return QStringLiteral("the package is damaged");
+}
+
+} // namespace
+
+PackageOutcome PackageCatalogue::Outcome() const {
+    if (!loaded || !errors.isEmpty())
+        return PackageOutcome::Failed;
+    return thumbnailExisted && notesExisted ? PackageOutcome::Skipped : PackageOutcome::Written;
+}
+
+bool LoadCataloguePackage(SkinDocument& document, const QString& path, QString* reason) {
+    document = SkinDocument();
+    // Only a regular file: a pipe or a device under a package's name would never end.
+    if (!QFileInfo(path).isFile()) {
+        *reason = QStringLiteral("the file cannot be opened");
+        return false;
+    }
+    ZipReader package;
+    if (!package.Open(path) || !LoadSkinFromPackage(document, package, QString())) {
+        *reason = ZipReason(package.LastError());
+        document = SkinDocument();
+        return false;
+    }
+    const bool pictureDecoded = document.pngsource ? document.image.IsValid() : document.keyed.IsValid();
+    if (!pictureDecoded) {
+        *reason = QStringLiteral("the skin's picture cannot be decoded");
+        document = SkinDocument();
+        return false;
+    }
+    return true;
+}
+
+PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
+    PackageCatalogue result;
+    result.name = name;
+    const QString path = QDir(folder).filePath(name);
+    SkinDocument document;
+    QString reason;
+    result.loaded = LoadCataloguePackage(document, path, &reason);
+    if (!result.loaded)
+        result.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": ") + reason;
+    result.skinName = document.settings.skinname;
+
+    const QString thumbnailPath = QDir(folder).filePath(ThumbnailNameOf(name));
+    result.thumbnailExisted = QFileInfo::exists(thumbnailPath);
+    if (result.loaded && !result.thumbnailExisted) {
+        ImageSurface thumbnail;
+        QByteArray png;
+        QString why;
+        if (!MakeThumbnail(document, thumbnail, &why) || !thumbnail.EncodePng(png) ||
+            !SaveWholeFile(thumbnailPath, png, &why)) {
+            if (why.isEmpty())
+                why = thumbnail.LastError();
+            result.errors << QStringLiteral("Error saving ") + thumbnailPath + QStringLiteral(": ") + why;
+        } else {
+            result.thumbnailWritten = true;
+        }
+    }
+
+    result.line = CatalogueLine(document, name, StampOfFile(path));
+
+    const QString notesPath = QDir(folder).filePath(NotesNameOf(name));
+    result.notesExisted = QFileInfo::exists(notesPath);
+    if (result.loaded && !result.notesExisted) {
+        QString why;
+        if (SaveWholeFile(notesPath, NotesFileBytes(document.settings.notes), &why))
+            result.notesWritten = true;
+        else
+            result.errors << QStringLiteral("Error saving ") + notesPath + QStringLiteral(": ") + why;
+    }
+    return result;
+}

@@ -1,0 +1,125 @@
+// catalogue FOLDER [--jobs N] [--quiet]: the skin browser's catalogue writer for scripts.
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/CatalogueWriter.h"
+#include "cli/Cli.h"
+#include "cli/CommandArgs.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kMostJobs = 256;
+constexpr int kBarWidth = 30;
+constexpr int kShownNameLength = 40;
+
+const char* const kHelp =
+    "Usage: drapier-cli catalogue FOLDER [--jobs N] [--quiet]\n"
+    "\n"
+    "Writes the catalogue of the skin packages (*.qsk, any case) in FOLDER, as the skin browser's\n"
+    "\"Write DB/pngs\" does:\n"
+    "  NAME.png  a thumbnail of the skin (at most 300 by 150), only when it does not exist yet\n"
+    "  NAME.not  the skin's notes, only when it does not exist yet\n"
+    "  _db.db    one line per package, in name order (case ignored), always written anew,\n"
+    "            as UTF-16LE without a byte-order mark\n"
+    "A package that does not load gets its line but no thumbnail and no notes file, so a mended\n"
+    "package gets them on the next run.\n"
+    "\n"
+    "Options:\n"
+    "  --jobs N   work on N packages at once (default: one per core); every file is the same\n"
+    "             whatever N is\n"
+    "  --quiet    no progress; the summary and the failures are still printed\n"
+    "  --help     this text\n"
+    "\n"
+    "Progress goes to standard error: a bar when it is a terminal, else one line per package. At the\n"
+    "end, a summary on standard output (packages, thumbnails written, skipped, failed) and each\n"
+    "failure on standard error.\n"
+    "\n"
+    "Exit status: 0 every package was catalogued, 1 a package failed or the catalogue could not be\n"
+    "written, 2 usage error.\n";
+
+void PrintError(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+QString OutcomeText(PackageOutcome outcome) {
+    switch (outcome) {
+    case PackageOutcome::Written:
+        return QStringLiteral("written");
+    case PackageOutcome::Skipped:
+        return QStringLiteral("skipped");
+    case PackageOutcome::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+QString ProgressBar(const CatalogueProgress& p) {
+    const int filled =
+        p.total > 0 ? static_cast<int>(static_cast<long long>(kBarWidth) * p.done / p.total) : 0;
+    QString name = p.name;
+    if (name.size() > kShownNameLength)
+        name = name.left(kShownNameLength - 3) + QStringLiteral("...");
+    // Back to the line's start, and the rest of the old line cleared.
+    return QStringLiteral("\r[%1%2] %3/%4 %5\x1b[K")
+        .arg(QString(filled, u'#'), QString(kBarWidth - filled, u'.'))
+        .arg(p.done)
+        .arg(p.total)
+        .arg(name);
+}
+
+} // namespace
+
+int RunCatalogueCommand(const QStringList& args) {
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        CliPrint(QString::fromUtf8(kHelp));
+        return kExitOk;
+    }
+    CommandArgs parsed;
+    QString reason;
+    if (!parsed.Parse(QStringLiteral("catalogue"), args, {{"--jobs", nullptr, "a number N"}, {"--quiet"}},
+                      &reason))
+        return CliUsageError(reason);
+    QString folder;
+    if (!parsed.TakeOne("a FOLDER", &folder, &reason))
+        return CliUsageError(reason);
+    CatalogueRun run;
+    if (parsed.Has("--jobs")) {
+        bool ok = false;
+        run.jobs = parsed.Value("--jobs").toInt(&ok);
+        if (!ok || run.jobs < 1 || run.jobs > kMostJobs)
+            return CliUsageError(QStringLiteral("catalogue: --jobs needs a number from 1 to %1, not '%2'")
+                                     .arg(kMostJobs)
+                                     .arg(parsed.Value("--jobs")));
+    }
+    if (!QFileInfo(folder).isDir())
+        return CliFailure(QStringLiteral("catalogue: no folder '%1'").arg(folder));
+
+    const bool quiet = parsed.Has("--quiet");
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    if (!quiet) {
+        run.progress = [terminal](const CatalogueProgress& p) {
+            PrintError(terminal ? ProgressBar(p)
+                                : QStringLiteral("[%1/%2] %3: %4\n")
+                                      .arg(p.done)
+                                      .arg(p.total)
+                                      .arg(p.name, OutcomeText(p.outcome)));
+            return true;
+        };
+    }
+    const CatalogueResult result = WriteCatalogue(folder, SkinFolderListing(folder), run);
+    if (!quiet && terminal && result.finished > 0)
+        PrintError(QStringLiteral("\n"));
+
+    CliPrint(QStringLiteral("%1 packages, %2 thumbnails written, %3 skipped, %4 failed\n")
+                 .arg(result.packages)
+                 .arg(result.thumbnails)
+                 .arg(result.skipped)
+                 .arg(result.failed));
+    for (const QString& message : result.messages)
+        PrintError(QStringLiteral("drapier-cli: ") + message + u'\n');
+    return result.failed == 0 && result.catalogueWritten ? kExitOk : kExitFailed;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProgressDialog>
+
+struct CatalogueProgress;
+
+// The window shown while the catalogue is written: the package just done, how far the run is, and a
+// Cancel button. It keeps the program's windows answering between the writer's reports.
+class CatalogueProgressDlg : public QProgressDialog {
+    Q_OBJECT
+public:
+    CatalogueProgressDlg(int total, QWidget* parent);
+
+    // Shows the report and lets the windows catch up; false once Cancel was pressed.
+    bool Report(const CatalogueProgress& progress);
+    // Lets the windows catch up while a package takes long; false once Cancel was pressed.
+    bool KeepAnswering();
+
+signals:
+    // Each report, before Cancel is looked at.
+    void Reported(int done, int total);
+};
