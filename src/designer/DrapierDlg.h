@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,10 +19,14 @@ class QMenuBar;
 class QPushButton;
 class QSettings;
 class QTreeWidgetItem;
+class QUndoStack;
 class Canvas;
 class CBitmapMenu;
 class ColourSwatch;
 class CTreeCtrlEx;
+class DocumentHistory;
+struct DocumentSnapshot;
+struct NoteState;
 class FooButton;
 class NoteSettingsBox;
 class Prompter;
@@ -81,6 +86,35 @@ public:
     void RebuildTree(int selectEntry = -1);
     void GreyTree();
 
+    // Editing the elements (the tree's commands, picking, undo).
+    // Opens the dialog of an entry (-1: the "Default Layout" root), applies its changes live and redraws;
+    // true on OK, false on Cancel, after which it has put the entry back as it was. For a group it leaves
+    // the name typed in the group's record; the window then applies the group naming rule.
+    using EntryEditor = std::function<bool(int entry)>;
+    void SetEntryEditor(EntryEditor editor);
+    // Double-click: the entry's dialog through the editor, recorded as one undo step on OK.
+    void EditEntry(int entry);
+    void CreateElement(ElementKind kind);
+    void CopySelected();
+    void DeleteSelected();
+    void MoveSelected(bool up);
+    void SetSelectedGroup(const QString& group);
+    void SelectEntry(int entry);
+    // Repaints the source view for the present picture and selection.
+    void RefreshSourceView();
+
+    // Undo. Every change of what the skin file holds is bracketed: BeginEdit() before it, CommitEdit()
+    // after, which records one step named what (shown as "&Undo <what>") when the document or the PNG
+    // path changed, marks the document changed and selects selectEntry after redo (undo selects what was
+    // selected at BeginEdit). Brackets nest: only the outermost records. AbandonEdit() closes a bracket
+    // without a step. CommitEdit() answers whether a step was recorded.
+    void BeginEdit();
+    bool CommitEdit(const QString& what, int selectEntry);
+    void AbandonEdit();
+    QUndoStack* UndoStack() const;
+    // Forgets every step; the document stays marked as it was (changed or not).
+    void ClearUndo();
+
     const QString& SkinPath() const { return m_skinPath; }
     const QString& PngPath() const { return m_pngPath; }
     const RecentList& Recent() const { return m_recent; }
@@ -98,6 +132,23 @@ protected:
     void reject() override;
 
 private:
+    void BuildEditing();
+    void AddUndoItems(QMenu* edit);
+    void UpdateUndoItems();
+    void RunUndo(bool undo);
+    void RestoreSnapshot(const DocumentSnapshot& snapshot, int selectEntry);
+    void ReloadSourcePicture(const QString& path);
+    void EditTreeItem(QTreeWidgetItem* item);
+    void ShowGroupMenu(const QPoint& position);
+    void SwitchSkinModeCommand(bool stackMode);
+    int PickableEntry() const;
+    void PickAt(const QPoint& point, Qt::MouseButton button);
+    void EndPick(Qt::MouseButtons held);
+    NoteState PreviewNoteState() const;
+    void PreviewClicked(const QPoint& point);
+    void PreviewPointerMoved(const QPoint& point);
+    void PreviewPointerLeft();
+
     QWidget* BuildTreeColumn();
     QWidget* BuildPreviewGroup();
     QWidget* BuildSourceGroup();
@@ -136,6 +187,12 @@ private:
     bool m_treeReady = false;
     bool m_closing = false;
     std::map<int, std::function<void()>> m_commands;
+    EntryEditor m_entryEditor;
+    DocumentHistory* m_history = nullptr; // a child object
+    bool m_picking = false; // a pick gesture is under way: button down to button up is one step
+    QString m_pickWhat;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_recentMenu = nullptr;

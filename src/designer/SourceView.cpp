@@ -1,27 +1,11 @@
 #include "designer/SourceView.h"
 
-#include "picture/ImageSurface.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-constexpr int kSquare = 8;
-constexpr Colour kLight = MakeColour(255, 255, 255);
-constexpr Colour kDark = MakeColour(191, 191, 191);
-} // namespace
-
-void FillSourceCheckerboard(Canvas& canvas) {
-    for (int y = 0; y < canvas.Height(); y += kSquare) {
-        for (int x = 0; x < canvas.Width(); x += kSquare) {
-            const bool light = ((x / kSquare) + (y / kSquare)) % 2 == 0;
-            canvas.Fill(CanvasRect::FromSize(x, y, kSquare, kSquare), light ? kLight : kDark);
-        }
-    }
-}
-
 SourceView::SourceView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -29,32 +13,42 @@ QSize SourceView::sizeHint() const {
     return {300, 160};
 }
 
-void SourceView::SetPicture(const ImageSurface& picture) {
-    if (!picture.IsValid() || !m_composed.Create(picture.Width(), picture.Height())) {
-        m_composed.Clear();
-    } else {
-        FillSourceCheckerboard(m_composed);
-        picture.Draw(m_composed, 0, 0);
-    }
-    update();
-}
-
 QRect SourceView::PictureRect() const {
-    return QRect(0, 0, qMin(width(), m_composed.Width()), qMin(height(), m_composed.Height()));
+    return QRect(0, 0, qMin(width(), m_pictureSize.width()), qMin(height(), m_pictureSize.height()));
 }
 
-void SourceView::paintEvent(QPaintEvent*) {
-    if (!m_composed.IsValid())
-        return;
+void SourceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect shown = PictureRect();
-    painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
+    if (!m_composed.IsValid()) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty.topLeft(), m_composed.ImageView(), dirty);
+}
+
+void SourceView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit Resized();
+}
+
+void SourceView::mousePressEvent(QMouseEvent* event) {
+    emit Pressed(event->position().toPoint(), event->button());
+    QWidget::mousePressEvent(event);
 }
 
 void SourceView::mouseMoveEvent(QMouseEvent* event) {
-    if (PictureRect().contains(event->position().toPoint()))
+    const QPoint point = event->position().toPoint();
+    if (PictureRect().contains(point))
         setCursor(Qt::CrossCursor);
     else
         unsetCursor();
+    if (event->buttons() & (Qt::LeftButton | Qt::RightButton))
+        emit Dragged(point, event->buttons());
     QWidget::mouseMoveEvent(event);
+}
+
+void SourceView::mouseReleaseEvent(QMouseEvent* event) {
+    emit Released(event->buttons());
+    QWidget::mouseReleaseEvent(event);
 }

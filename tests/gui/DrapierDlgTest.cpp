@@ -82,9 +82,10 @@ protected:
         window->FileOpen();
     }
 
-    // An edit the window itself offers: picking a region colour marks the skin changed.
+    // An edit the window itself offers: picking a region colour marks the skin changed. Each pick is
+    // another colour, as choosing the colour the skin already has changes nothing.
     void Edit() {
-        prompter.colours.push_back(MakeColour(1, 2, 3));
+        prompter.colours.push_back(MakeColour(1, 2, 3 + edits++));
         window->findChild<QPushButton*>("pickRegion")->click();
     }
 
@@ -94,6 +95,7 @@ protected:
     FakePrompter prompter;
     std::unique_ptr<QSettings> store;
     std::unique_ptr<CDrapierDlg> window;
+    int edits = 0;
 };
 
 TEST_F(DesignerWindow, StartsUntitledWithTheDefaultSkinAndStartValues) {
