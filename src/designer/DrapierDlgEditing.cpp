@@ -14,13 +14,31 @@
 #include "widgets/TreeCtrlEx.h"
 
 #include <QMenu>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QUndoStack>
 
 namespace {
 
 const QString kChildNotElement =
     QStringLiteral("Should never be here as children have to be a real element not a group");
+
+// The Delete key deletes the selected element while the tree has the focus.
+class TreeDeleteKey : public QObject {
+public:
+    TreeDeleteKey(std::function<void()> run, QObject* parent) : QObject(parent), m_run(std::move(run)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+            (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            m_run();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_run;
+};
 
 // Menu texts show "&" as a mnemonic; element names may hold one.
 QString MenuText(QString text) {
@@ -72,9 +90,7 @@ void CDrapierDlg::BuildEditing() {
         if (m_treeReady)
             RefreshSourceView();
     });
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), m_tree);
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &CDrapierDlg::DeleteSelected);
+    m_tree->installEventFilter(new TreeDeleteKey([this] { DeleteSelected(); }, m_tree));
 
     connect(m_sourceView, &SourceView::Resized, this, &CDrapierDlg::RefreshSourceView);
     connect(m_sourceView, &SourceView::Pressed, this, &CDrapierDlg::PickAt);
