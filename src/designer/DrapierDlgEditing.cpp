@@ -82,6 +82,8 @@ void CDrapierDlg::BuildEditing() {
     connect(m_moveUpButton, &QPushButton::clicked, this, [this] { MoveSelected(true); });
     connect(m_moveDownButton, &QPushButton::clicked, this, [this] { MoveSelected(false); });
 
+    // Every row shows a 16-pixel picture and one line of text; the tree need not measure each of thousands.
+    m_tree->setUniformRowHeights(true);
     m_tree->setExpandsOnDoubleClick(false);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { EditTreeItem(item); });
