@@ -24,7 +24,7 @@ namespace {
 // layouts, every kind.
 SkinDocument LargeSkin() {
     SkinDocument document;
-    const ElementKind kinds[] = {ElementKind::Button, ElementKind::HStrip, ElementKind::VStrip,
+    const ElementKind kinds[] = {ElementKind::Button, ElementKind::HStrip,    ElementKind::VStrip,
                                  ElementKind::Text,   ElementKind::Indicator, ElementKind::TileArea};
     for (int g = 0; g < 100; ++g) {
         SkinElement group = SkinElement::Make(ElementKind::Group);

@@ -3,9 +3,9 @@
 #include "DesignerBenchSupport.h"
 #include "designer/DrapierDlg.h"
 
+#include "widgets/IntegerBox.h"
 #include <QApplication>
 #include <QCheckBox>
-#include "widgets/IntegerBox.h"
 #include <benchmark/benchmark.h>
 #include <chrono>
 

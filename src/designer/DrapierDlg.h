@@ -84,6 +84,9 @@ public:
     // The entry of the selected tree item, -1 when none is selected or it is a root.
     int SelectedEntry() const;
     void RebuildTree(int selectEntry = -1);
+    // Sets the label and picture of the entry's item from the entry (a live edit of its name or a
+    // button's action).
+    void RefreshTreeItem(int entry);
     void GreyTree();
 
     // Editing the elements (the tree's commands, picking, undo).
@@ -139,6 +142,7 @@ private:
     void RestoreSnapshot(const DocumentSnapshot& snapshot, int selectEntry);
     void ReloadSourcePicture(const QString& path);
     void EditTreeItem(QTreeWidgetItem* item);
+    QTreeWidgetItem* TreeItemOf(int entry) const;
     void ShowGroupMenu(const QPoint& position);
     void SwitchSkinModeCommand(bool stackMode);
     int PickableEntry() const;
@@ -189,7 +193,7 @@ private:
     std::map<int, std::function<void()>> m_commands;
     EntryEditor m_entryEditor;
     DocumentHistory* m_history = nullptr; // a child object
-    bool m_picking = false; // a pick gesture is under way: button down to button up is one step
+    bool m_picking = false;               // a pick gesture is under way: button down to button up is one step
     QString m_pickWhat;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;

@@ -13,9 +13,10 @@
 #include "widgets/Prompter.h"
 #include "widgets/TreeCtrlEx.h"
 
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -66,10 +67,11 @@ void CDrapierDlg::BuildEditing() {
     const struct {
         int command;
         ElementKind kind;
-    } kinds[] = {{Command::NewHStrip, ElementKind::HStrip},     {Command::NewVStrip, ElementKind::VStrip},
-                 {Command::NewIndicator, ElementKind::Indicator}, {Command::NewButton, ElementKind::Button},
-                 {Command::NewText, ElementKind::Text},         {Command::NewTileArea, ElementKind::TileArea},
-                 {Command::NewLayout, ElementKind::Layout},     {Command::NewGroup, ElementKind::Group}};
+    } kinds[] = {
+        {Command::NewHStrip, ElementKind::HStrip},       {Command::NewVStrip, ElementKind::VStrip},
+        {Command::NewIndicator, ElementKind::Indicator}, {Command::NewButton, ElementKind::Button},
+        {Command::NewText, ElementKind::Text},           {Command::NewTileArea, ElementKind::TileArea},
+        {Command::NewLayout, ElementKind::Layout},       {Command::NewGroup, ElementKind::Group}};
     for (const auto& row : kinds)
         SetCommandHandler(row.command, [this, kind = row.kind] { CreateElement(kind); });
     SetCommandHandler(Command::StickyMode, [this] { SwitchSkinModeCommand(false); });
@@ -86,7 +88,8 @@ void CDrapierDlg::BuildEditing() {
     m_tree->setUniformRowHeights(true);
     m_tree->setExpandsOnDoubleClick(false);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { EditTreeItem(item); });
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { EditTreeItem(item); });
     connect(m_tree, &QWidget::customContextMenuRequested, this, &CDrapierDlg::ShowGroupMenu);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
         if (m_treeReady)
@@ -95,7 +98,13 @@ void CDrapierDlg::BuildEditing() {
     m_tree->installEventFilter(new TreeDeleteKey([this] { DeleteSelected(); }, m_tree));
 
     connect(m_sourceView, &SourceView::Resized, this, &CDrapierDlg::RefreshSourceView);
-    connect(m_sourceView, &SourceView::Pressed, this, &CDrapierDlg::PickAt);
+    connect(m_sourceView, &SourceView::Pressed, this,
+            [this](const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held) {
+                // A gesture whose release never came (the pointer taken away mid-drag) ends here.
+                if (held == button)
+                    EndPick(Qt::NoButton);
+                PickAt(point, button);
+            });
     connect(m_sourceView, &SourceView::Dragged, this, [this](const QPoint& point, Qt::MouseButtons held) {
         PickAt(point, held & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton);
     });
@@ -111,7 +120,8 @@ void CDrapierDlg::AddUndoItems(QMenu* edit) {
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction = edit->addAction(QStringLiteral("&Redo"));
     m_redoAction->setData(Command::EditRedo);
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator();
     connect(m_undoAction, &QAction::triggered, this, [this] { RunCommand(Command::EditUndo); });
     connect(m_redoAction, &QAction::triggered, this, [this] { RunCommand(Command::EditRedo); });
@@ -124,8 +134,10 @@ void CDrapierDlg::UpdateUndoItems() {
     const QUndoStack* stack = m_history->Stack();
     const QString undo = stack->undoText();
     const QString redo = stack->redoText();
-    m_undoAction->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + MenuText(undo));
-    m_redoAction->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + MenuText(redo));
+    m_undoAction->setText(undo.isEmpty() ? QStringLiteral("&Undo")
+                                         : QStringLiteral("&Undo ") + MenuText(undo));
+    m_redoAction->setText(redo.isEmpty() ? QStringLiteral("&Redo")
+                                         : QStringLiteral("&Redo ") + MenuText(redo));
     m_undoAction->setEnabled(stack->canUndo());
     m_redoAction->setEnabled(stack->canRedo());
 }
@@ -191,7 +203,8 @@ void CDrapierDlg::EditEntry(int entry) {
     const int count = static_cast<int>(m_document.elements.size());
     if (!m_entryEditor || entry < -1 || entry >= count)
         return;
-    const bool group = entry >= 0 && m_document.elements[static_cast<size_t>(entry)].Kind() == ElementKind::Group;
+    const bool group =
+        entry >= 0 && m_document.elements[static_cast<size_t>(entry)].Kind() == ElementKind::Group;
     const QString oldName = entry >= 0 ? m_document.elements[static_cast<size_t>(entry)].Name() : QString();
     BeginEdit();
     const bool ok = m_entryEditor(entry);
@@ -208,8 +221,8 @@ void CDrapierDlg::EditEntry(int entry) {
     RefreshSourceView();
     // After Cancel the editor has put the entry back, so normally nothing is recorded; whatever still
     // differs is kept as a step rather than lost.
-    const QString name = entry < 0 ? QStringLiteral("Default Layout")
-                                   : m_document.elements[static_cast<size_t>(entry)].Name();
+    const QString name =
+        entry < 0 ? QStringLiteral("Default Layout") : m_document.elements[static_cast<size_t>(entry)].Name();
     CommitEdit(QStringLiteral("Edit ") + name, entry);
 }
 

@@ -15,10 +15,11 @@
 
 void CDrapierDlg::RefreshSourceView() {
     const int entry = SelectedEntry();
-    const SkinElement* selected =
-        entry >= 0 && entry < static_cast<int>(m_document.elements.size()) ? &m_document.elements[entry] : nullptr;
-    m_sourceView->SetPictureSize(m_sourceImage.IsValid() ? QSize(m_sourceImage.Width(), m_sourceImage.Height())
-                                                         : QSize());
+    const SkinElement* selected = entry >= 0 && entry < static_cast<int>(m_document.elements.size())
+                                      ? &m_document.elements[entry]
+                                      : nullptr;
+    m_sourceView->SetPictureSize(
+        m_sourceImage.IsValid() ? QSize(m_sourceImage.Width(), m_sourceImage.Height()) : QSize());
     const QColor face = m_sourceView->palette().color(QPalette::Window);
     DrawSourceView(m_sourceImage, selected, m_sourceView->width(), m_sourceView->height(),
                    MakeColour(face.red(), face.green(), face.blue()), m_sourceView->Composed());
@@ -80,7 +81,8 @@ NoteState CDrapierDlg::PreviewNoteState() const {
 
 void CDrapierDlg::PreviewClicked(const QPoint& point) {
     const NoteState state = PreviewNoteState();
-    const int entry = ElementAtNotePoint(m_document, state, point.x() - state.originx, point.y() - state.originy);
+    const int entry =
+        ElementAtNotePoint(m_document, state, point.x() - state.originx, point.y() - state.originy);
     if (entry >= 0)
         SelectEntry(entry);
 }

@@ -87,14 +87,29 @@ void CDrapierDlg::GreyTree() {
     }
 }
 
-void CDrapierDlg::SelectEntry(int entry) {
+QTreeWidgetItem* CDrapierDlg::TreeItemOf(int entry) const {
     for (QTreeWidgetItemIterator it(m_elementsItem); *it; ++it) {
-        if (*it != m_elementsItem && EntryOf(*it) == entry) {
-            m_tree->setCurrentItem(*it);
-            m_tree->scrollToItem(*it);
-            return;
-        }
+        if (*it != m_elementsItem && EntryOf(*it) == entry)
+            return *it;
     }
+    return nullptr;
+}
+
+void CDrapierDlg::SelectEntry(int entry) {
+    if (QTreeWidgetItem* item = TreeItemOf(entry)) {
+        m_tree->setCurrentItem(item);
+        m_tree->scrollToItem(item);
+    }
+}
+
+void CDrapierDlg::RefreshTreeItem(int entry) {
+    QTreeWidgetItem* item = TreeItemOf(entry);
+    if (!item || entry >= static_cast<int>(m_document.elements.size()))
+        return;
+    const SkinElement& element = m_document.elements[static_cast<size_t>(entry)];
+    item->setText(0, element.Name());
+    const int picture = TreePictureOf(element);
+    item->setIcon(0, picture >= 0 ? PictureStrip()[picture] : QIcon());
 }
 
 void CDrapierDlg::EditTreeItem(QTreeWidgetItem* item) {

@@ -2,11 +2,11 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/UndoSteps.h"
 #include "designer/FocusUse.h"
 #include "designer/HelpText.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/PreviewView.h"
+#include "designer/UndoSteps.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
 #include "document/StyleString.h"

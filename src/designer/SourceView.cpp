@@ -33,7 +33,7 @@ void SourceView::resizeEvent(QResizeEvent* event) {
 }
 
 void SourceView::mousePressEvent(QMouseEvent* event) {
-    emit Pressed(event->position().toPoint(), event->button());
+    emit Pressed(event->position().toPoint(), event->button(), event->buttons());
     QWidget::mousePressEvent(event);
 }
 

@@ -23,7 +23,7 @@ public:
 
 signals:
     void Resized();
-    void Pressed(const QPoint& point, Qt::MouseButton button);
+    void Pressed(const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held);
     void Dragged(const QPoint& point, Qt::MouseButtons held);
     void Released(Qt::MouseButtons held);
 

@@ -6,8 +6,8 @@
 
 DocumentStep::DocumentStep(const QString& what, DocumentSnapshot before, int selectBefore,
                            DocumentSnapshot after, int selectAfter, SnapshotRestorer restore)
-    : QUndoCommand(what), m_before(std::move(before)), m_after(std::move(after)), m_selectBefore(selectBefore),
-      m_selectAfter(selectAfter), m_restore(std::move(restore)) {}
+    : QUndoCommand(what), m_before(std::move(before)), m_after(std::move(after)),
+      m_selectBefore(selectBefore), m_selectAfter(selectAfter), m_restore(std::move(restore)) {}
 
 void DocumentStep::undo() {
     m_restore(m_before, m_selectBefore);
@@ -21,8 +21,8 @@ void DocumentStep::redo() {
     m_done = true;
 }
 
-DocumentHistory::DocumentHistory(const SkinDocument& document, const QString& pngPath, SnapshotRestorer restore,
-                                 QObject* parent)
+DocumentHistory::DocumentHistory(const SkinDocument& document, const QString& pngPath,
+                                 SnapshotRestorer restore, QObject* parent)
     : QObject(parent), m_document(document), m_pngPath(pngPath), m_stack(new QUndoStack(this)) {
     m_stack->setUndoLimit(kStepLimit);
     // What a step puts back is what the next snapshot shares its records with.

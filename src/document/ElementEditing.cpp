@@ -140,7 +140,8 @@ std::vector<int> DeleteEntry(SkinDocument& document, int entry) {
 int IndexAfterRemoval(const std::vector<int>& removed, int index) {
     if (std::binary_search(removed.begin(), removed.end(), index))
         return -1;
-    return index - static_cast<int>(std::lower_bound(removed.begin(), removed.end(), index) - removed.begin());
+    return index -
+           static_cast<int>(std::lower_bound(removed.begin(), removed.end(), index) - removed.begin());
 }
 
 void ReorderFromTree(SkinDocument& document, const ElementTreeShape& shape) {

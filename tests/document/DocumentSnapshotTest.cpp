@@ -85,7 +85,8 @@ TEST(DocumentSnapshot, AHistoryOfALargeSkinSharesItsUnchangedRecords) {
             break;
         }
         case 1:
-            std::swap(document.elements[static_cast<size_t>(step)], document.elements[static_cast<size_t>(step + 1)]);
+            std::swap(document.elements[static_cast<size_t>(step)],
+                      document.elements[static_cast<size_t>(step + 1)]);
             break;
         default:
             document.elements.erase(document.elements.begin() + step);

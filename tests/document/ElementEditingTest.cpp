@@ -16,14 +16,22 @@ SkinElement Entry(ElementKind kind, const QString& name, const QString& group = 
 
 ElementKind KindOf(QChar letter) {
     switch (letter.toLatin1()) {
-    case 'b': return ElementKind::Button;
-    case 'h': return ElementKind::HStrip;
-    case 'v': return ElementKind::VStrip;
-    case 't': return ElementKind::Text;
-    case 'i': return ElementKind::Indicator;
-    case 'a': return ElementKind::TileArea;
-    case 'g': return ElementKind::Group;
-    default: return ElementKind::Layout;
+    case 'b':
+        return ElementKind::Button;
+    case 'h':
+        return ElementKind::HStrip;
+    case 'v':
+        return ElementKind::VStrip;
+    case 't':
+        return ElementKind::Text;
+    case 'i':
+        return ElementKind::Indicator;
+    case 'a':
+        return ElementKind::TileArea;
+    case 'g':
+        return ElementKind::Group;
+    default:
+        return ElementKind::Layout;
     }
 }
 
@@ -33,8 +41,8 @@ SkinDocument Doc(const QStringList& items) {
     SkinDocument document;
     for (const QString& item : items) {
         const QString spec = item.section(QLatin1Char(':'), 1);
-        document.Append(Entry(KindOf(item[0]), spec.section(QLatin1Char('@'), 0, 0),
-                              spec.section(QLatin1Char('@'), 1)));
+        document.Append(
+            Entry(KindOf(item[0]), spec.section(QLatin1Char('@'), 0, 0), spec.section(QLatin1Char('@'), 1)));
     }
     return document;
 }
@@ -90,13 +98,13 @@ TEST(ElementEditing, GroupNameAfterTheDialog) {
         QString typed, expected;
     } cases[] = {
         {{"g:"}, 0, "", "group1"},
-        {{"g:", "h:GROUP1"}, 0, "", "group2"},             // any element's name counts, in any case
+        {{"g:", "h:GROUP1"}, 0, "", "group2"}, // any element's name counts, in any case
         {{"g:group1", "g:"}, 1, "", "group2"},
-        {{"g:old"}, 0, "", "group1"},                      // the group's own name does not count
-        {{"g:Main", "g:x"}, 1, "main", "main2"},           // another group of the name in other case
+        {{"g:old"}, 0, "", "group1"},                        // the group's own name does not count
+        {{"g:Main", "g:x"}, 1, "main", "main2"},             // another group of the name in other case
         {{"g:main", "g:main2", "g:x"}, 2, "main", "main22"}, // each group in list order, as the name stands
         {{"g:main2", "g:main", "g:x"}, 2, "main", "main2"},  // main2 was passed before main made it main2
-        {{"g:main", "h:main"}, 0, "main", "main"},          // only other groups count
+        {{"g:main", "h:main"}, 0, "main", "main"},           // only other groups count
         {{"g:side"}, 0, "Side", "Side"},
     };
     for (const auto& test : cases)
@@ -136,7 +144,8 @@ TEST(ElementEditing, CopyAppendsTheCopyAndAGroupsMembers) {
     int skipped = -1;
     EXPECT_EQ(CopyEntry(nested, 0, &skipped), 3);
     EXPECT_EQ(skipped, 1);
-    EXPECT_EQ(Names(nested), QStringList({"outer", "inner@outer", "b@outer", "outer (copy)", "b@outer (copy)"}));
+    EXPECT_EQ(Names(nested),
+              QStringList({"outer", "inner@outer", "b@outer", "outer (copy)", "b@outer (copy)"}));
     EXPECT_EQ(CopyEntry(nested, 9), -1);
 }
 
@@ -164,10 +173,10 @@ TEST(ElementEditing, MovesStayAmongSiblingsAndRebuildTheOrderFromTheTree) {
         int moved;
         QStringList expected;
     } cases[] = {
-        {0, MoveDirection::Up, -1, start},                   // first under "Elements"
-        {1, MoveDirection::Up, -1, start},                   // first in its group
-        {3, MoveDirection::Down, -1, start},                 // last in its group
-        {5, MoveDirection::Down, -1, start},                 // last under "Elements"
+        {0, MoveDirection::Up, -1, start},   // first under "Elements"
+        {1, MoveDirection::Up, -1, start},   // first in its group
+        {3, MoveDirection::Down, -1, start}, // last in its group
+        {5, MoveDirection::Down, -1, start}, // last under "Elements"
         {3, MoveDirection::Up, 2, {"top", "main", "b@main", "a@main", "side", "stray@nobody"}},
         {2, MoveDirection::Up, 0, {"main", "a@main", "b@main", "top", "side", "stray@nobody"}},
         {0, MoveDirection::Down, 3, {"main", "a@main", "b@main", "top", "side", "stray@nobody"}},

@@ -1,5 +1,5 @@
-#include "document/SkinElement.h"
 #include "document/SourcePicking.h"
+#include "document/SkinElement.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@ struct Fields {
 };
 
 std::ostream& operator<<(std::ostream& out, const Fields& f) {
-    return out << "source " << f.source.x << "," << f.source.y << " second " << f.second.x << "," << f.second.y
-               << " size " << f.w << "x" << f.h;
+    return out << "source " << f.source.x << "," << f.source.y << " second " << f.second.x << ","
+               << f.second.y << " size " << f.w << "x" << f.h;
 }
 
 Fields Read(const SkinElement& e) {
@@ -70,9 +70,9 @@ TEST(SourcePicking, FieldsSetPerKindButtonAndShift) {
         {ElementKind::Indicator, L, true, 7, 8, {{10, 10}, {7, 8}, 0, 0}},
         {ElementKind::Indicator, R, false, 12, 13, {{10, 10}, {40, 5}, 2, 3}},
         {ElementKind::Indicator, R, true, 42, 9, {{10, 10}, {40, 5}, 2, 4}},
-        {ElementKind::HStrip, L, true, 1, 2, {{1, 2}, {}, 0, 0}},             // Shift changes nothing
-        {ElementKind::HStrip, R, false, 18, 30, {{10, 10}, {}, 8, 20}},       // width and band height
-        {ElementKind::VStrip, R, true, 18, 30, {{10, 10}, {}, 8, 20}},        // band width and height
+        {ElementKind::HStrip, L, true, 1, 2, {{1, 2}, {}, 0, 0}},       // Shift changes nothing
+        {ElementKind::HStrip, R, false, 18, 30, {{10, 10}, {}, 8, 20}}, // width and band height
+        {ElementKind::VStrip, R, true, 18, 30, {{10, 10}, {}, 8, 20}},  // band width and height
         {ElementKind::TileArea, L, false, 5, 6, {{5, 6}, {}, 0, 0}},
         {ElementKind::TileArea, R, true, 9, 40, {{10, 10}, {}, -1, 30}},
     };
@@ -84,7 +84,8 @@ TEST(SourcePicking, FieldsSetPerKindButtonAndShift) {
 }
 
 TEST(SourcePicking, TextGroupAndLayoutAreNotPicked) {
-    for (ElementKind kind : {ElementKind::Text, ElementKind::Group, ElementKind::Layout, ElementKind::Blank}) {
+    for (ElementKind kind :
+         {ElementKind::Text, ElementKind::Group, ElementKind::Layout, ElementKind::Blank}) {
         SkinElement e = SkinElement::Make(kind);
         const SkinElement before = e;
         EXPECT_FALSE(PickSource(e, PickButton::Left, false, 5, 5));
@@ -100,34 +101,55 @@ TEST(SourcePicking, TintedAreasPerKind) {
         std::function<void(SkinElement&)> set;
         std::vector<SourceArea> expected;
     } cases[] = {
-        {"button with both sources", ElementKind::Button,
-         [](SkinElement& e) { e.As<ButtonRecord>()->size = {14, 12}; },
+        {"button with both sources",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->size = {14, 12};
+         },
          {{10, 10, 14, 12, false}, {40, 5, 14, 12, true}}},
-        {"button without rollover", ElementKind::Button,
+        {"button without rollover",
+         ElementKind::Button,
          [](SkinElement& e) {
              e.As<ButtonRecord>()->size = {14, 12};
              e.As<ButtonRecord>()->sourcerollover = {-1, 5};
          },
          {{10, 10, 14, 12, false}}},
-        {"button without source", ElementKind::Button,
-         [](SkinElement& e) { e.As<ButtonRecord>()->source = {-1, -1}; }, {{40, 5, 0, 0, true}}},
-        {"indicator", ElementKind::Indicator, [](SkinElement& e) { e.As<IndicatorRecord>()->size = {3, 4}; },
+        {"button without source",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->source = {-1, -1};
+         },
+         {{40, 5, 0, 0, true}}},
+        {"indicator",
+         ElementKind::Indicator,
+         [](SkinElement& e) {
+             e.As<IndicatorRecord>()->size = {3, 4};
+         },
          {{10, 10, 3, 4, false}, {40, 5, 3, 4, true}}},
-        {"bitmap hstrip", ElementKind::HStrip,
+        {"bitmap hstrip",
+         ElementKind::HStrip,
          [](SkinElement& e) {
              e.As<HStripRecord>()->width = 8;
              e.As<HStripRecord>()->extent.height = 20;
          },
          {{10, 10, 8, 20, false}}},
-        {"faded hstrip", ElementKind::HStrip, [](SkinElement& e) { e.As<HStripRecord>()->striptype = 1; }, {}},
-        {"bitmap vstrip", ElementKind::VStrip,
+        {"faded hstrip",
+         ElementKind::HStrip,
+         [](SkinElement& e) { e.As<HStripRecord>()->striptype = 1; },
+         {}},
+        {"bitmap vstrip",
+         ElementKind::VStrip,
          [](SkinElement& e) {
              e.As<VStripRecord>()->extent.width = 6;
              e.As<VStripRecord>()->height = 9;
          },
          {{10, 10, 6, 9, false}}},
-        {"solid vstrip", ElementKind::VStrip, [](SkinElement& e) { e.As<VStripRecord>()->striptype = 2; }, {}},
-        {"bitmap tiles", ElementKind::TileArea,
+        {"solid vstrip",
+         ElementKind::VStrip,
+         [](SkinElement& e) { e.As<VStripRecord>()->striptype = 2; },
+         {}},
+        {"bitmap tiles",
+         ElementKind::TileArea,
          [](SkinElement& e) {
              e.As<TileAreaRecord>()->tiletype = 1;
              e.As<TileAreaRecord>()->size = {5, 5};

@@ -40,13 +40,13 @@ protected:
     // The skin most tests work on. Tree: Top, Hover (Close, Lamp), Side, Label; its PNG is 64 by 48.
     QString WriteSkin(const QString& name = "skin") {
         SkinDocument document;
-        document.Append(Entry(ElementKind::HStrip, "Top"));           // 0
-        document.Append(Entry(ElementKind::Group, "Hover"));          // 1
-        document.Append(Entry(ElementKind::Button, "Close", "hover")); // 2
-        document.Append(Entry(ElementKind::VStrip, "Side"));          // 3
+        document.Append(Entry(ElementKind::HStrip, "Top"));              // 0
+        document.Append(Entry(ElementKind::Group, "Hover"));             // 1
+        document.Append(Entry(ElementKind::Button, "Close", "hover"));   // 2
+        document.Append(Entry(ElementKind::VStrip, "Side"));             // 3
         document.Append(Entry(ElementKind::Indicator, "Lamp", "Hover")); // 4
-        document.Append(Entry(ElementKind::Text, "Label"));           // 5
-        SkinElement button = Entry(ElementKind::Button, "Knob");     // 6
+        document.Append(Entry(ElementKind::Text, "Label"));              // 5
+        SkinElement button = Entry(ElementKind::Button, "Knob");         // 6
         button.As<ButtonRecord>()->sourcerollover = {30, 0};
         button.As<ButtonRecord>()->size = {10, 10};
         document.Append(button);

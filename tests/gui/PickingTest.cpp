@@ -41,7 +41,8 @@ QPoint PreviewOrigin(const CDrapierDlg& window, int noteWidth, int noteHeight) {
 }
 
 void MovePointer(QWidget* widget, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -73,11 +74,26 @@ TEST_F(PickingWindow, ClicksAndDragsSetTheSelectedElementsSource) {
     EXPECT_EQ(Knob().size, (BoxSize{-6, -8}));
     EXPECT_EQ(Steps(), 3);
 
+    // A press that finds the previous gesture never released closes that one first.
+    auto press = [&](QPoint at) {
+        QMouseEvent event(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    press({20, 20});
+    press({21, 21});
+    QTest::mouseRelease(view, Qt::LeftButton, {}, {21, 21});
+    EXPECT_EQ(Steps(), 5);
+    window->UndoStack()->undo();
+    EXPECT_EQ(Knob().source, (SourcePoint{20, 20}));
+    window->UndoStack()->undo();
+    EXPECT_EQ(Knob().source, (SourcePoint{8, 11}));
+
     // Outside the picture nothing happens.
     QTest::mouseClick(view, Qt::LeftButton, {}, {64, 10});
     QTest::mouseClick(view, Qt::LeftButton, {}, {10, 48});
     EXPECT_EQ(Knob().source, (SourcePoint{8, 11}));
-    EXPECT_EQ(Steps(), 3);
+    EXPECT_EQ(Steps(), 5);
 }
 
 TEST_F(PickingWindow, OnlyDirectChildrenOfElementsArePicked) {
@@ -124,7 +140,9 @@ TEST_F(EditingWindow, PreviewClickSelectsTheElementUnderThePointer) {
     // The pointer over a button with a rollover picture shows it; no edit, nothing changed.
     const int close = window->SelectedEntry() - 3; // Resize grip is three after Close
     ASSERT_EQ(window->Document().elements[static_cast<size_t>(close)].Name(), "Close");
-    auto over = [&] { return window->Document().elements[static_cast<size_t>(close)].As<ButtonRecord>()->pointerover; };
+    auto over = [&] {
+        return window->Document().elements[static_cast<size_t>(close)].As<ButtonRecord>()->pointerover;
+    };
     const QByteArray before = FileNow();
     MovePointer(preview, origin + QPoint(282, 14));
     EXPECT_TRUE(over());

@@ -1,5 +1,6 @@
 #include "EditingFixture.h"
 #include "designer/CommandIds.h"
+#include "designer/Pictures.h"
 #include "widgets/FooButton.h"
 #include "widgets/IntegerBox.h"
 
@@ -29,8 +30,8 @@ TEST_F(EditingWindow, ButtonsAndKeysThroughTheWindow) {
     auto click = [&](const char* name) { window->findChild<QPushButton*>(name)->click(); };
 
     // Without a selection, or with a root selected, nothing happens.
-    for (QTreeWidgetItem* root : {static_cast<QTreeWidgetItem*>(nullptr), window->ElementsItem(),
-                                  window->DefaultLayoutItem()}) {
+    for (QTreeWidgetItem* root :
+         {static_cast<QTreeWidgetItem*>(nullptr), window->ElementsItem(), window->DefaultLayoutItem()}) {
         window->Tree()->setCurrentItem(root);
         for (const char* name : {"copyElement", "deleteElement", "moveUp", "moveDown"})
             click(name);
@@ -48,8 +49,7 @@ TEST_F(EditingWindow, ButtonsAndKeysThroughTheWindow) {
     click("moveUp");
     EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Label; Top; Knob");
     // The document follows the tree, members right after their group.
-    EXPECT_EQ(Names(window->Document()),
-              "Top; Hover; Close@hover; Lamp@hover; Side; Label; Top; Knob");
+    EXPECT_EQ(Names(window->Document()), "Top; Hover; Close@hover; Lamp@hover; Side; Label; Top; Knob");
     EXPECT_EQ(Selected(), "Top");
     EXPECT_EQ(window->SelectedEntry(), 6);
 
@@ -97,7 +97,8 @@ TEST_F(EditingWindow, NewPopsTheElementMenuAndNamesElementsUniquely) {
     auto* newButton = window->findChild<FooButton*>("newElement");
     QPoint at;
     const std::string items = ChooseFromPopup([&] { newButton->click(); }, "Horizontal strip", &at);
-    EXPECT_EQ(items, "Horizontal strip; Vertical strip; Indicator; Button/Bitmap; Text; Tile area; Layout; Group");
+    EXPECT_EQ(items,
+              "Horizontal strip; Vertical strip; Indicator; Button/Bitmap; Text; Tile area; Layout; Group");
     EXPECT_EQ(at, newButton->MenuPosition());
     window->RunCommand(Command::NewHStrip);
     window->findChild<QCheckBox*>("rolled")->setChecked(true);
@@ -116,8 +117,8 @@ TEST_F(EditingWindow, NewPopsTheElementMenuAndNamesElementsUniquely) {
     const struct {
         int command;
         QString label;
-    } kinds[] = {{Command::NewVStrip, "V Strip"},    {Command::NewIndicator, "Indicator"},
-                 {Command::NewButton, "Button"},     {Command::NewText, "Text"},
+    } kinds[] = {{Command::NewVStrip, "V Strip"},     {Command::NewIndicator, "Indicator"},
+                 {Command::NewButton, "Button"},      {Command::NewText, "Text"},
                  {Command::NewTileArea, "Tile Area"}, {Command::NewLayout, "Layout"},
                  {Command::NewGroup, "Group"}};
     for (const auto& kind : kinds) {
@@ -190,7 +191,7 @@ TEST_F(EditingWindow, DoubleClickAndNewGoThroughTheEntryEditor) {
     doubleClick(Item("Hover"));
     doubleClick(Item("Lamp"));
     EXPECT_EQ(opened, (std::vector<int>{-1, 1, 4}));
-    EXPECT_TRUE(Item("Hover")->isExpanded()); // a double click does not fold a group
+    EXPECT_TRUE(Item("Hover")->isExpanded());   // a double click does not fold a group
     EXPECT_EQ(window->UndoStack()->count(), 0); // OK without a change is no step
     EXPECT_FALSE(window->IsDirty());
 
@@ -227,6 +228,20 @@ TEST_F(EditingWindow, DoubleClickAndNewGoThroughTheEntryEditor) {
     EXPECT_EQ(Tree(), "Top; group1 (Close, Lamp lit); Side; Label; Knob");
 }
 
+TEST_F(EditingWindow, ALiveEditRefreshesItsItem) {
+    Open(WriteSkin());
+    SkinElement& knob = window->Document().elements[6];
+    knob.SetName("Knob with action");
+    knob.As<ButtonRecord>()->action = 3;
+    window->RefreshTreeItem(6);
+    QTreeWidgetItem* item = Item("Knob with action");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->icon(0).cacheKey(), PictureStrip()[Picture::ActionButton].cacheKey());
+    knob.As<ButtonRecord>()->action = 0;
+    window->RefreshTreeItem(6);
+    EXPECT_EQ(item->icon(0).cacheKey(), PictureStrip()[Picture::PlainBitmap].cacheKey());
+}
+
 TEST_F(EditingWindow, GreyingFollowsTheNoteSettings) {
     Open(QStringLiteral(DRAPIER_EXAMPLES "/rich/rich.ini"));
     auto colour = [&](const QString& label) { return window->Tree()->ItemColour(Item(label)); };
@@ -261,6 +276,7 @@ TEST_F(EditingWindow, AnEntryOfNoKnownKindIsReported) {
     window->Document().Append(Entry(ElementKind::Group, "inner", "outer"));
     window->RebuildTree(0);
     window->CopySelected();
-    EXPECT_EQ(prompter.shown.last(), "Should never be here as children have to be a real element not a group");
+    EXPECT_EQ(prompter.shown.last(),
+              "Should never be here as children have to be a real element not a group");
     EXPECT_EQ(Tree(), "outer (inner); outer (copy)");
 }

@@ -94,8 +94,9 @@ TEST_F(UndoWindow, EveryCommandKindIsUndoneToTheSameFile) {
     });
     ExpectUndoAndRedo("group menu", [&] {
         Select("Top");
-        ChooseFromPopup([&] { emit tree->customContextMenuRequested(tree->visualItemRect(Item("Top")).center()); },
-                        "Hover");
+        ChooseFromPopup(
+            [&] { emit tree->customContextMenuRequested(tree->visualItemRect(Item("Top")).center()); },
+            "Hover");
     });
     ExpectUndoAndRedo("no group", [&] {
         Select("Close");

@@ -49,10 +49,10 @@ TEST(PreviewPointer, ClickPicksTheLastDrawnElementUnderThePoint) {
     strip.As<HStripRecord>()->extent = {At(99), 40};
     strip.As<HStripRecord>()->drawunrolled = true;
     document.Append(strip);
-    document.Append(Button(10, 10, 20));                  // 1
-    document.Append(Button(15, 15, 20, false));           // 2: not drawn unrolled
-    document.Append(Group("off", false));                 // 3
-    SkinElement hidden = Button(10, 10, 20);              // 4: its group hides it
+    document.Append(Button(10, 10, 20));        // 1
+    document.Append(Button(15, 15, 20, false)); // 2: not drawn unrolled
+    document.Append(Group("off", false));       // 3
+    SkinElement hidden = Button(10, 10, 20);    // 4: its group hides it
     hidden.group = "off";
     document.Append(hidden);
     SkinElement text = SkinElement::Make(ElementKind::Text); // 5: a text counts, whatever it shows
@@ -63,7 +63,7 @@ TEST(PreviewPointer, ClickPicksTheLastDrawnElementUnderThePoint) {
 
     const struct {
         int x, y, expected;
-    } clicks[] = {{20, 20, 1}, {29, 29, 1}, {30, 30, 0}, {33, 33, 0}, {100, 5, 0}, {101, 5, -1},
+    } clicks[] = {{20, 20, 1},  {29, 29, 1},   {30, 30, 0}, {33, 33, 0},   {100, 5, 0}, {101, 5, -1},
                   {150, 70, 5}, {150, 50, -1}, {-1, 5, -1}, {300, 70, -1}, {5, 100, -1}};
     for (const auto& click : clicks)
         EXPECT_EQ(ElementAtNotePoint(document, State(), click.x, click.y), click.expected)

@@ -42,9 +42,9 @@ TEST(SourceViewPicture, CheckerboardPictureAndFaceAroundIt) {
     ASSERT_TRUE(DrawSourceView(Picture(), nullptr, 40, 30, kFace, out));
     ASSERT_EQ(out.Width(), 40);
     ASSERT_EQ(out.Height(), 30);
-    EXPECT_EQ(out.ColourAt(1, 1), kRed);    // the opaque part
-    EXPECT_EQ(out.ColourAt(5, 5), kWhite);  // first square
-    EXPECT_EQ(out.ColourAt(9, 1), kGrey);   // the next column starts grey
+    EXPECT_EQ(out.ColourAt(1, 1), kRed);   // the opaque part
+    EXPECT_EQ(out.ColourAt(5, 5), kWhite); // first square
+    EXPECT_EQ(out.ColourAt(9, 1), kGrey);  // the next column starts grey
     EXPECT_EQ(out.ColourAt(9, 9), kWhite);
     EXPECT_EQ(out.ColourAt(19, 11), kGrey); // column 2, row 1
     for (const QPoint p : {QPoint(20, 0), QPoint(39, 11), QPoint(0, 12), QPoint(19, 29), QPoint(39, 29)})
