@@ -61,12 +61,20 @@ QString WriteLargeSkin() {
     return path;
 }
 
-void BM_TreeRebuild2000(benchmark::State& state) {
+// The window on the skin, shown and painted once.
+std::unique_ptr<CDrapierDlg> OpenWindow(const QString& skin) {
     Environment& env = Env();
-    CDrapierDlg window(env.prompter, *env.store);
-    window.StartUp(WriteLargeSkin());
-    window.show();
+    auto window = std::make_unique<CDrapierDlg>(env.prompter, *env.store);
+    window->StartUp(skin);
+    window->resize(1400, 1000);
+    window->show();
     QApplication::processEvents();
+    return window;
+}
+
+void BM_TreeRebuild2000(benchmark::State& state) {
+    const auto opened = OpenWindow(WriteLargeSkin());
+    CDrapierDlg& window = *opened;
     if (window.Document().elements.size() != 2000u || window.SkinPath().isEmpty()) {
         state.SkipWithError("the large skin did not load");
         return;
@@ -88,11 +96,8 @@ BENCHMARK(BM_TreeRebuild2000)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // A whole Delete on the large skin, for the record: document, tree, preview and undo step.
 void BM_DeleteIn2000(benchmark::State& state) {
-    Environment& env = Env();
-    CDrapierDlg window(env.prompter, *env.store);
-    window.StartUp(WriteLargeSkin());
-    window.show();
-    QApplication::processEvents();
+    const auto opened = OpenWindow(WriteLargeSkin());
+    CDrapierDlg& window = *opened;
     for (auto _ : state) {
         window.SelectEntry(150);
         if (window.SelectedEntry() != 150) {
@@ -130,12 +135,8 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 }
 
 void BM_PickDragStep(benchmark::State& state) {
-    Environment& env = Env();
-    CDrapierDlg window(env.prompter, *env.store);
-    window.StartUp(WriteEnlargedRibbon());
-    window.resize(1400, 1000);
-    window.show();
-    QApplication::processEvents();
+    const auto opened = OpenWindow(WriteEnlargedRibbon());
+    CDrapierDlg& window = *opened;
     auto* view = window.findChild<SourceView*>(QStringLiteral("sourceView"));
     const QList<QTreeWidgetItem*> close =
         window.Tree()->findItems(QStringLiteral("Close"), Qt::MatchExactly | Qt::MatchRecursive);

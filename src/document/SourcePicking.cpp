@@ -7,9 +7,15 @@ namespace {
 constexpr int kBitmapStrip = 0;
 constexpr int kBitmapTiles = 1;
 
-void SizeFrom(BoxSize& size, const SourcePoint& corner, int x, int y) {
-    size.w = x - corner.x;
-    size.h = y - corner.y;
+// A left click moves the corner; a right click sets the size from the corner, the point not included.
+bool PickArea(SourcePoint& corner, int& width, int& height, bool moveCorner, int x, int y) {
+    if (moveCorner) {
+        corner = {x, y};
+    } else {
+        width = x - corner.x;
+        height = y - corner.y;
+    }
+    return true;
 }
 
 void AddArea(std::vector<SourceArea>& areas, const SourcePoint& corner, int width, int height, bool second) {
@@ -21,47 +27,16 @@ void AddArea(std::vector<SourceArea>& areas, const SourcePoint& corner, int widt
 
 bool PickSource(SkinElement& element, PickButton button, bool shift, int x, int y) {
     const bool corner = button == PickButton::Left;
-    if (ButtonRecord* b = element.As<ButtonRecord>()) {
-        SourcePoint& source = shift ? b->sourcerollover : b->source;
-        if (corner)
-            source = {x, y};
-        else
-            SizeFrom(b->size, source, x, y);
-        return true;
-    }
-    if (IndicatorRecord* i = element.As<IndicatorRecord>()) {
-        SourcePoint& source = shift ? i->sourceoff : i->source;
-        if (corner)
-            source = {x, y};
-        else
-            SizeFrom(i->size, source, x, y);
-        return true;
-    }
-    if (HStripRecord* h = element.As<HStripRecord>()) {
-        if (corner) {
-            h->source = {x, y};
-        } else {
-            h->width = x - h->source.x;
-            h->extent.height = y - h->source.y;
-        }
-        return true;
-    }
-    if (VStripRecord* v = element.As<VStripRecord>()) {
-        if (corner) {
-            v->source = {x, y};
-        } else {
-            v->extent.width = x - v->source.x;
-            v->height = y - v->source.y;
-        }
-        return true;
-    }
-    if (TileAreaRecord* t = element.As<TileAreaRecord>()) {
-        if (corner)
-            t->source = {x, y};
-        else
-            SizeFrom(t->size, t->source, x, y);
-        return true;
-    }
+    if (ButtonRecord* b = element.As<ButtonRecord>())
+        return PickArea(shift ? b->sourcerollover : b->source, b->size.w, b->size.h, corner, x, y);
+    if (IndicatorRecord* i = element.As<IndicatorRecord>())
+        return PickArea(shift ? i->sourceoff : i->source, i->size.w, i->size.h, corner, x, y);
+    if (HStripRecord* h = element.As<HStripRecord>())
+        return PickArea(h->source, h->width, h->extent.height, corner, x, y);
+    if (VStripRecord* v = element.As<VStripRecord>())
+        return PickArea(v->source, v->extent.width, v->height, corner, x, y);
+    if (TileAreaRecord* t = element.As<TileAreaRecord>())
+        return PickArea(t->source, t->size.w, t->size.h, corner, x, y);
     return false;
 }
 

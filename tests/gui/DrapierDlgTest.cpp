@@ -1,5 +1,4 @@
-#include "designer/DrapierDlg.h"
-#include "FakePrompter.h"
+#include "EditingFixture.h"
 #include "designer/CommandIds.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
@@ -27,15 +26,6 @@ namespace {
 
 const QString kProgram = " - Pinlets Skin Designer v4.31";
 
-SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
-    SkinElement entry = SkinElement::Make(kind);
-    entry.SetName(name);
-    entry.group = group;
-    if (DrawableCommon* common = entry.Common())
-        common->drawunrolled = true;
-    return entry;
-}
-
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -48,15 +38,8 @@ QString SkinText(const QString& path) {
                               (bytes.size() - 2) / 2);
 }
 
-class DesignerWindow : public ::testing::Test {
+class DesignerWindow : public EditingWindow {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
-    }
-
     // A skin file with a strip, a group with a member and a rolled-only text, and its PNG beside it.
     QString MakeSkin(const QString& name, int mode = 0) {
         SkinDocument document;
@@ -68,18 +51,7 @@ protected:
         rolledOnly.Common()->drawunrolled = false;
         rolledOnly.Common()->drawrolled = true;
         document.Append(rolledOnly);
-        const QString path = dir.filePath(name + ".ini");
-        QString error;
-        EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
-        QImage picture(40, 20, QImage::Format_ARGB32);
-        picture.fill(QColor(20, 120, 220));
-        EXPECT_TRUE(picture.save(dir.filePath(name + ".png")));
-        return path;
-    }
-
-    void Open(const QString& path) {
-        prompter.files.push_back(path);
-        window->FileOpen();
+        return WriteSkinFrom(document, name, 40, 20);
     }
 
     // An edit the window itself offers: picking a region colour marks the skin changed. Each pick is
@@ -91,10 +63,6 @@ protected:
 
     QString Title() const { return window->windowTitle(); }
 
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
     int edits = 0;
 };
 

@@ -53,11 +53,13 @@ protected:
         return WriteSkinFrom(document, name);
     }
 
-    QString WriteSkinFrom(const SkinDocument& document, const QString& name) {
+    // The skin file and its PNG beside it, of the size given, in one blue.
+    QString WriteSkinFrom(const SkinDocument& document, const QString& name, int pngWidth = 64,
+                          int pngHeight = 48) {
         const QString path = dir.filePath(name + ".ini");
         QString error;
         EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
-        WritePng(name + ".png", 64, 48, QColor(20, 120, 220));
+        WritePng(name + ".png", pngWidth, pngHeight, QColor(20, 120, 220));
         return path;
     }
 
