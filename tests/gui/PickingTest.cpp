@@ -3,6 +3,7 @@
 #include "designer/SourceView.h"
 #include "render/PlacementGeometry.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QUndoStack>
 
@@ -155,4 +156,21 @@ TEST_F(EditingWindow, PreviewClickSelectsTheElementUnderThePointer) {
     EXPECT_EQ(FileNow(), before);
     EXPECT_FALSE(window->IsDirty());
     EXPECT_EQ(window->UndoStack()->count(), 0);
+}
+
+TEST_F(EditingWindow, WithoutAPictureTheBlankOneIsPickedOn) {
+    SkinDocument document;
+    document.Append(Entry(ElementKind::TileArea, "Tiles"));
+    const QString skin = WriteSkinFrom(document, "nopicture");
+    QFile::remove(dir.filePath("nopicture.png"));
+    Open(skin);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* view = window->findChild<SourceView*>("sourceView");
+    ASSERT_EQ(view->PictureRect(), QRect(0, 0, 150, 75).intersected(view->rect()));
+    Select("Tiles");
+    QTest::mouseClick(view, Qt::LeftButton, {}, {120, 40});
+    EXPECT_EQ(window->Document().elements[0].As<TileAreaRecord>()->source, (SourcePoint{120, 40}));
+    QTest::mouseClick(view, Qt::LeftButton, {}, {150, 40});
+    EXPECT_EQ(window->Document().elements[0].As<TileAreaRecord>()->source, (SourcePoint{120, 40}));
 }
