@@ -73,7 +73,10 @@ public:
     SkinDocument& Document() { return m_document; }
     const SkinDocument& Document() const { return m_document; }
     void RedrawPreview();
+    // A change that no undo step records: marked changed, and no state in the undo history counts as
+    // the saved one any more. Edits of the skin go through BeginEdit and CommitEdit instead.
     void MarkDirty();
+    // The document as it stands is the saved one: the history's clean state.
     void MarkClean();
     bool IsDirty() const { return m_dirty; }
     void SwitchSkinMode(bool stackMode);

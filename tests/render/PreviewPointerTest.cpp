@@ -52,7 +52,7 @@ TEST(PreviewPointer, ClickPicksTheLastDrawnElementUnderThePoint) {
     document.Append(strip);
     document.Append(Button(10, 10, 20));        // 1
     document.Append(Button(15, 15, 20, false)); // 2: not drawn unrolled
-    document.Append(HidingGroup());       // 3
+    document.Append(HidingGroup());             // 3
     SkinElement hidden = Button(10, 10, 20);    // 4: its group hides it
     hidden.group = "off";
     document.Append(hidden);
@@ -76,7 +76,7 @@ TEST(PreviewPointer, RolloverButtonClaimsThePointer) {
     document.Append(Button(10, 10, 20, true, {40, 0})); // 0: with a rollover picture
     document.Append(Button(10, 10, 20));                // 1: under the same point, after it
     document.Append(Button(15, 15, 20));                // 2
-    document.Append(HidingGroup());               // 3
+    document.Append(HidingGroup());                     // 3
     SkinElement hidden = Button(10, 10, 20);            // 4: in a group that fails, not visited
     hidden.group = "off";
     hidden.As<ButtonRecord>()->pointerover = true;
