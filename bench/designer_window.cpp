@@ -1,51 +1,15 @@
 // The designer window: from construction to its first painted frame, and the preview rebuild that
 // follows a change of a note-settings control.
+#include "DesignerBenchSupport.h"
 #include "designer/DrapierDlg.h"
-#include "widgets/Prompter.h"
 
 #include "widgets/IntegerBox.h"
 #include <QApplication>
 #include <QCheckBox>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <memory>
 
 namespace {
-
-// Questions never come up here; a prompter that cancels everything keeps the window from blocking.
-class SilentPrompter : public Prompter {
-public:
-    void Inform(QWidget*, const QString&) override {}
-    Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
-    bool AskOkCancel(QWidget*, const QString&) override { return false; }
-    QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
-    QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
-    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
-};
-
-struct Environment {
-    Environment() {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-    }
-    int argc = 1;
-    char name[8] = "bench";
-    char* argv[2] = {name, nullptr};
-    std::unique_ptr<QApplication> app;
-    QTemporaryDir dir;
-    std::unique_ptr<QSettings> store;
-    SilentPrompter prompter;
-};
-
-Environment& Env() {
-    static Environment environment;
-    return environment;
-}
 
 // Counts the paint events a widget and its children receive.
 class PaintWatch : public QObject {

@@ -29,4 +29,11 @@ constexpr int NewButton = 32810;
 constexpr int NewIndicator = 32811;
 constexpr int NewLayout = 32812;
 constexpr int NewGroup = 32813;
+
+constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
+
+// The tree's group menu: one item per group from GroupMenuFirst in document order, then "-- No group --".
+constexpr int GroupMenuFirst = 4000;
+constexpr int NoGroup = 5000;
 } // namespace Command

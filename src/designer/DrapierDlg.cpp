@@ -69,6 +69,7 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
 
     BuildCommands();
     BuildMagnifiers();
+    BuildEditing();
     BuildMenus();
     columns->setMenuBar(m_menuBar);
 
@@ -101,7 +102,11 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     UpdateTitle();
 }
 
-CDrapierDlg::~CDrapierDlg() = default;
+CDrapierDlg::~CDrapierDlg() {
+    // The children are taken down after this; what they signal on the way must not reach the window.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
 
 QWidget* CDrapierDlg::BuildTreeColumn() {
     auto* column = new QWidget(this);
@@ -113,9 +118,6 @@ QWidget* CDrapierDlg::BuildTreeColumn() {
     m_moveUpButton = MakePictureButton(QStringLiteral("Move Up"), "moveUp", ButtonPicture::MoveUp, column);
     m_moveDownButton =
         MakePictureButton(QStringLiteral("Move Down"), "moveDown", ButtonPicture::MoveDown, column);
-    // Creating, copying, deleting and moving elements arrive with the tree's editing commands.
-    for (FooButton* button : {m_newButton, m_copyButton, m_deleteButton, m_moveUpButton, m_moveDownButton})
-        button->setEnabled(false);
 
     m_tree = new CTreeCtrlEx(column);
     m_tree->setObjectName(QStringLiteral("elementTree"));
@@ -129,7 +131,6 @@ QWidget* CDrapierDlg::BuildTreeColumn() {
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
         if (m_treeReady)
             RedrawPreview();
-        RepaintSourceMagnifier();
     });
 
     auto* top = new QHBoxLayout;
@@ -223,16 +224,6 @@ void CDrapierDlg::BuildCommands() {
     SetCommandHandler(Command::FileExit, [this] { close(); });
     for (int i = 0; i < kRecentCount; ++i)
         SetCommandHandler(Command::Recent1 + i, [this, i] { FileRecent(i); });
-    SetCommandHandler(Command::StickyMode, [this] {
-        if (m_stackMode)
-            MarkDirty();
-        SwitchSkinMode(false);
-    });
-    SetCommandHandler(Command::StackMode, [this] {
-        if (!m_stackMode)
-            MarkDirty();
-        SwitchSkinMode(true);
-    });
     SetCommandHandler(Command::StackDefaultColour, [this] { PickStackDefaultColour(); });
     SetCommandHandler(Command::Help, [this] { ShowHelp(); });
     SetCommandHandler(Command::About, [this] { ShowAbout(); });
@@ -271,6 +262,7 @@ void CDrapierDlg::BuildMenus() {
     add(view, QStringLiteral("Stack skin mode"), Command::StackMode)->setCheckable(true);
 
     QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
+    AddUndoItems(edit);
     add(edit, QStringLiteral("Note Skin Properties"), Command::SkinProperties);
     add(edit, QStringLiteral("Stack Skin Default Colour"), Command::StackDefaultColour);
     add(edit, QStringLiteral("CTime converter"), Command::TimeConverter);
@@ -323,6 +315,8 @@ void CDrapierDlg::PrepareMenu(QMenu* menu) {
             action->setEnabled(false);
         else if (command == Command::StackDefaultColour && !m_stackMode)
             action->setEnabled(false);
+        else if (command == Command::EditUndo || command == Command::EditRedo)
+            UpdateUndoItems();
     }
 }
 

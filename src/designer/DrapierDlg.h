@@ -2,6 +2,7 @@
 
 #include "designer/RecentFiles.h"
 #include "document/SkinDocument.h"
+#include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 #include "render/NoteSettings.h"
 #include "render/PreviewOptions.h"
@@ -10,6 +11,7 @@
 #include <functional>
 #include <map>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,11 +20,14 @@ class QMenuBar;
 class QPushButton;
 class QSettings;
 class QTreeWidgetItem;
-class Canvas;
+class QUndoStack;
 struct CatalogueResult;
 class CBitmapMenu;
 class ColourSwatch;
 class CTreeCtrlEx;
+class DocumentHistory;
+struct DocumentSnapshot;
+struct NoteState;
 class FooButton;
 class QMagnifierDlg;
 class NoteSettingsBox;
@@ -73,7 +78,10 @@ public:
     SkinDocument& Document() { return m_document; }
     const SkinDocument& Document() const { return m_document; }
     void RedrawPreview();
+    // A change that no undo step records: marked changed, and no state in the undo history counts as
+    // the saved one any more. Edits of the skin go through BeginEdit and CommitEdit instead.
     void MarkDirty();
+    // The document as it stands is the saved one: the history's clean state.
     void MarkClean();
     bool IsDirty() const { return m_dirty; }
     void SwitchSkinMode(bool stackMode);
@@ -84,6 +92,9 @@ public:
     // The entry of the selected tree item, -1 when none is selected or it is a root.
     int SelectedEntry() const;
     void RebuildTree(int selectEntry = -1);
+    // Sets the label and picture of the entry's item from the entry (a live edit of its name or a
+    // button's action).
+    void RefreshTreeItem(int entry);
     void GreyTree();
 
     // The two magnifiers, shown and hidden by the "Zoom" buttons (DrapierDlgMagnifiers.cpp).
@@ -99,6 +110,34 @@ public:
     void CheckForErrors();
     void ShowLintWindow();
     QLintDlg* LintWindow() const { return m_lintDlg; }
+    // Editing the elements (the tree's commands, picking, undo).
+    // Opens the dialog of an entry (-1: the "Default Layout" root), applies its changes live and redraws;
+    // true on OK, false on Cancel, after which it has put the entry back as it was. For a group it leaves
+    // the name typed in the group's record; the window then applies the group naming rule.
+    using EntryEditor = std::function<bool(int entry)>;
+    void SetEntryEditor(EntryEditor editor);
+    // Double-click: the entry's dialog through the editor, recorded as one undo step on OK.
+    void EditEntry(int entry);
+    void CreateElement(ElementKind kind);
+    void CopySelected();
+    void DeleteSelected();
+    void MoveSelected(bool up);
+    void SetSelectedGroup(const QString& group);
+    void SelectEntry(int entry);
+    // Repaints the source view for the present picture and selection.
+    void RefreshSourceView();
+
+    // Undo. Every change of what the skin file holds is bracketed: BeginEdit() before it, CommitEdit()
+    // after, which records one step named what (shown as "&Undo <what>") when the document or the PNG
+    // path changed, marks the document changed and selects selectEntry after redo (undo selects what was
+    // selected at BeginEdit). Brackets nest: only the outermost records. AbandonEdit() closes a bracket
+    // without a step. CommitEdit() answers whether a step was recorded.
+    void BeginEdit();
+    bool CommitEdit(const QString& what, int selectEntry);
+    void AbandonEdit();
+    QUndoStack* UndoStack() const;
+    // Forgets every step; the document stays marked as it was (changed or not).
+    void ClearUndo();
 
     const QString& SkinPath() const { return m_skinPath; }
     const QString& PngPath() const { return m_pngPath; }
@@ -117,6 +156,24 @@ protected:
     void reject() override;
 
 private:
+    void BuildEditing();
+    void AddUndoItems(QMenu* edit);
+    void UpdateUndoItems();
+    void RunUndo(bool undo);
+    void RestoreSnapshot(const DocumentSnapshot& snapshot, int selectEntry);
+    void ReloadSourcePicture(const QString& path);
+    void EditTreeItem(QTreeWidgetItem* item);
+    QTreeWidgetItem* TreeItemOf(int entry) const;
+    void ShowGroupMenu(const QPoint& position);
+    void SwitchSkinModeCommand(bool stackMode);
+    int PickableEntry() const;
+    void PickAt(const QPoint& point, Qt::MouseButton button);
+    void EndPick(Qt::MouseButtons held);
+    NoteState PreviewNoteState() const;
+    void PreviewClicked(const QPoint& point);
+    void PreviewPointerMoved(const QPoint& point);
+    void PreviewPointerLeft();
+
     QWidget* BuildTreeColumn();
     QWidget* BuildPreviewGroup();
     QWidget* BuildSourceGroup();
@@ -146,6 +203,12 @@ private:
     void BuildMagnifiers();
     void ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown);
     void RepaintPreviewMagnifier();
+    // The selected entry's element, null for none or a root.
+    const SkinElement* SelectedElement() const;
+    // The palette's window colour, which fills what the pictures leave around them.
+    Colour FaceColour() const;
+    // The source view's picture at the source picture's size, for the source magnifier.
+    const Canvas& SourceMagnifierPicture();
     void ShowBrowsedSkin(const QString& path);
     void ShowCatalogueTexts(const CatalogueResult& result);
 
@@ -164,6 +227,12 @@ private:
     std::map<int, std::function<void()>> m_commands;
     QString m_browseFolder;
     QPoint m_browseOffset{100, 100}; // the browser's top-left from the window's, kept between browses
+    EntryEditor m_entryEditor;
+    DocumentHistory* m_history = nullptr; // a child object
+    bool m_picking = false;               // a pick gesture is under way: button down to button up is one step
+    QString m_pickWhat;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_recentMenu = nullptr;
@@ -192,5 +261,6 @@ private:
     QMagnifierDlg* m_previewMagnifier = nullptr;
     bool m_sourceMagnifierShown = false;
     bool m_previewMagnifierShown = false;
+    Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
 };

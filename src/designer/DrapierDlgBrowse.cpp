@@ -46,7 +46,7 @@ void CDrapierDlg::FileBrowse() {
         FileNew();
         m_pngPath = pngPath;
         m_sourceImage = sourceImage;
-        m_sourceView->SetPicture(m_sourceImage);
+        RefreshSourceView();
     } else {
         m_skinPath = skinPath;
         FileReopen();

@@ -30,9 +30,8 @@ QPoint PlaceBeside(const QRect& owner, QSize frame, bool preview, const QRect& s
 } // namespace
 
 void CDrapierDlg::BuildMagnifiers() {
-    // The source view's picture, as the view paints it.
     m_sourceMagnifier = new QMagnifierDlg(
-        QMagnifierDlg::Mode::Source, [this]() -> const Canvas& { return m_sourceView->Composed(); }, this);
+        QMagnifierDlg::Mode::Source, [this]() -> const Canvas& { return SourceMagnifierPicture(); }, this);
     m_sourceMagnifier->setObjectName(QStringLiteral("sourceMagnifier"));
     m_sourceMagnifier->SetClosedHandler([this] { m_sourceMagnifierShown = false; });
     // The preview buffer is rendered at the preview area's size with the backdrop at its own size,

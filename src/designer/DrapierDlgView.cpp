@@ -1,34 +1,25 @@
-// The main window's preview, tree, skin modes, colours and keys.
+// The main window's preview, skin modes, colours and keys.
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/ElementTreeLayout.h"
 #include "designer/HelpText.h"
 #include "designer/NoteSettingsBox.h"
-#include "designer/Pictures.h"
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
+#include "designer/UndoSteps.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
 #include "document/FocusUse.h"
 #include "document/StyleString.h"
-#include "render/DrawConditions.h"
 #include "render/RenderPreview.h"
-#include "render/SampleNoteState.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/Prompter.h"
-#include "widgets/TreeCtrlEx.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMimeData>
-
-namespace {
-const QColor kGreyedItem(128, 128, 128);
-constexpr int kEntryRole = Qt::UserRole;
-} // namespace
+#include <QUndoStack>
 
 NoteSettings CDrapierDlg::CurrentNoteSettings() const {
     NoteSettings settings = m_noteBox->Settings();
@@ -71,12 +62,15 @@ void CDrapierDlg::RedrawPreview() {
 }
 
 void CDrapierDlg::MarkDirty() {
+    // A change that no undo step records: no state in the history is the saved one any more.
+    m_history->Stack()->resetClean();
     m_dirty = true;
     UpdateTitle();
     LintDocumentChanged();
 }
 
 void CDrapierDlg::MarkClean() {
+    m_history->Stack()->setClean();
     m_dirty = false;
     UpdateTitle();
 }
@@ -92,56 +86,6 @@ void CDrapierDlg::SwitchSkinMode(bool stackMode) {
     m_highlightAreas->setText(stackMode ? QStringLiteral("Title/Border Areas")
                                         : QStringLiteral("Title/Text/Scroll Areas"));
     RedrawPreview();
-}
-
-int CDrapierDlg::SelectedEntry() const {
-    const QTreeWidgetItem* item = m_tree->currentItem();
-    if (!item || item == m_defaultLayoutItem || item == m_elementsItem)
-        return -1;
-    return item->data(0, kEntryRole).toInt();
-}
-
-void CDrapierDlg::RebuildTree(int selectEntry) {
-    const bool wasReady = m_treeReady;
-    m_treeReady = false;
-    qDeleteAll(m_elementsItem->takeChildren());
-    m_treeReady = wasReady;
-
-    std::map<int, QTreeWidgetItem*> groupItems;
-    QTreeWidgetItem* selected = nullptr;
-    for (const TreePlace& place : PlaceElementsInTree(m_document)) {
-        const SkinElement& entry = m_document.elements[place.entry];
-        QTreeWidgetItem* parent = place.parent < 0 ? m_elementsItem : groupItems[place.parent];
-        auto* item = new QTreeWidgetItem(parent, {entry.Name()});
-        item->setData(0, kEntryRole, place.entry);
-        const int picture = TreePictureOf(entry);
-        if (picture >= 0)
-            item->setIcon(0, PictureStrip()[picture]);
-        if (entry.Kind() == ElementKind::Group) {
-            groupItems[place.entry] = item;
-            item->setExpanded(true);
-        }
-        if (place.entry == selectEntry)
-            selected = item;
-    }
-    m_elementsItem->setExpanded(true);
-    if (selected)
-        m_tree->setCurrentItem(selected);
-}
-
-void CDrapierDlg::GreyTree() {
-    const NoteState state = SampleNoteState(CurrentNoteSettings(), m_document);
-    m_tree->SetItemColour(m_defaultLayoutItem, IsDefaultLayoutShown(m_document, state)
-                                                   ? std::nullopt
-                                                   : std::optional<QColor>(kGreyedItem));
-    for (QTreeWidgetItemIterator it(m_elementsItem); *it; ++it) {
-        QTreeWidgetItem* item = *it;
-        if (item == m_elementsItem)
-            continue;
-        const int entry = item->data(0, kEntryRole).toInt();
-        const bool shown = IsEntryShown(m_document, entry, state);
-        m_tree->SetItemColour(item, shown ? std::nullopt : std::optional<QColor>(kGreyedItem));
-    }
 }
 
 void CDrapierDlg::UpdateRegionSwatch() {
@@ -167,25 +111,28 @@ void CDrapierDlg::PickRegionColour() {
     const Colour region = m_document.settings.region;
     if (const auto colour =
             m_prompter.ChooseColour(this, region == kNoColour ? MakeColour(0, 0, 0) : region)) {
+        BeginEdit();
         m_document.settings.region = *colour;
         UpdateRegionSwatch();
         RedrawPreview();
-        MarkDirty();
+        CommitEdit(QStringLiteral("Region Colour"), SelectedEntry());
     }
 }
 
 void CDrapierDlg::ClearRegionColour() {
+    BeginEdit();
     m_document.settings.region = kNoColour;
     UpdateRegionSwatch();
     RedrawPreview();
-    MarkDirty();
+    CommitEdit(QStringLiteral("Clear Region Colour"), SelectedEntry());
 }
 
 void CDrapierDlg::PickStackDefaultColour() {
     const QString style = m_document.settings.defaultstyle;
     if (const auto colour = m_prompter.ChooseColour(this, StyleNoteColour(style))) {
+        BeginEdit();
         m_document.settings.defaultstyle = StyleWithNoteColour(style, *colour);
-        MarkDirty();
+        CommitEdit(QStringLiteral("Stack Skin Default Colour"), SelectedEntry());
     }
 }
 

@@ -5,7 +5,6 @@
 #include "designer/ExportChecks.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/SkinPaths.h"
-#include "designer/SourceView.h"
 #include "document/SkinLoader.h"
 #include "document/SkinWriter.h"
 #include "document/StyleString.h"
@@ -62,6 +61,7 @@ void CDrapierDlg::AfterSkinLoaded() {
         m_noteBox->SetStickyColour(StyleNoteColour(m_document.settings.defaultstyle));
     UpdateRegionSwatch();
     RebuildTree();
+    ClearUndo();
     MarkClean();
     const int mode = m_document.settings.mode;
     if (mode == 0 || mode == 1)
@@ -79,22 +79,37 @@ void CDrapierDlg::LoadSourcePng(const QString& path) {
         m_document.image = m_sourceImage;
         if (m_sourceImage.Kind() == kImagePng)
             m_document.pngsource = true;
-        m_sourceView->SetPicture(m_sourceImage);
+        RefreshSourceView();
         RedrawPreview();
     } else {
         MakeBlankPicture(m_sourceImage);
-        m_sourceView->SetPicture(m_sourceImage);
+        RefreshSourceView();
     }
-    RepaintSourceMagnifier();
+}
+
+void CDrapierDlg::ReloadSourcePicture(const QString& path) {
+    if (!path.isEmpty()) {
+        LoadSourcePng(path);
+        return;
+    }
+    // No PNG was ever chosen: the skin drew from the built-in picture and the view showed nothing.
+    SkinDocument builtIn;
+    LoadDefaultSkin(builtIn);
+    m_document.image = std::move(builtIn.image);
+    m_pngPath.clear();
+    m_sourceImage.Clear();
+    RefreshSourceView();
+    RedrawPreview();
 }
 
 void CDrapierDlg::ChooseSourcePng() {
     const QString path = m_prompter.ChooseFileToOpen(this, kPngFilter, m_pngPath);
     if (path.isEmpty())
         return;
+    BeginEdit();
     LoadSourcePng(path);
     RefreshSourceMagnifier();
-    MarkDirty();
+    CommitEdit(QStringLiteral("Load PNG"), SelectedEntry());
 }
 
 void CDrapierDlg::LoadSkinFrom(const QString& path) {

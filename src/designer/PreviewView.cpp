@@ -1,6 +1,7 @@
 #include "designer/PreviewView.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 
 QSize PreviewBufferSize(QSize area) {
@@ -9,6 +10,7 @@ QSize PreviewBufferSize(QSize area) {
 
 PreviewView::PreviewView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     setMinimumSize(120, 80);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -29,4 +31,20 @@ void PreviewView::paintEvent(QPaintEvent*) {
 void PreviewView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     emit Resized();
+}
+
+void PreviewView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit Clicked(event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void PreviewView::mouseMoveEvent(QMouseEvent* event) {
+    emit PointerMoved(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void PreviewView::leaveEvent(QEvent* event) {
+    emit PointerLeft();
+    QWidget::leaveEvent(event);
 }

@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// The preview area: shows the preview picture the main window renders into its buffer.
+// The preview area: shows the preview picture the main window renders into its buffer, and reports the
+// pointer over it (for the buttons' rollover pictures) and left clicks (to select the element there).
 class PreviewView : public QWidget {
     Q_OBJECT
 public:
@@ -19,10 +20,16 @@ public:
 
 signals:
     void Resized();
+    void Clicked(const QPoint& point);
+    void PointerMoved(const QPoint& point);
+    void PointerLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     Canvas m_buffer;

@@ -1,25 +1,7 @@
 #include "designer/SourceView.h"
 
-#include "picture/ImageSurface.h"
-
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
-
-namespace {
-constexpr int kSquare = 8;
-constexpr Colour kLight = MakeColour(255, 255, 255);
-constexpr Colour kDark = MakeColour(191, 191, 191);
-} // namespace
-
-void FillSourceCheckerboard(Canvas& canvas) {
-    for (int y = 0; y < canvas.Height(); y += kSquare) {
-        for (int x = 0; x < canvas.Width(); x += kSquare) {
-            const bool light = ((x / kSquare) + (y / kSquare)) % 2 == 0;
-            canvas.Fill(CanvasRect::FromSize(x, y, kSquare, kSquare), light ? kLight : kDark);
-        }
-    }
-}
 
 SourceView::SourceView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -31,29 +13,18 @@ QSize SourceView::sizeHint() const {
     return {300, 160};
 }
 
-void SourceView::SetPicture(const ImageSurface& picture) {
-    if (!picture.IsValid() || !m_composed.Create(picture.Width(), picture.Height())) {
-        m_composed.Clear();
-    } else {
-        FillSourceCheckerboard(m_composed);
-        picture.Draw(m_composed, 0, 0);
-    }
-    update();
-}
-
 QRect SourceView::PictureRect() const {
-    return QRect(0, 0, qMin(width(), m_composed.Width()), qMin(height(), m_composed.Height()));
+    return QRect(0, 0, qMin(width(), m_pictureSize.width()), qMin(height(), m_pictureSize.height()));
 }
 
-void SourceView::paintEvent(QPaintEvent*) {
+void SourceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect shown = PictureRect();
-    // Around the picture the window's own colour, whatever the desktop's palette, so a smaller picture
-    // loaded after a larger one leaves nothing behind.
-    for (const QRect& band : QRegion(rect()).subtracted(shown))
-        painter.fillRect(band, palette().color(QPalette::Window));
-    if (m_composed.IsValid())
-        painter.drawImage(shown.topLeft(), m_composed.ImageView(), shown);
+    if (!m_composed.IsValid()) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty.topLeft(), m_composed.ImageView(), dirty);
     if (!m_extraTint.isEmpty()) {
         painter.fillRect(m_extraTint, QColor(255, 0, 0, 110));
         painter.setPen(QColor(200, 0, 0));
@@ -66,10 +37,35 @@ void SourceView::SetExtraTint(const QRect& area) {
     update();
 }
 
+void SourceView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit Resized();
+}
+
+void SourceView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The face colour around the picture is the palette's window colour.
+    if (event->type() == QEvent::PaletteChange)
+        emit Resized();
+}
+
+void SourceView::mousePressEvent(QMouseEvent* event) {
+    emit Pressed(event->position().toPoint(), event->button(), event->buttons());
+    QWidget::mousePressEvent(event);
+}
+
 void SourceView::mouseMoveEvent(QMouseEvent* event) {
-    if (PictureRect().contains(event->position().toPoint()))
+    const QPoint point = event->position().toPoint();
+    if (PictureRect().contains(point))
         setCursor(Qt::CrossCursor);
     else
         unsetCursor();
+    if (event->buttons() & (Qt::LeftButton | Qt::RightButton))
+        emit Dragged(point, event->buttons());
     QWidget::mouseMoveEvent(event);
+}
+
+void SourceView::mouseReleaseEvent(QMouseEvent* event) {
+    emit Released(event->buttons());
+    QWidget::mouseReleaseEvent(event);
 }

@@ -1,6 +1,4 @@
-#include "designer/DrapierDlg.h"
-#include "FakePrompter.h"
-#include "SkinEntries.h"
+#include "EditingFixture.h"
 #include "designer/CommandIds.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
@@ -40,15 +38,8 @@ QString SkinText(const QString& path) {
                               (bytes.size() - 2) / 2);
 }
 
-class DesignerWindow : public ::testing::Test {
+class DesignerWindow : public EditingWindow {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
-    }
-
     // A skin file with a strip, a group with a member and a rolled-only text, and its PNG beside it.
     QString MakeSkin(const QString& name, int mode = 0) {
         SkinDocument document;
@@ -60,32 +51,19 @@ protected:
         rolledOnly.Common()->drawunrolled = false;
         rolledOnly.Common()->drawrolled = true;
         document.Append(rolledOnly);
-        const QString path = dir.filePath(name + ".ini");
-        QString error;
-        EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
-        QImage picture(40, 20, QImage::Format_ARGB32);
-        picture.fill(QColor(20, 120, 220));
-        EXPECT_TRUE(picture.save(dir.filePath(name + ".png")));
-        return path;
+        return WriteSkinFrom(document, name, 40, 20);
     }
 
-    void Open(const QString& path) {
-        prompter.files.push_back(path);
-        window->FileOpen();
-    }
-
-    // An edit the window itself offers: picking a region colour marks the skin changed.
+    // An edit the window itself offers: picking a region colour marks the skin changed. Each pick is
+    // another colour, as choosing the colour the skin already has changes nothing.
     void Edit() {
-        prompter.colours.push_back(MakeColour(1, 2, 3));
+        prompter.colours.push_back(MakeColour(1, 2, 3 + edits++));
         window->findChild<QPushButton*>("pickRegion")->click();
     }
 
     QString Title() const { return window->windowTitle(); }
 
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
+    int edits = 0;
 };
 
 TEST_F(DesignerWindow, StartsUntitledWithTheDefaultSkinAndStartValues) {

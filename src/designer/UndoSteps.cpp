@@ -1,0 +1,75 @@
+#include "designer/UndoSteps.h"
+
+#include "document/SkinDocument.h"
+
+#include <QUndoStack>
+
+DocumentStep::DocumentStep(const QString& what, DocumentSnapshot before, int selectBefore,
+                           DocumentSnapshot after, int selectAfter, SnapshotRestorer restore)
+    : QUndoCommand(what), m_before(std::move(before)), m_after(std::move(after)),
+      m_selectBefore(selectBefore), m_selectAfter(selectAfter), m_restore(std::move(restore)) {}
+
+void DocumentStep::undo() {
+    m_restore(m_before, m_selectBefore);
+    m_done = false;
+}
+
+void DocumentStep::redo() {
+    if (m_done)
+        return;
+    m_restore(m_after, m_selectAfter);
+    m_done = true;
+}
+
+DocumentHistory::DocumentHistory(const SkinDocument& document, const QString& pngPath,
+                                 SnapshotRestorer restore, QObject* parent)
+    : QObject(parent), m_document(document), m_pngPath(pngPath), m_stack(new QUndoStack(this)) {
+    m_stack->setUndoLimit(kStepLimit);
+    // What a step puts back is what the next snapshot shares its records with.
+    m_restore = [this, restore = std::move(restore)](const DocumentSnapshot& snapshot, int selectEntry) {
+        restore(snapshot, selectEntry);
+        m_last = snapshot;
+    };
+}
+
+DocumentHistory::~DocumentHistory() = default;
+
+DocumentSnapshot DocumentHistory::Snapshot() {
+    DocumentSnapshot snapshot = TakeSnapshot(m_document, m_pngPath, m_last ? &*m_last : nullptr);
+    m_last = snapshot;
+    return snapshot;
+}
+
+void DocumentHistory::Begin(int selectedEntry) {
+    if (m_depth++ > 0)
+        return;
+    m_before = Snapshot();
+    m_selectBefore = selectedEntry;
+}
+
+bool DocumentHistory::Commit(const QString& what, int selectEntry) {
+    if (m_depth == 0 || --m_depth > 0)
+        return false;
+    DocumentSnapshot before = std::move(*m_before);
+    m_before.reset();
+    DocumentSnapshot after = Snapshot();
+    if (after.SameContent(before))
+        return false;
+    m_stack->push(
+        new DocumentStep(what, std::move(before), m_selectBefore, std::move(after), selectEntry, m_restore));
+    return true;
+}
+
+void DocumentHistory::Abandon() {
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    m_before.reset();
+}
+
+void DocumentHistory::Clear() {
+    const bool changed = !m_stack->isClean();
+    m_stack->clear();
+    if (changed)
+        m_stack->resetClean();
+    m_last.reset();
+}

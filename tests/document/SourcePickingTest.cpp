@@ -1,0 +1,166 @@
+#include "document/SourcePicking.h"
+#include "document/SkinElement.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The source fields picking can touch, as one comparable row.
+struct Fields {
+    SourcePoint source, second;
+    int w = 0, h = 0;
+    bool operator==(const Fields&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Fields& f) {
+    return out << "source " << f.source.x << "," << f.source.y << " second " << f.second.x << ","
+               << f.second.y << " size " << f.w << "x" << f.h;
+}
+
+Fields Read(const SkinElement& e) {
+    if (const ButtonRecord* b = e.As<ButtonRecord>())
+        return {b->source, b->sourcerollover, b->size.w, b->size.h};
+    if (const IndicatorRecord* i = e.As<IndicatorRecord>())
+        return {i->source, i->sourceoff, i->size.w, i->size.h};
+    if (const HStripRecord* s = e.As<HStripRecord>())
+        return {s->source, {}, s->width, s->extent.height};
+    if (const VStripRecord* s = e.As<VStripRecord>())
+        return {s->source, {}, s->extent.width, s->height};
+    if (const TileAreaRecord* t = e.As<TileAreaRecord>())
+        return {t->source, {}, t->size.w, t->size.h};
+    return {};
+}
+
+// Elements whose corners are at (10, 10) and, for the second source, (40, 5).
+SkinElement Placed(ElementKind kind) {
+    SkinElement e = SkinElement::Make(kind);
+    if (ButtonRecord* b = e.As<ButtonRecord>()) {
+        b->source = {10, 10};
+        b->sourcerollover = {40, 5};
+    } else if (IndicatorRecord* i = e.As<IndicatorRecord>()) {
+        i->source = {10, 10};
+        i->sourceoff = {40, 5};
+    } else if (HStripRecord* h = e.As<HStripRecord>()) {
+        h->source = {10, 10};
+    } else if (VStripRecord* v = e.As<VStripRecord>()) {
+        v->source = {10, 10};
+    } else if (TileAreaRecord* t = e.As<TileAreaRecord>()) {
+        t->source = {10, 10};
+    }
+    return e;
+}
+
+} // namespace
+
+TEST(SourcePicking, FieldsSetPerKindButtonAndShift) {
+    const PickButton L = PickButton::Left, R = PickButton::Right;
+    const struct {
+        ElementKind kind;
+        PickButton button;
+        bool shift;
+        int x, y;
+        Fields expected; // starting from Placed(kind) with a size of 0 x 0
+    } cases[] = {
+        {ElementKind::Button, L, false, 3, 4, {{3, 4}, {40, 5}, 0, 0}},
+        {ElementKind::Button, L, true, 3, 4, {{10, 10}, {3, 4}, 0, 0}},
+        {ElementKind::Button, R, false, 30, 20, {{10, 10}, {40, 5}, 20, 10}}, // the point is not included
+        {ElementKind::Button, R, true, 50, 25, {{10, 10}, {40, 5}, 10, 20}},  // from the rollover corner
+        {ElementKind::Button, R, false, 4, 2, {{10, 10}, {40, 5}, -6, -8}},   // negative sizes are kept
+        {ElementKind::Indicator, L, true, 7, 8, {{10, 10}, {7, 8}, 0, 0}},
+        {ElementKind::Indicator, R, false, 12, 13, {{10, 10}, {40, 5}, 2, 3}},
+        {ElementKind::Indicator, R, true, 42, 9, {{10, 10}, {40, 5}, 2, 4}},
+        {ElementKind::HStrip, L, true, 1, 2, {{1, 2}, {}, 0, 0}},       // Shift changes nothing
+        {ElementKind::HStrip, R, false, 18, 30, {{10, 10}, {}, 8, 20}}, // width and band height
+        {ElementKind::VStrip, R, true, 18, 30, {{10, 10}, {}, 8, 20}},  // band width and height
+        {ElementKind::TileArea, L, false, 5, 6, {{5, 6}, {}, 0, 0}},
+        {ElementKind::TileArea, R, true, 9, 40, {{10, 10}, {}, -1, 30}},
+    };
+    for (const auto& test : cases) {
+        SkinElement e = Placed(test.kind);
+        EXPECT_TRUE(PickSource(e, test.button, test.shift, test.x, test.y));
+        EXPECT_EQ(Read(e), test.expected) << static_cast<int>(test.kind) << " at " << test.x << "," << test.y;
+    }
+}
+
+TEST(SourcePicking, TextGroupAndLayoutAreNotPicked) {
+    for (ElementKind kind :
+         {ElementKind::Text, ElementKind::Group, ElementKind::Layout, ElementKind::Blank}) {
+        SkinElement e = SkinElement::Make(kind);
+        const SkinElement before = e;
+        EXPECT_FALSE(PickSource(e, PickButton::Left, false, 5, 5));
+        EXPECT_FALSE(PickSource(e, PickButton::Right, true, 5, 5));
+        EXPECT_EQ(e, before);
+    }
+}
+
+TEST(SourcePicking, TintedAreasPerKind) {
+    const struct {
+        const char* what;
+        ElementKind kind;
+        std::function<void(SkinElement&)> set;
+        std::vector<SourceArea> expected;
+    } cases[] = {
+        {"button with both sources",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->size = {14, 12};
+         },
+         {{10, 10, 14, 12, false}, {40, 5, 14, 12, true}}},
+        {"button without rollover",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->size = {14, 12};
+             e.As<ButtonRecord>()->sourcerollover = {-1, 5};
+         },
+         {{10, 10, 14, 12, false}}},
+        {"button without source",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->source = {-1, -1};
+         },
+         {{40, 5, 0, 0, true}}},
+        {"indicator",
+         ElementKind::Indicator,
+         [](SkinElement& e) {
+             e.As<IndicatorRecord>()->size = {3, 4};
+         },
+         {{10, 10, 3, 4, false}, {40, 5, 3, 4, true}}},
+        {"bitmap hstrip",
+         ElementKind::HStrip,
+         [](SkinElement& e) {
+             e.As<HStripRecord>()->width = 8;
+             e.As<HStripRecord>()->extent.height = 20;
+         },
+         {{10, 10, 8, 20, false}}},
+        {"faded hstrip",
+         ElementKind::HStrip,
+         [](SkinElement& e) { e.As<HStripRecord>()->striptype = 1; },
+         {}},
+        {"bitmap vstrip",
+         ElementKind::VStrip,
+         [](SkinElement& e) {
+             e.As<VStripRecord>()->extent.width = 6;
+             e.As<VStripRecord>()->height = 9;
+         },
+         {{10, 10, 6, 9, false}}},
+        {"solid vstrip",
+         ElementKind::VStrip,
+         [](SkinElement& e) { e.As<VStripRecord>()->striptype = 2; },
+         {}},
+        {"bitmap tiles",
+         ElementKind::TileArea,
+         [](SkinElement& e) {
+             e.As<TileAreaRecord>()->tiletype = 1;
+             e.As<TileAreaRecord>()->size = {5, 5};
+         },
+         {{10, 10, 5, 5, false}}},
+        {"solid tiles", ElementKind::TileArea, [](SkinElement&) {}, {}},
+        {"text", ElementKind::Text, [](SkinElement&) {}, {}},
+    };
+    for (const auto& test : cases) {
+        SkinElement e = Placed(test.kind);
+        test.set(e);
+        EXPECT_EQ(SourceAreas(e), test.expected) << test.what;
+    }
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+// A designer window on a small skin of known shape, with the helpers the editing tests share.
+
+#include "FakePrompter.h"
+#include "SkinEntries.h"
+#include "designer/DrapierDlg.h"
+#include "document/SkinWriter.h"
+#include "widgets/TreeCtrlEx.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+class EditingWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
+        window = std::make_unique<CDrapierDlg>(prompter, *store);
+        window->StartUp(QString());
+    }
+
+    // The skin most tests work on. Tree: Top, Hover (Close, Lamp), Side, Label; its PNG is 64 by 48.
+    QString WriteSkin(const QString& name = "skin") {
+        SkinDocument document;
+        document.Append(Entry(ElementKind::HStrip, "Top"));              // 0
+        document.Append(Entry(ElementKind::Group, "Hover"));             // 1
+        document.Append(Entry(ElementKind::Button, "Close", "hover"));   // 2
+        document.Append(Entry(ElementKind::VStrip, "Side"));             // 3
+        document.Append(Entry(ElementKind::Indicator, "Lamp", "Hover")); // 4
+        document.Append(Entry(ElementKind::Text, "Label"));              // 5
+        SkinElement button = Entry(ElementKind::Button, "Knob");         // 6
+        button.As<ButtonRecord>()->sourcerollover = {30, 0};
+        button.As<ButtonRecord>()->size = {10, 10};
+        document.Append(button);
+        return WriteSkinFrom(document, name);
+    }
+
+    // The skin file and its PNG beside it, of the size given, in one blue.
+    QString WriteSkinFrom(const SkinDocument& document, const QString& name, int pngWidth = 64,
+                          int pngHeight = 48) {
+        const QString path = dir.filePath(name + ".ini");
+        QString error;
+        EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
+        WritePng(name + ".png", pngWidth, pngHeight, QColor(20, 120, 220));
+        return path;
+    }
+
+    QString WritePng(const QString& name, int width, int height, QColor colour) {
+        QImage picture(width, height, QImage::Format_ARGB32);
+        picture.fill(colour);
+        EXPECT_TRUE(picture.save(dir.filePath(name)));
+        return dir.filePath(name);
+    }
+
+    void Open(const QString& path) {
+        prompter.files.push_back(path);
+        window->FileOpen();
+    }
+
+    // The tree below "Elements": each item's label, a group's members in brackets, "; " between items.
+    std::string Tree() const {
+        QStringList shape;
+        QTreeWidgetItem* elements = window->ElementsItem();
+        for (int i = 0; i < elements->childCount(); ++i) {
+            QTreeWidgetItem* item = elements->child(i);
+            QString text = item->text(0);
+            if (item->childCount() > 0) {
+                QStringList members;
+                for (int j = 0; j < item->childCount(); ++j)
+                    members << item->child(j)->text(0);
+                text += " (" + members.join(", ") + ")";
+            }
+            shape << text;
+        }
+        return shape.join("; ").toStdString();
+    }
+
+    QTreeWidgetItem* Item(const QString& label) const {
+        const QList<QTreeWidgetItem*> found =
+            window->Tree()->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.last();
+    }
+
+    void Select(const QString& label) {
+        QTreeWidgetItem* item = Item(label);
+        ASSERT_NE(item, nullptr) << label.toStdString();
+        window->Tree()->setCurrentItem(item);
+    }
+
+    std::string Selected() const {
+        const QTreeWidgetItem* item = window->Tree()->currentItem();
+        return item ? item->text(0).toStdString() : std::string();
+    }
+
+    // What a save would write now.
+    QByteArray FileNow() const { return SkinFileBytes(window->Document(), window->PngPath()); }
+
+    // Runs open (which pops up a menu), records the menu's item texts and where it opened, and chooses
+    // the item with the text given (none: the menu is closed).
+    std::string ChooseFromPopup(const std::function<void()>& open, const QString& choice,
+                                QPoint* position = nullptr) {
+        QStringList texts;
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            seen = true;
+            if (position)
+                *position = menu->pos();
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (!action->isSeparator() && action->text() == choice)
+                    chosen = action;
+            }
+            // As a user chooses: the item made active, then Enter; Escape closes the menu.
+            if (chosen)
+                menu->setActiveAction(chosen);
+            QTest::keyClick(menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        open();
+        QApplication::processEvents();
+        if (!seen)
+            texts << QStringLiteral("(no menu)");
+        return texts.join("; ").toStdString();
+    }
+
+    QTemporaryDir dir;
+    FakePrompter prompter;
+    std::unique_ptr<QSettings> store;
+    std::unique_ptr<CDrapierDlg> window;
+};

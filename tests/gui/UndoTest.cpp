@@ -1,0 +1,257 @@
+#include "EditingFixture.h"
+#include "designer/CommandIds.h"
+#include "designer/SourceView.h"
+#include "widgets/BitmapMenu.h"
+#include "widgets/IntegerBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QUndoStack>
+
+namespace {
+
+const QString kProgram = " - Pinlets Skin Designer v4.31";
+
+class UndoWindow : public EditingWindow {
+protected:
+    void SetUp() override {
+        EditingWindow::SetUp();
+        skin = WriteSkin();
+        Open(skin);
+        edit = window->MenuBar()->actions()[2]->menu();
+        undo = FindCommand(edit, Command::EditUndo);
+        redo = FindCommand(edit, Command::EditRedo);
+        ASSERT_NE(undo, nullptr);
+        ASSERT_NE(redo, nullptr);
+    }
+
+    void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
+
+    // The command changes the file, undoing it writes the file as it was, redoing it as it became.
+    void ExpectUndoAndRedo(const char* what, const std::function<void()>& command) {
+        SCOPED_TRACE(what);
+        const QByteArray before = FileNow();
+        const int steps = window->UndoStack()->count();
+        command();
+        const QByteArray after = FileNow();
+        ASSERT_NE(after, before);
+        ASSERT_EQ(window->UndoStack()->count(), steps + 1);
+        undo->trigger();
+        EXPECT_EQ(FileNow(), before);
+        redo->trigger();
+        EXPECT_EQ(FileNow(), after);
+        undo->trigger();
+        EXPECT_EQ(FileNow(), before);
+        redo->trigger();
+        EXPECT_EQ(FileNow(), after);
+    }
+
+    QString skin;
+    QMenu* edit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+};
+
+} // namespace
+
+TEST_F(UndoWindow, EveryCommandKindIsUndoneToTheSameFile) {
+    SkinDocument& document = window->Document();
+    QTreeWidget* tree = window->Tree();
+    auto* view = window->findChild<SourceView*>("sourceView");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    ExpectUndoAndRedo("new", [&] { window->RunCommand(Command::NewTileArea); });
+    ExpectUndoAndRedo("copy", [&] {
+        Select("Top");
+        Click("copyElement");
+    });
+    ExpectUndoAndRedo("copy of a group", [&] {
+        Select("Hover");
+        Click("copyElement");
+    });
+    ExpectUndoAndRedo("delete of a group", [&] {
+        Select("Hover (copy)");
+        Click("deleteElement");
+    });
+    ExpectUndoAndRedo("delete", [&] {
+        Select("Side");
+        Click("deleteElement");
+    });
+    EXPECT_EQ(Selected(), "Label");
+    undo->trigger();
+    EXPECT_EQ(Selected(), "Side"); // undo selects what was selected before
+    redo->trigger();
+    ExpectUndoAndRedo("move up", [&] {
+        Select("Knob");
+        Click("moveUp");
+    });
+    ExpectUndoAndRedo("move down", [&] {
+        Select("Lamp");
+        Click("moveUp");
+    });
+    ExpectUndoAndRedo("group menu", [&] {
+        Select("Top");
+        ChooseFromPopup(
+            [&] { emit tree->customContextMenuRequested(tree->visualItemRect(Item("Top")).center()); },
+            "Hover");
+    });
+    ExpectUndoAndRedo("no group", [&] {
+        Select("Close");
+        window->SetSelectedGroup(QString());
+    });
+    ExpectUndoAndRedo("pick drag", [&] {
+        Select("Knob");
+        QTest::mousePress(view, Qt::LeftButton, {}, {3, 4});
+        QTest::mouseMove(view, {9, 9});
+        QTest::mouseRelease(view, Qt::LeftButton, {}, {9, 9});
+    });
+    ExpectUndoAndRedo("pick size with Shift", [&] {
+        QTest::mouseClick(view, Qt::RightButton, Qt::ShiftModifier, {40, 8});
+    });
+    ExpectUndoAndRedo("region colour", [&] {
+        prompter.colours.push_back(MakeColour(1, 2, 3));
+        Click("pickRegion");
+    });
+    ExpectUndoAndRedo("clear region colour", [&] { Click("clearRegion"); });
+    ExpectUndoAndRedo("stack mode", [&] { window->RunCommand(Command::StackMode); });
+    EXPECT_TRUE(window->IsStackSkin());
+    undo->trigger();
+    // Undone with the same control changes as the menu's switch.
+    EXPECT_FALSE(window->IsStackSkin());
+    EXPECT_EQ(window->findChild<QLabel*>("sourceLabel")->text(), "Source:");
+    redo->trigger();
+    EXPECT_EQ(window->findChild<QLabel*>("sourceLabel")->text(), "Count:");
+    ExpectUndoAndRedo("stack default colour", [&] {
+        prompter.colours.push_back(MakeColour(9, 8, 7));
+        window->RunCommand(Command::StackDefaultColour);
+    });
+    ExpectUndoAndRedo("sticky mode", [&] { window->RunCommand(Command::StickyMode); });
+
+    // The PNG path is part of the file (its bitmap line); undoing loads the picture again.
+    const QString wide = WritePng("wide.png", 100, 10, Qt::red);
+    ExpectUndoAndRedo("load png", [&] {
+        prompter.files.push_back(wide);
+        Click("loadPng");
+    });
+    undo->trigger();
+    EXPECT_EQ(window->PngPath(), dir.filePath("skin.png"));
+    EXPECT_EQ(window->SourceImage().Width(), 64);
+    EXPECT_EQ(document.image.Width(), 64);
+    redo->trigger();
+    EXPECT_EQ(window->SourceImage().Width(), 100);
+
+    // The dialogs' OK through the entry editor.
+    std::function<void(int)> change;
+    bool answer = true;
+    window->SetEntryEditor([&](int entry) {
+        change(entry);
+        return answer;
+    });
+    change = [&](int entry) { document.elements[static_cast<size_t>(entry)].SetName("Renamed"); };
+    ExpectUndoAndRedo("edit", [&] { window->EditEntry(0); });
+    change = [&](int entry) { document.elements[static_cast<size_t>(entry)].SetName("hover"); };
+    ExpectUndoAndRedo("group rename", [&] { window->EditEntry(1); });
+    change = [&](int) { document.layout.top = 40; };
+    ExpectUndoAndRedo("default layout", [&] { window->EditEntry(-1); });
+    change = [&](int entry) { document.elements[static_cast<size_t>(entry)].Common()->drawfocus = true; };
+    ExpectUndoAndRedo("new and OK", [&] { window->RunCommand(Command::NewButton); });
+    answer = false;
+    ExpectUndoAndRedo("new and Cancel", [&] { window->RunCommand(Command::NewVStrip); });
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
+TEST_F(UndoWindow, TheChangedMarkFollowsTheHistory) {
+    auto title = [&] { return window->windowTitle(); };
+    EXPECT_EQ(title(), "skin.ini" + kProgram);
+    Select("Top");
+    Click("copyElement");
+    EXPECT_EQ(title(), "* skin.ini" + kProgram);
+    undo->trigger();
+    EXPECT_EQ(title(), "skin.ini" + kProgram);
+    EXPECT_FALSE(window->IsDirty());
+    redo->trigger();
+    EXPECT_TRUE(window->IsDirty());
+
+    ASSERT_TRUE(window->FileSave());
+    EXPECT_EQ(title(), "skin.ini" + kProgram);
+    undo->trigger();
+    EXPECT_EQ(title(), "* skin.ini" + kProgram);
+    redo->trigger();
+    EXPECT_EQ(title(), "skin.ini" + kProgram);
+
+    // A change no step records leaves no saved state to return to.
+    Click("moveUp");
+    window->MarkDirty();
+    undo->trigger();
+    EXPECT_TRUE(window->IsDirty());
+
+    // Clearing the history keeps the mark as it is; loading a skin clears it and marks the skin saved.
+    window->ClearUndo();
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_FALSE(undo->isEnabled());
+    Click("copyElement");
+    prompter.yesNoCancel.push_back(Prompter::Answer::No);
+    Open(skin);
+    EXPECT_EQ(window->UndoStack()->count(), 0);
+    EXPECT_FALSE(window->IsDirty());
+}
+
+TEST_F(UndoWindow, EditMenuItemsAndKeys) {
+    window->PrepareMenu(edit);
+    EXPECT_EQ(edit->actions().indexOf(undo), 0);
+    EXPECT_EQ(edit->actions().indexOf(redo), 1);
+    EXPECT_EQ(undo->text(), "&Undo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    Select("Top");
+    Click("copyElement");
+    Click("moveUp");
+    window->PrepareMenu(edit);
+    EXPECT_EQ(undo->text(), "&Undo Move Up");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    undo->trigger();
+    window->PrepareMenu(edit);
+    EXPECT_EQ(undo->text(), "&Undo Copy Top");
+    EXPECT_EQ(redo->text(), "&Redo Move Up");
+    EXPECT_TRUE(redo->isEnabled());
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->Tree()->setFocus();
+    const std::string copied = "Top; Hover (Close, Lamp); Side; Label; Knob; Top";
+    const std::string moved = "Top; Hover (Close, Lamp); Side; Label; Top; Knob";
+    QTest::keyClick(window->Tree(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Tree(), moved);
+    QTest::keyClick(window->Tree(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tree(), copied);
+    QTest::keyClick(window->Tree(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Tree(), moved);
+
+    // In a text box the keys undo its typing, not the skin.
+    auto* titleBox = window->findChild<QLineEdit*>("title");
+    titleBox->setFocus();
+    const QString typedOver = titleBox->text();
+    QTest::keyClicks(titleBox, "abc");
+    QTest::keyClick(titleBox, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(titleBox->text(), typedOver);
+    EXPECT_EQ(Tree(), moved);
+}
+
+TEST_F(UndoWindow, TheHistoryKeepsTheLast200Steps) {
+    for (int i = 0; i < 205; ++i) {
+        prompter.colours.push_back(MakeColour(i, 0, 0));
+        Click("pickRegion");
+    }
+    EXPECT_EQ(window->UndoStack()->count(), 200);
+    while (window->UndoStack()->canUndo())
+        undo->trigger();
+    EXPECT_EQ(window->Document().settings.region, MakeColour(4, 0, 0));
+    // The saved state fell out of the history: no state in it is the file any more.
+    EXPECT_TRUE(window->IsDirty());
+}
