@@ -3,10 +3,10 @@
 #include "designer/DrapierDlg.h"
 #include "widgets/Prompter.h"
 
+#include "widgets/IntegerBox.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QSettings>
-#include "widgets/IntegerBox.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -23,6 +23,7 @@ public:
     QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
     QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
+    std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
 };
 
 struct Environment {

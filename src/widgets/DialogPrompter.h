@@ -11,6 +11,7 @@ public:
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
     std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
 // "ini files (*.ini)|*.ini|All files (*.*)|*.*||" in the form Qt's file chooser takes.

@@ -2,6 +2,7 @@
 
 #include "picture/Colour.h"
 
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -25,4 +26,6 @@ public:
     virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) = 0;
     virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) = 0;
     virtual std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) = 0;
+    // The system's font chooser over the screen fonts, started from the initial font.
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
 };
