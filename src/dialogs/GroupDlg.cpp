@@ -13,8 +13,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+
+// The text after an edit with what the edit put in before the cursor turned into lower case; what was
+// there before, and everything after the cursor, stays as it was.
+QString WithInsertedLowered(const QString& before, const QString& after, qsizetype cursor) {
+    cursor = std::clamp<qsizetype>(cursor, 0, after.size());
+    const qsizetype kept = std::clamp<qsizetype>(before.size() - (after.size() - cursor), 0, cursor);
+    qsizetype prefix = 0;
+    while (prefix < kept && before[prefix] == after[prefix])
+        ++prefix;
+    return after.left(prefix) + after.mid(prefix, cursor - prefix).toLower() + after.mid(cursor);
+}
 
 void Offer(QComboBox* operators, QComboBox* values, const RuleChoices& choices) {
     operators->clear();
@@ -35,15 +47,18 @@ QGroupDlg::QGroupDlg(EditContext& context, GroupRecord& group, QWidget* parent)
     : QItemDlg(context, QStringLiteral("Group"), parent), m_group(group) {
     QLineEdit* name = AddNameRow();
     name->setText(group.name);
+    m_shownName = group.name;
     // Group names are typed in lower case.
-    connect(name, &QLineEdit::textEdited, this, [name](const QString& text) {
-        const QString lower = text.toLower();
-        if (lower != text) {
+    connect(name, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+        const QString lowered = WithInsertedLowered(m_shownName, text, name->cursorPosition());
+        if (lowered != text) {
             const int cursor = name->cursorPosition();
-            name->setText(lower);
+            name->setText(lowered);
             name->setCursorPosition(cursor);
         }
     });
+    // After the edit's own notification, so that it still sees the text before the edit.
+    connect(name, &QLineEdit::textChanged, this, [this](const QString& text) { m_shownName = text; });
 
     m_enabled = new QCheckBox(QStringLiteral("Enabled"), this);
     MainLayout()->addWidget(m_enabled);

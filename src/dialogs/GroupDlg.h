@@ -42,6 +42,7 @@ private:
 
     GroupRecord& m_group;
     QString m_typedName;
+    QString m_shownName; // the name box's text before the latest edit
     QCheckBox* m_enabled;
     QRadioButton* m_matchAll;
     QRadioButton* m_matchAny;
