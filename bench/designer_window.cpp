@@ -1,7 +1,7 @@
 // The designer window: from construction to its first painted frame, and the preview rebuild that
 // follows a change of a note-settings control.
+#include "SilentPrompter.h"
 #include "designer/DrapierDlg.h"
-#include "widgets/Prompter.h"
 
 #include "widgets/IntegerBox.h"
 #include <QApplication>
@@ -13,18 +13,6 @@
 #include <memory>
 
 namespace {
-
-// Questions never come up here; a prompter that cancels everything keeps the window from blocking.
-class SilentPrompter : public Prompter {
-public:
-    void Inform(QWidget*, const QString&) override {}
-    Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
-    bool AskOkCancel(QWidget*, const QString&) override { return false; }
-    QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
-    QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
-    std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-};
 
 struct Environment {
     Environment() {
