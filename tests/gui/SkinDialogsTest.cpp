@@ -7,6 +7,8 @@
 #include "document/SkinLoader.h"
 #include "document/SkinWriter.h"
 #include "document/StyleString.h"
+#include "picture/Canvas.h"
+#include "render/RenderPreview.h"
 #include "widgets/ColourSwatch.h"
 
 #include <QCheckBox>
@@ -309,6 +311,43 @@ TEST_F(SkinDialogs, CancelLeavesTheSkinFileByteForByte) {
     }
     EXPECT_EQ(bytes("after.ini"), before);
     EXPECT_EQ(prompter.shown, QStringList());
+}
+
+// Whatever is typed into any number box, the record takes a number and the preview is drawn.
+TEST_F(SkinDialogs, AbsurdNumbersNeverUpsetThePreview) {
+    ASSERT_TRUE(LoadSkin(document, DRAPIER_EXAMPLES "/rich/rich.ini", {}));
+    Canvas preview(400, 260);
+    NoteSettings settings;
+    settings.width = 260;
+    settings.height = 160;
+    int drawn = 0;
+    context.redraw = [&] {
+        RenderPreview(document, settings, PreviewOptions{}, preview);
+        ++drawn;
+    };
+    // The first element of each kind, and the default layout.
+    QList<int> entries = {-1};
+    QList<ElementKind> seen;
+    for (int entry = 0; entry < int(document.elements.size()); ++entry) {
+        if (!seen.contains(document.elements[entry].Kind())) {
+            seen << document.elements[entry].Kind();
+            entries << entry;
+        }
+    }
+    const QStringList absurd = {"2147483647", "-2147483648", "99999999999999", "-99999999999999", "",
+                                "abc",        "+0"};
+    for (const int entry : entries) {
+        EXPECT_FALSE(Edit(entry, [&](QDialog* dialog) {
+            for (const QString& text : absurd) {
+                for (IntegerBox* box : dialog->findChildren<IntegerBox*>()) {
+                    if (box->isEnabled())
+                        box->findChild<QLineEdit*>()->setText(text);
+                }
+            }
+            dialog->reject();
+        })) << entry;
+    }
+    EXPECT_GT(drawn, 500);
 }
 
 } // namespace
