@@ -92,15 +92,8 @@ QAuthorDlg::QAuthorDlg(Prompter& prompter, const SkinSettings& settings, QWidget
     right->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = NewButton(this, QStringLiteral("Cancel"));
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     main->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QAuthorDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QAuthorDlg::reject);
+    AddOkCancelButtons(this, buttons);
     Show();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,19 @@ QPushButton* NewButton(QWidget* parent, const QString& text, const QString& name
     if (!name.isEmpty())
         button->setAccessibleName(name);
     return button;
+}
+
+OkCancel AddOkCancelButtons(QDialog* dialog, QBoxLayout* row) {
+    OkCancel buttons;
+    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.ok->setDefault(true);
+    buttons.cancel = NewButton(dialog, QStringLiteral("Cancel"));
+    row->addStretch();
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
 }
 
 QLabel* NewLabel(QWidget* parent, const QString& text, QWidget* buddy) {

@@ -8,6 +8,7 @@
 class IntegerBox;
 class QBoxLayout;
 class QComboBox;
+class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,14 @@ QLineEdit* AddTextRow(QGridLayout* grid, int row, int column, const QString& lab
 
 // A push button that Enter does not press: in these dialogs Enter always means OK.
 QPushButton* NewButton(QWidget* parent, const QString& text, const QString& name = {});
+
+// OK (the default button, so Enter means OK) and "Cancel" at the right end of a row, wired to the
+// dialog's accept and reject.
+struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancel AddOkCancelButtons(QDialog* dialog, QBoxLayout* row);
 
 // A label for a control made before it.
 QLabel* NewLabel(QWidget* parent, const QString& text, QWidget* buddy = nullptr);

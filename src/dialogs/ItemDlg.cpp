@@ -47,15 +47,10 @@ QGridLayout* QItemDlg::AddGroup(const QString& title) {
 
 void QItemDlg::AddOkCancel() {
     auto* row = new QHBoxLayout;
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setDefault(true);
-    m_cancel = NewButton(this, QStringLiteral("Cancel"));
-    row->addStretch();
-    row->addWidget(m_ok);
-    row->addWidget(m_cancel);
     m_main->addLayout(row);
-    connect(m_ok, &QPushButton::clicked, this, &QItemDlg::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QItemDlg::reject);
+    const OkCancel buttons = AddOkCancelButtons(this, row);
+    m_ok = buttons.ok;
+    m_cancel = buttons.cancel;
 }
 
 void QItemDlg::WatchNumber(IntegerBox* box) {

@@ -29,13 +29,8 @@ QPickActionDlg::QPickActionDlg(int code, QWidget* parent) : QDialog(parent), m_c
 
     auto* buttons = new QHBoxLayout;
     m_noAction = NewButton(this, QStringLiteral("No action"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = NewButton(this, QStringLiteral("Cancel"));
     buttons->addWidget(m_noAction);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    AddOkCancelButtons(this, buttons);
     column->addLayout(buttons);
 
     connect(m_filter, &QLineEdit::textChanged, this, &QPickActionDlg::Fill);
@@ -51,8 +46,6 @@ QPickActionDlg::QPickActionDlg(int code, QWidget* parent) : QDialog(parent), m_c
         m_chosen = 0;
         accept();
     });
-    connect(ok, &QPushButton::clicked, this, &QPickActionDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &QPickActionDlg::reject);
     Fill();
 }
 
