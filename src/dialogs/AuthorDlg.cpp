@@ -21,12 +21,6 @@
 
 namespace {
 
-QGridLayout* NewGroup(QWidget* parent, const QString& title, QBoxLayout* into) {
-    auto* group = new QGroupBox(title, parent);
-    into->addWidget(group);
-    return new QGridLayout(group);
-}
-
 // A hint under a control, in the second column of its grid.
 void AddHint(QGridLayout* grid, int row, const QString& text) {
     auto* hint = new QLabel(text, grid->parentWidget());
@@ -98,7 +92,7 @@ QAuthorDlg::QAuthorDlg(Prompter& prompter, const SkinSettings& settings, QWidget
 }
 
 void QAuthorDlg::BuildInfo(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Skin Designer Info "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Skin Designer Info "), into);
     m_skinName = AddTextRow(grid, 0, 0, QStringLiteral("Skin Name:"));
     m_authorName = AddTextRow(grid, 1, 0, QStringLiteral("Your Name:"));
     AddHint(grid, 2, QStringLiteral("Displayed on the skins download web page, and in Pinlets"));
@@ -120,7 +114,7 @@ void QAuthorDlg::BuildInfo(QBoxLayout* into) {
 }
 
 void QAuthorDlg::BuildTooltip(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Tooltip "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Tooltip "), into);
     QWidget* group = grid->parentWidget();
     auto* fontText = new QLabel(QStringLiteral("Font name:"), group);
     m_tooltipFont = NewEditableList(group, InstalledFontFamilies(), QStringLiteral("Font name:"));
@@ -142,7 +136,7 @@ void QAuthorDlg::BuildTooltip(QBoxLayout* into) {
 }
 
 void QAuthorDlg::BuildStyle(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Default style "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Default style "), into);
     QWidget* group = grid->parentWidget();
     auto* styleText = new QLabel(QStringLiteral("Style:"), group);
     m_styleButton = NewButton(group, QString(), QStringLiteral("Style:"));
@@ -166,7 +160,7 @@ void QAuthorDlg::BuildStyle(QBoxLayout* into) {
 }
 
 void QAuthorDlg::BuildStackFile(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral("Stack skin filename "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral("Stack skin filename "), into);
     QWidget* group = grid->parentWidget();
     auto* label = new QLabel(QStringLiteral("Enter filename of stack skin:"), group);
     m_stackFile = new QLineEdit(group);
@@ -185,7 +179,7 @@ void QAuthorDlg::BuildStackFile(QBoxLayout* into) {
 }
 
 void QAuthorDlg::BuildBorder(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Selected Border "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Selected Border "), into);
     m_borderWidth = AddTextRow(grid, 0, 0, QStringLiteral("Border width:"));
     m_dash1 = AddTextRow(grid, 1, 0, QStringLiteral("Dash 1 width:"));
     m_dash2 = AddTextRow(grid, 2, 0, QStringLiteral("Dash 2 width:"));
@@ -198,7 +192,7 @@ void QAuthorDlg::BuildBorder(QBoxLayout* into) {
 }
 
 void QAuthorDlg::BuildOther(QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Other "), into);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Other "), into);
     m_rtf = new QCheckBox(QStringLiteral("Skin draws on RTF background"), grid->parentWidget());
     grid->addWidget(m_rtf, 0, 0);
 }

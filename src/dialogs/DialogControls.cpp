@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +40,12 @@ QLineEdit* AddTextRow(QGridLayout* grid, int row, int column, const QString& lab
     return box;
 }
 
+QGridLayout* AddGroupBox(QWidget* parent, const QString& title, QBoxLayout* into) {
+    auto* group = new QGroupBox(title, parent);
+    into->addWidget(group);
+    return new QGridLayout(group);
+}
+
 QPushButton* NewButton(QWidget* parent, const QString& text, const QString& name) {
     auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
@@ -58,13 +65,6 @@ OkCancel AddOkCancelButtons(QDialog* dialog, QBoxLayout* row) {
     QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return buttons;
-}
-
-QLabel* NewLabel(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
 }
 
 QComboBox* NewEditableList(QWidget* parent, const QStringList& items, const QString& name) {

@@ -30,6 +30,9 @@ IntegerBox* AddNumberRow(QGridLayout* grid, int row, int column, const QString& 
 // A label and a text box.
 QLineEdit* AddTextRow(QGridLayout* grid, int row, int column, const QString& label);
 
+// A group box with a grid inside, added to into.
+QGridLayout* AddGroupBox(QWidget* parent, const QString& title, QBoxLayout* into);
+
 // A push button that Enter does not press: in these dialogs Enter always means OK.
 QPushButton* NewButton(QWidget* parent, const QString& text, const QString& name = {});
 
@@ -40,9 +43,6 @@ struct OkCancel {
     QPushButton* cancel;
 };
 OkCancel AddOkCancelButtons(QDialog* dialog, QBoxLayout* row);
-
-// A label for a control made before it.
-QLabel* NewLabel(QWidget* parent, const QString& text, QWidget* buddy = nullptr);
 
 // A drop-down that also takes typed text and never adds what was typed to its list.
 QComboBox* NewEditableList(QWidget* parent, const QStringList& items, const QString& name);

@@ -5,8 +5,6 @@
 #include "dialogs/PlacementPair.h"
 #include "widgets/IntegerBox.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,12 +35,6 @@ QLineEdit* QItemDlg::AddNameRow() {
     row->addWidget(m_name, 1);
     m_main->addLayout(row);
     return m_name;
-}
-
-QGridLayout* QItemDlg::AddGroup(const QString& title) {
-    auto* group = new QGroupBox(title, this);
-    m_main->addWidget(group);
-    return new QGridLayout(group);
 }
 
 void QItemDlg::AddOkCancel() {

@@ -22,7 +22,6 @@ class QItemDlg : public QDialog {
 public:
     QItemDlg(EditContext& context, const QString& title, QWidget* parent);
 
-    bool IsReady() const { return m_ready; }
     QLineEdit* NameBox() const { return m_name; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
@@ -37,8 +36,6 @@ protected:
 
     // Building, in reading order.
     QLineEdit* AddNameRow();
-    // A group box with a grid, added to the main layout.
-    QGridLayout* AddGroup(const QString& title);
     void AddOkCancel();
     // Change notifications that run live apply.
     template <class Sender, class Signal> void Watch(Sender* sender, Signal signal) {

@@ -17,12 +17,6 @@ namespace {
 
 const QString kDefaultLayoutName = QStringLiteral("Default layout");
 
-QGridLayout* NewGroup(QWidget* parent, const QString& title, QBoxLayout* into) {
-    auto* group = new QGroupBox(title, parent);
-    into->addWidget(group);
-    return new QGridLayout(group);
-}
-
 } // namespace
 
 QSettingsDlg::QSettingsDlg(EditContext& context, SkinLayout& layout, bool defaultLayout, QWidget* parent)
@@ -45,7 +39,7 @@ QSettingsDlg::QSettingsDlg(EditContext& context, SkinLayout& layout, bool defaul
 }
 
 void QSettingsDlg::BuildTitleBar(QWidget* parent, QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(parent, QStringLiteral(" Title bar "), into);
+    QGridLayout* grid = AddGroupBox(parent, QStringLiteral(" Title bar "), into);
     QWidget* group = grid->parentWidget();
     m_titleLeft = new PlacementPair(group, QStringLiteral("Left:"), false, false);
     m_titleTop = new PlacementPair(group, QStringLiteral("Top:"), false, false);
@@ -62,7 +56,7 @@ void QSettingsDlg::BuildTitleBar(QWidget* parent, QBoxLayout* into) {
 }
 
 void QSettingsDlg::BuildBorders(QWidget* parent, QBoxLayout* into) {
-    QGridLayout* grid = NewGroup(parent, QStringLiteral(" Borders "), into);
+    QGridLayout* grid = AddGroupBox(parent, QStringLiteral(" Borders "), into);
     m_top = AddNumberRow(grid, 0, 0, QStringLiteral("Top Border:"), 0, 9999);
     m_left = AddNumberRow(grid, 1, 0, QStringLiteral("Left Border:"), 0, 9999);
     m_right = AddNumberRow(grid, 2, 0, QStringLiteral("Right Border:"), 0, 9999);
@@ -74,7 +68,7 @@ void QSettingsDlg::BuildBorders(QWidget* parent, QBoxLayout* into) {
 }
 
 void QSettingsDlg::BuildSizes() {
-    QGridLayout* grid = NewGroup(this, QStringLiteral(" Sizes "), MainLayout());
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Sizes "), MainLayout());
     m_minWidth = AddNumberRow(grid, 0, 0, QStringLiteral("Min Width:"), 0, 9999);
     m_minHeight = AddNumberRow(grid, 0, 2, QStringLiteral("Min Height:"), 0, 9999);
     m_rolledHeight = AddNumberRow(grid, 0, 4, QStringLiteral("Rolled Height:"), 0, 9999);
@@ -84,7 +78,7 @@ void QSettingsDlg::BuildSizes() {
 }
 
 void QSettingsDlg::BuildScrollbars() {
-    QGridLayout* outer = NewGroup(this, QStringLiteral(" Scrollbars "), MainLayout());
+    QGridLayout* outer = AddGroupBox(this, QStringLiteral(" Scrollbars "), MainLayout());
     QWidget* group = outer->parentWidget();
     m_useScrollbar = new QCheckBox(QStringLiteral("Enable Scrollbar"), group);
     outer->addWidget(m_useScrollbar, 0, 0);
@@ -97,7 +91,7 @@ void QSettingsDlg::BuildScrollbars() {
 
     auto* inner = new QHBoxLayout;
     outer->addLayout(inner, 1, 0, 1, 2);
-    QGridLayout* range = NewGroup(group, QStringLiteral(" Range "), inner);
+    QGridLayout* range = AddGroupBox(group, QStringLiteral(" Range "), inner);
     QWidget* rangeGroup = range->parentWidget();
     m_scrollLeft = new PlacementPair(rangeGroup, QStringLiteral("Left:"), false, false);
     m_scrollTop = new PlacementPair(rangeGroup, QStringLiteral("Top:"), false, false);
@@ -111,7 +105,7 @@ void QSettingsDlg::BuildScrollbars() {
     WatchNumber(m_scrollWidth);
     range->setColumnStretch(3, 1);
 
-    QGridLayout* conditions = NewGroup(group, QStringLiteral(" Conditions "), inner);
+    QGridLayout* conditions = AddGroupBox(group, QStringLiteral(" Conditions "), inner);
     QWidget* conditionGroup = conditions->parentWidget();
     m_widthLimit = new SizeLimitRow(conditionGroup, QStringLiteral("No scrollbar when width is"));
     m_heightLimit = new SizeLimitRow(conditionGroup, QStringLiteral("No scrollbar when height is"));

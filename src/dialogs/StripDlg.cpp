@@ -8,7 +8,6 @@
 #include "widgets/IntegerBox.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -31,9 +30,8 @@ QStripDlg::QStripDlg(EditContext& context, StripCommon& strip, bool vertical, QW
 }
 
 void QStripDlg::BuildType() {
-    auto* group = new QGroupBox(QStringLiteral(" Type "), this);
-    MainLayout()->addWidget(group);
-    auto* grid = new QGridLayout(group);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Type "), MainLayout());
+    QWidget* group = grid->parentWidget();
 
     m_types[0] = new QRadioButton(QStringLiteral("Bitmap:"), group);
     auto* source = new QHBoxLayout;
@@ -101,9 +99,8 @@ void QStripDlg::BuildType() {
 }
 
 void QStripDlg::BuildRange(bool vertical) {
-    auto* group = new QGroupBox(QStringLiteral(" Range "), this);
-    MainLayout()->addWidget(group);
-    auto* grid = new QGridLayout(group);
+    QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Range "), MainLayout());
+    QWidget* group = grid->parentWidget();
     AddPixelOffsetHeading(grid, 0, 0);
     m_left = new PlacementPair(group, QStringLiteral("Left:"), vertical, true);
     m_top = new PlacementPair(group, QStringLiteral("Top:"), vertical, true);
