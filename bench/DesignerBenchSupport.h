@@ -20,6 +20,7 @@ public:
     QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
     QString ChooseFolder(QWidget*, const QString&) override { return {}; }
     std::optional<Colour> ChooseColour(QWidget*, Colour) override { return std::nullopt; }
+    std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
 };
 
 struct Environment {

@@ -4,12 +4,20 @@
 #include "picture/MulDiv.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int kFaceField = 13;
 constexpr int kFontColourField = 14;
 constexpr int kNoteColourField = 17;
+
+// Positions of the logical font's numbers.
+enum FontNumber { kHeight = 0, kWeight = 4, kItalic = 5, kUnderline = 6, kStrikeOut = 7, kCharSet = 8 };
+constexpr int kDefaultCharSet = 1;
+constexpr int kNormalWeight = 400;
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 int NumberField(const QStringList& fields, int index) {
     return index < fields.size() ? LeadingNumber(fields[index]) : 0;
@@ -67,4 +75,29 @@ QString StyleWithNoteColour(const QString& style, Colour noteColour) {
     StyleFields fields = DecodeStyle(style);
     fields.noteColour = noteColour;
     return EncodeStyle(fields);
+}
+
+StyleFields WithStyleFont(StyleFields fields, const StyleFont& font) {
+    fields.font.fill(0);
+    const double pixels = std::clamp(font.pointSize * kPixelsPerPoint, -1e9, 1e9);
+    fields.font[kHeight] = -static_cast<int>(std::lround(pixels));
+    fields.font[kWeight] = std::clamp(font.weight, 0, 1000);
+    fields.font[kItalic] = font.italic ? 1 : 0;
+    fields.font[kUnderline] = font.underline ? 1 : 0;
+    fields.font[kStrikeOut] = font.strikeOut ? 1 : 0;
+    fields.font[kCharSet] = kDefaultCharSet;
+    fields.faceName = font.family;
+    return fields;
+}
+
+StyleFont StyleFontOf(const StyleFields& fields) {
+    StyleFont font;
+    font.family = fields.faceName;
+    font.pointSize = StylePointSize(fields.font[kHeight]);
+    const int weight = fields.font[kWeight];
+    font.weight = weight == 0 ? kNormalWeight : std::clamp(weight, 100, 900);
+    font.italic = fields.font[kItalic] != 0;
+    font.underline = fields.font[kUnderline] != 0;
+    font.strikeOut = fields.font[kStrikeOut] != 0;
+    return font;
 }

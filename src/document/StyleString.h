@@ -16,6 +16,17 @@ struct StyleFields {
     Colour noteColour = MakeColour(0, 0, 0);
 };
 
+// A font as a font chooser describes it, in the terms the style keeps.
+struct StyleFont {
+    QString family;
+    double pointSize = 0;
+    int weight = 400; // 100 to 900: 400 normal, 700 bold
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    bool operator==(const StyleFont&) const = default;
+};
+
 // Missing fields read as 0 and an absent face name as empty; numbers are read as leading numbers.
 StyleFields DecodeStyle(const QString& style);
 QString EncodeStyle(const StyleFields& fields);
@@ -32,3 +43,12 @@ Colour StyleNoteColour(const QString& style);
 
 // The style rebuilt from its font fields and font colour with another note colour.
 QString StyleWithNoteColour(const QString& style, Colour noteColour);
+
+// The style with its font part replaced by the font, as the note program reads a logical font: height
+// -(points × 96 / 72, rounded), weight, italic, underline and strike-out as 0 or 1, the default
+// character set (1), every other number 0, and the family as the face name. The colours are kept.
+StyleFields WithStyleFont(StyleFields fields, const StyleFont& font);
+
+// The font a style describes: its height back to points at 96 dots per inch; a weight of 0 ("any") or
+// out of range reads as normal or is held to 100 to 900.
+StyleFont StyleFontOf(const StyleFields& fields);

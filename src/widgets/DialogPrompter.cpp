@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -88,4 +89,12 @@ std::optional<Colour> DialogPrompter::ChooseColour(QWidget* parent, Colour initi
     if (!chosen.isValid())
         return std::nullopt;
     return MakeColour(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<QFont> DialogPrompter::ChooseFont(QWidget* parent, const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
 }

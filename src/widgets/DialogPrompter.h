@@ -12,6 +12,7 @@ public:
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
     QString ChooseFolder(QWidget* parent, const QString& initial) override;
     std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
 };
 
 // "ini files (*.ini)|*.ini|All files (*.*)|*.*||" in the form Qt's file chooser takes.

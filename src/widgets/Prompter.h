@@ -2,6 +2,7 @@
 
 #include "picture/Colour.h"
 
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -27,4 +28,6 @@ public:
     // An existing folder, starting at initial; empty when the chooser was cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& initial) = 0;
     virtual std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) = 0;
+    // The system's font chooser over the screen fonts, started from the initial font.
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
 };

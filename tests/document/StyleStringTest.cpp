@@ -42,3 +42,52 @@ TEST(StyleString, ButtonText) {
     for (const auto& c : cases)
         EXPECT_EQ(StyleButtonText(c.style), c.text) << c.style;
 }
+
+TEST(StyleString, ShortAndOddStringsDecodeWithZerosAndAnEmptyFace) {
+    const struct {
+        const char* style;
+        const char* encoded;
+    } cases[] = {
+        {"", "0|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|0|0|0"},
+        {"-16", "-16|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|0|0|0"},
+        {"-16|0|0|0|700|0|0|0|0|0|0|0|0|Arial", "-16|0|0|0|700|0|0|0|0|0|0|0|0|Arial|0|0|0|0|0|0"},
+        {"-16|0|0|0|400|0|0|0|0|0|0|0|0|Arial|255|0", "-16|0|0|0|400|0|0|0|0|0|0|0|0|Arial|255|0|0|0|0|0"},
+        {"a|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|r|s|t", "0|0|0|0|0|0|0|0|0|0|0|0|0|n|0|0|0|0|0|0"},
+        // Fields past the twentieth are dropped.
+        {"1|2|3|4|5|6|7|8|9|10|11|12|13|F|1|2|3|4|5|6|99", "1|2|3|4|5|6|7|8|9|10|11|12|13|F|1|2|3|4|5|6"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EncodeStyle(DecodeStyle(c.style)), c.encoded) << c.style;
+    EXPECT_EQ(StyleButtonText("-16|0|0|0|400|0|0|0|0|0|0|0|0|"), "No font set");
+    EXPECT_EQ(StyleButtonText("-16"), "No font set");
+}
+
+TEST(StyleString, AChosenFontBecomesTheThirteenNumbersAndKeepsTheColours) {
+    StyleFields fields = DecodeStyle("-13|1|2|3|400|0|1|1|0|3|2|1|34|Old|10|20|30|40|50|60");
+    const struct {
+        StyleFont font;
+        const char* style;
+    } cases[] = {
+        {{"DejaVu Sans", 12, 700, true, false, false},
+         "-16|0|0|0|700|1|0|0|1|0|0|0|0|DejaVu Sans|10|20|30|40|50|60"},
+        {{"Mono", 10.5, 400, false, true, true}, "-14|0|0|0|400|0|1|1|1|0|0|0|0|Mono|10|20|30|40|50|60"},
+        {{"Mono", 11, 300, false, false, false}, "-15|0|0|0|300|0|0|0|1|0|0|0|0|Mono|10|20|30|40|50|60"},
+        {{"Mono", 8, 900, false, false, false}, "-11|0|0|0|900|0|0|0|1|0|0|0|0|Mono|10|20|30|40|50|60"},
+    };
+    for (const auto& c : cases) {
+        const QString style = EncodeStyle(WithStyleFont(fields, c.font));
+        EXPECT_EQ(style, c.style) << c.font.family.toStdString();
+        // Back to the chooser's terms: the height read as points, the rest as it was chosen.
+        const StyleFont back = StyleFontOf(DecodeStyle(style));
+        EXPECT_EQ(back.family, c.font.family);
+        EXPECT_EQ(back.weight, c.font.weight);
+        EXPECT_EQ(back.italic, c.font.italic);
+        EXPECT_EQ(back.pointSize, StylePointSize(DecodeStyle(style).font[0]));
+    }
+    EXPECT_EQ(StyleButtonText(EncodeStyle(WithStyleFont(fields, cases[0].font))), "DejaVu Sans, 12pt");
+
+    // A weight of 0 means any weight: shown as normal; odd weights are held to the usual scale.
+    EXPECT_EQ(StyleFontOf(DecodeStyle("-16|0|0|0|0|0|0|0|0|0|0|0|0|A")).weight, 400);
+    EXPECT_EQ(StyleFontOf(DecodeStyle("-16|0|0|0|5000|0|0|0|0|0|0|0|0|A")).weight, 900);
+    EXPECT_EQ(StyleFontOf(DecodeStyle("-16|0|0|0|0|0|0|0|0|0|0|0|0|A")).pointSize, 12);
+}

@@ -23,6 +23,8 @@ public:
     QStringList folderInitials;
     std::deque<std::optional<Colour>> colours;
     std::vector<Colour> colourStarts;
+    std::deque<std::optional<QFont>> fonts; // nullopt cancels the chooser
+    std::vector<QFont> fontStarts;
     int unexpected = 0; // questions asked with nothing scripted
 
     void Inform(QWidget*, const QString& text) override { shown << text; }
@@ -48,6 +50,10 @@ public:
     std::optional<Colour> ChooseColour(QWidget*, Colour initial) override {
         colourStarts.push_back(initial);
         return Take(colours, std::optional<Colour>());
+    }
+    std::optional<QFont> ChooseFont(QWidget*, const QFont& initial) override {
+        fontStarts.push_back(initial);
+        return Take(fonts, std::optional<QFont>());
     }
 
 private:

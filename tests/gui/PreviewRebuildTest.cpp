@@ -3,13 +3,13 @@
 #include "designer/PreviewView.h"
 #include "picture/Canvas.h"
 
+#include "widgets/IntegerBox.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include "widgets/IntegerBox.h"
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
