@@ -47,6 +47,28 @@ TEST_F(HighDpiDesigner, SourceViewShowsEachPicturePixelAtItsLogicalPosition) {
     }
 }
 
+TEST_F(HighDpiDesigner, AClickPicksThePicturePixelUnderThePointer) {
+    SkinElement button = SkinElement::Make(ElementKind::Button);
+    button.SetName(QStringLiteral("Knob"));
+    window->Document().Append(button);
+    window->RebuildTree(0);
+    ASSERT_EQ(window->SelectedEntry(), 0);
+    auto* view = window->findChild<SourceView*>("sourceView");
+    ASSERT_NE(view, nullptr);
+
+    // Each known pixel, clicked where the screen shows it, becomes the source corner; a right click
+    // one pixel further on gives a 1 by 1 size.
+    for (const KnownPixel& p : KnownPixels()) {
+        if (p.at.isNull())
+            continue; // QTest takes a null point for the widget's centre
+        QTest::mouseClick(view, Qt::LeftButton, {}, p.at);
+        QTest::mouseClick(view, Qt::RightButton, {}, p.at + QPoint(1, 1));
+        const ButtonRecord* picked = window->Document().elements[0].As<ButtonRecord>();
+        EXPECT_EQ(picked->source, (SourcePoint{p.at.x(), p.at.y()})) << p.at.x() << "," << p.at.y();
+        EXPECT_EQ(picked->size, (BoxSize{1, 1}));
+    }
+}
+
 TEST_F(HighDpiDesigner, PreviewKeepsOneBufferPixelPerLogicalPixel) {
     auto* preview = window->findChild<PreviewView*>();
     ASSERT_NE(preview, nullptr);
