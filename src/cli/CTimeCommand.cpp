@@ -76,18 +76,17 @@ int FromLocal(const CommandArgs& parsed) {
 
 } // namespace
 
+QString CTimeCommandHelp() {
+    return QString::fromLatin1(kHelp);
+}
+
 int RunCTimeCommand(const QStringList& args) {
     CommandArgs parsed;
     QString reason;
-    if (!parsed.Parse(
-            QStringLiteral("ctime"), args,
-            {{"--date", nullptr, "a date YYYY-MM-DD"}, {"--time", nullptr, "a time HH:MM"}, {"--help", "-h"}},
-            &reason))
+    if (!parsed.Parse(QStringLiteral("ctime"), args,
+                      {{"--date", nullptr, "a date YYYY-MM-DD"}, {"--time", nullptr, "a time HH:MM"}},
+                      &reason))
         return CliUsageError(reason);
-    if (parsed.Has("--help")) {
-        CliPrint(QString::fromLatin1(kHelp));
-        return kExitOk;
-    }
     if (parsed.Has("--date") || parsed.Has("--time"))
         return FromLocal(parsed);
 

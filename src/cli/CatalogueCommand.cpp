@@ -73,11 +73,11 @@ QString ProgressBar(const CatalogueProgress& p) {
 
 } // namespace
 
+QString CatalogueCommandHelp() {
+    return QString::fromUtf8(kHelp);
+}
+
 int RunCatalogueCommand(const QStringList& args) {
-    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
-        CliPrint(QString::fromUtf8(kHelp));
-        return kExitOk;
-    }
     CommandArgs parsed;
     QString reason;
     if (!parsed.Parse(QStringLiteral("catalogue"), args, {{"--jobs", nullptr, "a number N"}, {"--quiet"}},

@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
-#include "cli/CommandHelp.h"
 #include "cli/StateOptions.h"
 #include "document/SkinCheck.h"
 #include "document/SkinDocument.h"
@@ -30,9 +29,11 @@ const char* const kHelp =
 
 } // namespace
 
+QString CheckCommandHelp() {
+    return QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys());
+}
+
 int RunCheckCommand(const QStringList& args) {
-    if (PrintCommandHelp(args, QString::fromUtf8(kHelp).replace(QStringLiteral("%KEYS%"), StateOptionKeys())))
-        return kExitOk;
     SkinDocument document;
     NoteSettings settings;
     if (const std::optional<int> failed =

@@ -10,13 +10,15 @@ constexpr int kExitFailed = 1; // the operation failed, or check found something
 constexpr int kExitUsage = 2;
 
 // One sub-command: its name, its argument synopsis, its description in --help and the manual page (one
-// paragraph, which --help fills to its width) and the function that runs it with the arguments after the
-// command name.
+// paragraph, which --help fills to its width), the function that runs it with the arguments after the
+// command name, and its own longer help for "COMMAND --help" (null: one made from the synopsis and the
+// description).
 struct CliCommand {
     const char* name;
     const char* synopsis;
     const char* summary;
     int (*run)(const QStringList& args);
+    QString (*help)() = nullptr;
 };
 
 // Every command, in the order --help lists them.

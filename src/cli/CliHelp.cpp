@@ -10,12 +10,12 @@ constexpr int kTagIndent = 2;
 constexpr int kTextColumn = 24;
 constexpr int kLineWidth = 79;
 
-// The description's words filled into lines that end before kLineWidth, each starting at kTextColumn.
-QStringList FillLines(const QString& text) {
+// The text's words filled into lines that end before kLineWidth when each starts at the column given.
+QStringList FillLines(const QString& text, int column) {
     QStringList lines;
     QString line;
     for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!line.isEmpty() && kTextColumn + line.size() + 1 + word.size() > kLineWidth) {
+        if (!line.isEmpty() && column + line.size() + 1 + word.size() > kLineWidth) {
             lines << line;
             line.clear();
         }
@@ -28,7 +28,7 @@ QStringList FillLines(const QString& text) {
 
 // One entry: the tag, and the description beside it when the tag is short, else below it.
 QString Entry(const QString& tag, const QString& description) {
-    QStringList lines = FillLines(description);
+    QStringList lines = FillLines(description, kTextColumn);
     QString out = QString(kTagIndent, u' ') + tag;
     if (!lines.isEmpty() && kTagIndent + tag.size() + 2 <= kTextColumn)
         out += QString(kTextColumn - kTagIndent - tag.size(), u' ') + lines.takeFirst();
@@ -127,5 +127,15 @@ QString CliHelpText() {
     text += QStringLiteral("\nThe boxes take 1 or 0 (or true or false) and are all 0 at start.\n");
     text += Section("Exit status", kExitStatus);
     text += QStringLiteral("\nEvery failure writes a one-line reason to standard error.\n");
+    return text;
+}
+
+QString CommandHelpText(const CliCommand& command) {
+    QString text = QStringLiteral("Usage: drapier-cli %1 %2\n\n")
+                       .arg(QLatin1StringView(command.name), QString::fromUtf8(command.synopsis));
+    for (const QString& line : FillLines(QString::fromUtf8(command.summary), 0))
+        text += line + u'\n';
+    text += QStringLiteral(
+        "\nThe options, the --set keys and the exit statuses are those of drapier-cli --help.\n");
     return text;
 }

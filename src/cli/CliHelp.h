@@ -8,3 +8,9 @@
 // to the usual one: a heading line ending in ':' and entries whose tag starts two columns in, with the
 // description at column 24 or on the lines below it.
 QString CliHelpText();
+
+struct CliCommand;
+
+// What "drapier-cli COMMAND --help" prints for a command without help of its own: its usage line and its
+// description, and where the shared options are explained.
+QString CommandHelpText(const CliCommand& command);

@@ -10,6 +10,10 @@ int RunRenderCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
 int RunCatalogueCommand(const QStringList& args);
+QString CTimeCommandHelp();
+QString CheckCommandHelp();
+QString LintCommandHelp();
+QString CatalogueCommandHelp();
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -51,24 +55,24 @@ const std::vector<CliCommand>& CliCommands() {
          "Print a stored note time (seconds since 1970, UTC; a signed 32-bit number, which may be negative) "
          "as the local date and time of the TZ environment, YYYY-MM-DD HH:MM:SS; or, with --date and --time, "
          "print the number the designer's time converter writes for that local moment.",
-         RunCTimeCommand},
+         RunCTimeCommand, CTimeCommandHelp},
         {"check", "SKIN [--inner NAME] [--set KEY=VALUE]...",
          "Run the designer's Check for Errors on the skin in the state the --set options describe and print "
          "its report, or \"No errors found\"; --set stackmode=0|1 overrides the skin's own mode. Exit status "
          "1 when there is a report.",
-         RunCheckCommand},
+         RunCheckCommand, CheckCommandHelp},
         {"lint", "SKIN [--inner NAME] [--json]",
          "Lint the sprite sheet: source rectangles outside the picture or empty, unknown and unused groups, "
          "elements drawn in none of the states tried, duplicate names and visible picture areas no source "
          "covers; one \"LINT: \" line each, or with --json a list of objects. Exit status 1 with findings.",
-         RunLintCommand},
+         RunLintCommand, LintCommandHelp},
         {"catalogue", "FOLDER [--jobs N] [--quiet]",
          "Write the catalogue of the folder's packages (.qsk, any letter case) as the skin browser does: a "
          "300 by 150 thumbnail and a .not notes file per package where missing, and _db.db anew with one "
          "line per package. --jobs N sets the number of worker threads (one per core by default); a progress "
          "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. Exit status "
          "1 when any package failed.",
-         RunCatalogueCommand},
+         RunCatalogueCommand, CatalogueCommandHelp},
     };
     return commands;
 }

@@ -1,7 +1,6 @@
 #include "cli/Cli.h"
 #include "cli/CliSkinLoad.h"
 #include "cli/CommandArgs.h"
-#include "cli/CommandHelp.h"
 #include "document/SkinDocument.h"
 #include "render/SkinLint.h"
 
@@ -85,9 +84,11 @@ void Warn(const QString& text) {
 
 } // namespace
 
+QString LintCommandHelp() {
+    return QString::fromUtf8(kHelp);
+}
+
 int RunLintCommand(const QStringList& args) {
-    if (PrintCommandHelp(args, QString::fromUtf8(kHelp)))
-        return kExitOk;
     CommandArgs parsed;
     QString skinPath, reason;
     if (!parsed.Parse(QStringLiteral("lint"), args, {{"--inner", nullptr, "a NAME"}, {"--json"}}, &reason) ||

@@ -33,8 +33,14 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     for (const CliCommand& c : CliCommands()) {
-        if (command == QLatin1StringView(c.name))
-            return c.run(args);
+        if (command != QLatin1StringView(c.name))
+            continue;
+        // Asked for help, a command answers before any other argument is judged.
+        if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+            CliPrint(c.help ? c.help() : CommandHelpText(c));
+            return kExitOk;
+        }
+        return c.run(args);
     }
     return CliUsageError(QStringLiteral("unknown command '%1'; try drapier-cli --help").arg(command));
 }

@@ -19,3 +19,15 @@ TEST(Cli, HelpVersionAndUsageErrors) {
         EXPECT_EQ(r.err.count('\n'), 1);
     }
 }
+
+TEST(Cli, EveryCommandAnswersHelpBeforeJudgingItsArguments) {
+    for (const char* command :
+         {"dump", "convert", "pack", "list", "geometry", "render", "ctime", "check", "lint", "catalogue"}) {
+        for (const QStringList& rest : {QStringList{"--help"}, QStringList{"-h", "--no-such-option", "x"}}) {
+            const CliResult r = RunCli(QStringList{command} + rest);
+            EXPECT_EQ(r.status, 0) << command;
+            EXPECT_TRUE(r.out.contains(QStringLiteral("drapier-cli %1 ").arg(command))) << command;
+            EXPECT_TRUE(r.err.isEmpty()) << command << ": " << r.err.toStdString();
+        }
+    }
+}
