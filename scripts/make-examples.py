@@ -584,7 +584,7 @@ def make_stack(root):
 
     info = {"skinname": "Paper Pile", "authorname": "Drapier examples",
             "notes": "A stack skin: a pile of sheets with the stack's name and count.^MExample skin of Drapier."}
-    body = header(info, 24, 14, 6, 14, 32, "stack.png", region=(255, 0, 255), titlebar="0,0,-9,24", stack=True)
+    body = header(info, 24, 14, 6, 14, 24, "stack.png", region=(255, 0, 255), titlebar="0,0,-9,24", stack=True)
     body += "".join(frame_sections("Pile", frame, frame.pieces(0, 0)))
     body += "".join(frame_sections("Rolled pile", rolled, rolled.pieces(40, 0), rolled=True))
     body += text("Stack name", ("8", "5"), "-90", 15, "%STACKNAME%", col=(80, 58, 20), point=9,
