@@ -1,5 +1,7 @@
 #include "cli/CommandArgs.h"
 
+#include <QRegularExpression>
+
 bool CommandArgs::Parse(const QString& command, const QStringList& args,
                         std::initializer_list<CommandOption> options, QString* reason) {
     m_command = command;
@@ -52,5 +54,20 @@ bool CommandArgs::TakeOne(const char* what, QString* value, QString* reason) con
         return false;
     }
     *value = m_positional.first();
+    return true;
+}
+
+bool ParseSizeText(const QString& text, int limit, int* width, int* height) {
+    static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    bool okWidth = false, okHeight = false;
+    const int w = m.captured(1).toInt(&okWidth);
+    const int h = m.captured(2).toInt(&okHeight);
+    if (!okWidth || !okHeight || w < 1 || h < 1 || w > limit || h > limit)
+        return false;
+    *width = w;
+    *height = h;
     return true;
 }

@@ -234,6 +234,7 @@ void CDrapierDlg::BuildCommands() {
         SwitchSkinMode(true);
     });
     SetCommandHandler(Command::StackDefaultColour, [this] { PickStackDefaultColour(); });
+    SetCommandHandler(Command::StateSheet, [this] { ShowStateSheet(); });
     SetCommandHandler(Command::Help, [this] { ShowHelp(); });
     SetCommandHandler(Command::About, [this] { ShowAbout(); });
 }
@@ -267,6 +268,8 @@ void CDrapierDlg::BuildMenus() {
     QMenu* view = m_menuBar->addMenu(QStringLiteral("&View"));
     add(view, QStringLiteral("Sticky skin mode"), Command::StickyMode)->setCheckable(true);
     add(view, QStringLiteral("Stack skin mode"), Command::StackMode)->setCheckable(true);
+    view->addSeparator();
+    add(view, QStringLiteral("State Sheet\u2026"), Command::StateSheet);
 
     QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
     add(edit, QStringLiteral("Note Skin Properties"), Command::SkinProperties);

@@ -26,6 +26,7 @@ class FooButton;
 class NoteSettingsBox;
 class Prompter;
 class PreviewView;
+class QStateSheetDlg;
 class SourceView;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
@@ -90,6 +91,10 @@ public:
     QTreeWidgetItem* DefaultLayoutItem() const { return m_defaultLayoutItem; }
     QTreeWidgetItem* ElementsItem() const { return m_elementsItem; }
 
+    // View "State Sheet…": shows the state sheet window, made on first use; null until then.
+    void ShowStateSheet();
+    QStateSheetDlg* StateSheet() const { return m_stateSheet; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +127,7 @@ private:
     void ShowHelp();
     void ShowAbout();
     void CheckFocusUse();
+    void StateSheetFollowDocument();
 
     Prompter& m_prompter;
     QSettings& m_store;
@@ -160,4 +166,5 @@ private:
     QPushButton* m_sourceZoom = nullptr;
     QPushButton* m_loadPngButton = nullptr;
     ColourSwatch* m_regionSwatch = nullptr;
+    QStateSheetDlg* m_stateSheet = nullptr;
 };

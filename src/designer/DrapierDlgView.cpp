@@ -66,6 +66,7 @@ void CDrapierDlg::RedrawPreview() {
     }
     if (m_treeReady)
         GreyTree();
+    StateSheetFollowDocument();
 }
 
 void CDrapierDlg::MarkDirty() {

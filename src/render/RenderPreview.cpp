@@ -102,18 +102,32 @@ const Canvas& PreviewBackground(int width, int height, int backdropWidth, int ba
         return cache.canvas;
     cache.backdropWidth = backdropWidth;
     cache.backdropHeight = backdropHeight;
-    DrawCheckerboard(cache.canvas);
-    Backdrop().Draw(cache.canvas, 0, 0, backdropWidth, backdropHeight);
+    DrawPreviewBackground(cache.canvas, backdropWidth, backdropHeight);
     return cache.canvas;
+}
+
+void DrawPreviewBackground(Canvas& canvas, int backdropWidth, int backdropHeight) {
+    if (!canvas.IsValid())
+        return;
+    canvas.ResetClip();
+    DrawCheckerboard(canvas);
+    Backdrop().Draw(canvas, 0, 0, backdropWidth, backdropHeight);
 }
 
 void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
                    Canvas& target, int backdropWidth, int backdropHeight) {
     if (!target.IsValid())
         return;
+    RenderPreviewOver(document, settings, options,
+                      PreviewBackground(target.Width(), target.Height(), backdropWidth, backdropHeight),
+                      target);
+}
+
+void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, const Canvas& background, Canvas& target) {
+    if (!target.IsValid() || background.Width() != target.Width() || background.Height() != target.Height())
+        return;
     target.ResetClip();
-    const Canvas& background =
-        PreviewBackground(target.Width(), target.Height(), backdropWidth, backdropHeight);
     target.Copy(0, 0, target.Width(), target.Height(), background, 0, 0);
 
     const NoteState state = SampleNoteState(settings, document);

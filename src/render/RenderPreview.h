@@ -17,3 +17,12 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
 // the top, with the backdrop over them at the top-left corner. The result of the last call is kept, so
 // an unchanged area costs one copy; the reference is valid until the next call asks for another size.
 const Canvas& PreviewBackground(int width, int height, int backdropWidth = -1, int backdropHeight = -1);
+
+// The preview's background drawn over the whole canvas, without touching the one PreviewBackground keeps.
+void DrawPreviewBackground(Canvas& canvas, int backdropWidth = -1, int backdropHeight = -1);
+
+// RenderPreview over a background of the target's size that the caller made with DrawPreviewBackground:
+// for pictures of many previews, which would otherwise push the main preview's background out of the
+// one kept.
+void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, const Canvas& background, Canvas& target);
