@@ -9,7 +9,8 @@
 #include <QLocale>
 
 void CDrapierDlg::ShowStateSheet() {
-    if (!m_stateSheet) {
+    const bool made = !m_stateSheet;
+    if (made) {
         // The designer's start values in the skin's own mode; the creation text is the time the sheet
         // was first asked for, as the note settings take the time the designer started.
         const QString created = SampleDateText(QDateTime::currentDateTime(), QLocale());
@@ -25,6 +26,9 @@ void CDrapierDlg::ShowStateSheet() {
             m_prompter, this);
     }
     StateSheetFollowDocument();
+    // Drawn before it is first shown, so that it opens at the sheet's size.
+    if (made)
+        m_stateSheet->DrawNow();
     m_stateSheet->show();
     m_stateSheet->raise();
     m_stateSheet->activateWindow();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -49,8 +50,7 @@ QStateSheetDlg::QStateSheetDlg(const SkinDocument& document, std::function<NoteS
 
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &QStateSheetDlg::Redraw);
-    resize(900, 640);
+    connect(&m_timer, &QTimer::timeout, this, &QStateSheetDlg::DrawNow);
 }
 
 void QStateSheetDlg::DocumentChanged() {
@@ -69,7 +69,7 @@ void QStateSheetDlg::showEvent(QShowEvent* event) {
         DocumentChanged();
 }
 
-void QStateSheetDlg::Redraw() {
+void QStateSheetDlg::DrawNow() {
     m_stale = false;
     m_sinceRedraw.start();
     const NoteSettings base = m_baseSettings();
@@ -82,6 +82,8 @@ void QStateSheetDlg::Redraw() {
         // The canvas memory is copied: the label keeps its picture while the canvas is drawn again.
         m_picture->setPixmap(QPixmap::fromImage(m_sheet.ImageView().copy()));
         m_failure->hide();
+        if (!m_sized)
+            FitToSheet();
     } else {
         m_picture->clear();
         m_failure->setText(QStringLiteral("The sheet is too large to draw."));
@@ -91,9 +93,21 @@ void QStateSheetDlg::Redraw() {
     emit Redrawn();
 }
 
+void QStateSheetDlg::FitToSheet() {
+    m_sized = true;
+    // The whole sheet when the screen has room for it, else as much as most of the screen shows.
+    // The room around the viewport, scroll bars included, as the layout places it at the present size.
+    layout()->activate();
+    const QSize frame = size() - m_scroll->viewport()->size();
+    QSize wanted = QSize(m_sheet.Width(), m_sheet.Height()) + frame;
+    if (const QScreen* screen = this->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(wanted.expandedTo(minimumSizeHint()));
+}
+
 bool QStateSheetDlg::ExportPng() {
     if (m_stale)
-        Redraw();
+        DrawNow();
     if (!m_sheet.IsValid())
         return false;
     QString path = m_prompter.ChooseFileToSave(this, kPngFilter, m_exportName);

@@ -27,6 +27,9 @@ public:
     // The document changed: the sheet is drawn again once control returns to the event loop, at most
     // every kRedrawInterval ms; while the window is hidden, only when it is shown again.
     void DocumentChanged();
+    // Draws the sheet at once; the first drawing also sizes the window to the sheet, so call this before
+    // the window is first shown.
+    void DrawNow();
     // The file name "Export PNG…" proposes.
     void SetExportName(const QString& name) { m_exportName = name; }
 
@@ -46,7 +49,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Redraw();
+    void FitToSheet();
 
     const SkinDocument& m_document;
     std::function<NoteSettings()> m_baseSettings;
@@ -54,6 +57,7 @@ private:
     QString m_exportName;
     Canvas m_sheet;
     bool m_stale = true;
+    bool m_sized = false;
     QTimer m_timer;
     QElapsedTimer m_sinceRedraw;
     QScrollArea* m_scroll = nullptr;
