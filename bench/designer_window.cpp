@@ -3,10 +3,10 @@
 #include "designer/DrapierDlg.h"
 #include "widgets/Prompter.h"
 
+#include "widgets/IntegerBox.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QSettings>
-#include "widgets/IntegerBox.h"
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>

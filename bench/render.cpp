@@ -1,33 +1,20 @@
 // The preview is rebuilt after every keystroke: a full RenderPreview of each example skin in a 700 by
 // 500 area should take 1 ms or less, and of the richest one in a 3000 by 2000 area with a 2800 by 1800
 // note 25 ms or less, on one core.
+#include "GuiApplication.h"
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "picture/Canvas.h"
 #include "render/RenderPreview.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
 namespace {
 
-// Text drawing needs a GUI application; it lives for the whole run.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_render";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
 void RenderExample(benchmark::State& bench, const char* skin, int areaWidth, int areaHeight, int noteWidth,
                    int noteHeight) {
-    EnsureApplication();
+    EnsureGuiApplication();
     SkinDocument document;
     if (!LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin), QString())) {
         bench.SkipWithError("example skin did not load");

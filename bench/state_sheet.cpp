@@ -1,30 +1,17 @@
 // The state sheet window redraws while the skin is edited: the whole default sheet of each example skin
 // (every state it reacts to, at its minimum size, 300 by 100 and 600 by 200) should take under 20 ms.
+#include "GuiApplication.h"
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "picture/Canvas.h"
 #include "render/StateSheet.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Text drawing needs a GUI application; it lives for the whole run.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_state_sheet";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
 void SheetOf(benchmark::State& bench, const char* skin) {
-    EnsureApplication();
+    EnsureGuiApplication();
     SkinDocument document;
     if (!LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin), QString())) {
         bench.SkipWithError("example skin did not load");
