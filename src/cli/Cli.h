@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <vector>
 
+class Canvas;
+
 // Exit statuses of drapier-cli.
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1; // the operation failed, or check found something
@@ -29,3 +31,5 @@ void CliPrint(const QString& text);
 // A one-line reason on standard error; these return the exit status to pass on.
 int CliUsageError(const QString& reason);
 int CliFailure(const QString& reason);
+// Writes the canvas as an 8-bit RGB PNG; the exit status, with the reason on a failure.
+int CliWritePng(const Canvas& canvas, const QString& path);

@@ -1,5 +1,8 @@
 #include "cli/Cli.h"
 
+#include "picture/Canvas.h"
+#include "picture/ImageSurface.h"
+
 #include <cstdio>
 
 void CliPrint(const QString& text) {
@@ -20,4 +23,11 @@ int CliUsageError(const QString& reason) {
 int CliFailure(const QString& reason) {
     PrintReason(reason);
     return kExitFailed;
+}
+
+int CliWritePng(const Canvas& canvas, const QString& path) {
+    ImageSurface picture;
+    if (!picture.MakeFromCanvas(canvas) || !picture.SavePng(path))
+        return CliFailure(QStringLiteral("cannot write %1: %2").arg(path, picture.LastError()));
+    return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "cli/CommandArgs.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -64,5 +65,20 @@ bool CommandArgs::TakeOne(const char* what, QString* value, QString* reason) con
         return false;
     }
     *value = m_positional.first();
+    return true;
+}
+
+bool ParseSizeText(const QString& text, int limit, int* width, int* height) {
+    static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return false;
+    bool okWidth = false, okHeight = false;
+    const int w = m.captured(1).toInt(&okWidth);
+    const int h = m.captured(2).toInt(&okHeight);
+    if (!okWidth || !okHeight || w < 1 || h < 1 || w > limit || h > limit)
+        return false;
+    *width = w;
+    *height = h;
     return true;
 }

@@ -33,3 +33,6 @@ private:
     QHash<QString, QString> m_values;
     QStringList m_positional;
 };
+
+// "WxH" with two whole numbers from 1 to limit, nothing else.
+bool ParseSizeText(const QString& text, int limit, int* width, int* height);

@@ -10,6 +10,7 @@ int RunRenderCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
 int RunCatalogueCommand(const QStringList& args);
+int RunSheetCommand(const QStringList& args);
 QString CTimeCommandHelp();
 QString CheckCommandHelp();
 QString LintCommandHelp();
@@ -73,6 +74,15 @@ const std::vector<CliCommand>& CliCommands() {
          "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. Exit status "
          "1 when any package failed.",
          RunCatalogueCommand, CatalogueCommandHelp},
+        {"sheet", "SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...] [--set KEY=VALUE]... [--inner NAME]",
+         "Draw the state sheet: the preview in many note states at once, one labelled row per state and one "
+         "column per note size, each cell what render --area gives for that state with the note's size plus "
+         "20 pixels each way. The rows are base (the note the --set options describe), rolled, focus and "
+         "each box that the skin's conditions, indicators or group rules read, named by its --set key, each "
+         "the base with that one box turned over; --states NAME,... draws those rows instead (base or any "
+         "box's key) and --states help lists the skin's own. The columns are the active layout's minimum "
+         "size, 300x100 and 600x200; --sizes WxH,... draws those instead, each side 1 to 9999.",
+         RunSheetCommand},
     };
     return commands;
 }

@@ -4,12 +4,10 @@
 #include "cli/StateOptions.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
-#include "picture/ImageSurface.h"
 #include "render/RenderNote.h"
 #include "render/RenderPreview.h"
 #include "render/SampleNoteState.h"
 
-#include <QRegularExpression>
 #include <climits>
 #include <optional>
 
@@ -50,11 +48,8 @@ bool ParseRequest(const QStringList& args, RenderRequest* request, QString* reas
     request->highlightAreas = parsed.Has("--highlight-areas");
     if (parsed.Has("--area")) {
         const QString area = parsed.Value("--area");
-        static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
-        const QRegularExpressionMatch m = form.match(area);
         int w = 0, h = 0;
-        if (!m.hasMatch() || !ParseNumber(m.captured(1), &w) || !ParseNumber(m.captured(2), &h) || w < 1 ||
-            h < 1) {
+        if (!ParseSizeText(area, INT_MAX, &w, &h)) {
             *reason = QStringLiteral("--area wants WxH with two positive numbers, got '%1'").arg(area);
             return false;
         }
@@ -75,13 +70,6 @@ bool ParseRequest(const QStringList& args, RenderRequest* request, QString* reas
         return false;
     }
     return true;
-}
-
-int Save(const Canvas& canvas, const QString& path) {
-    ImageSurface picture;
-    if (!picture.MakeFromCanvas(canvas) || !picture.SavePng(path))
-        return CliFailure(QStringLiteral("cannot write %1: %2").arg(path, picture.LastError()));
-    return kExitOk;
 }
 
 } // namespace
@@ -113,7 +101,7 @@ int RunRenderCommand(const QStringList& arguments) {
             return CliFailure(QStringLiteral("a note of %1 x %2 pixels cannot be drawn")
                                   .arg(state.width)
                                   .arg(state.height));
-        return Save(canvas, request.outPath);
+        return CliWritePng(canvas, request.outPath);
     }
 
     PreviewOptions options;
@@ -129,5 +117,5 @@ int RunRenderCommand(const QStringList& arguments) {
         return CliFailure(
             QStringLiteral("a preview area of %1 x %2 pixels cannot be made").arg(areaWidth).arg(areaHeight));
     RenderPreview(document, settings, options, area);
-    return Save(area, request.outPath);
+    return CliWritePng(area, request.outPath);
 }

@@ -1,81 +1,14 @@
 #include "cli/StateOptions.h"
 
 #include "document/SkinDocument.h"
+#include "render/NoteSettingKeys.h"
 
 #include <climits>
 
 namespace {
 
-enum class ValueForm { Number, Flag, Text, Colour, StackMode };
-
-struct StateKey {
-    const char* name;
-    ValueForm form;
-    int NoteSettings::*number = nullptr;
-    bool NoteSettings::*flag = nullptr;
-    QString NoteSettings::*text = nullptr;
-    Colour NoteSettings::*colour = nullptr;
-    int minimum = INT_MIN;
-    int maximum = INT_MAX;
-};
-
-constexpr StateKey Number(const char* name, int NoteSettings::*field, int minimum, int maximum) {
-    return {name, ValueForm::Number, field, nullptr, nullptr, nullptr, minimum, maximum};
-}
-constexpr StateKey Flag(const char* name, bool NoteSettings::*field) {
-    return {name, ValueForm::Flag, nullptr, field};
-}
-constexpr StateKey Text(const char* name, QString NoteSettings::*field) {
-    return {name, ValueForm::Text, nullptr, nullptr, field};
-}
-constexpr StateKey ColourKey(const char* name, Colour NoteSettings::*field) {
-    return {name, ValueForm::Colour, nullptr, nullptr, nullptr, field};
-}
-
-// The size is the designer's spinner range: a note of millions of pixels is no preview but an
-// allocation failure.
-const StateKey kKeys[] = {
-    Number("width", &NoteSettings::width, 0, 9999),
-    Number("height", &NoteSettings::height, 0, 9999),
-    Number("scrolltop", &NoteSettings::scrolltop, INT_MIN, INT_MAX),
-    Number("scrollbottom", &NoteSettings::scrollbottom, INT_MIN, INT_MAX),
-    Number("dpi", &NoteSettings::dpi, 1, 9999),
-    Flag("rolled", &NoteSettings::rolled),
-    Flag("focus", &NoteSettings::focus),
-    Flag("ontop", &NoteSettings::ontop),
-    Flag("locked", &NoteSettings::locked),
-    Flag("alarm", &NoteSettings::alarm),
-    Flag("attached", &NoteSettings::attached),
-    Flag("stand", &NoteSettings::stand),
-    Flag("solo", &NoteSettings::solo),
-    Flag("user1", &NoteSettings::user1),
-    Flag("user2", &NoteSettings::user2),
-    Flag("user3", &NoteSettings::user3),
-    Flag("transmit", &NoteSettings::transmit),
-    Flag("email", &NoteSettings::email),
-    Flag("sync", &NoteSettings::sync),
-    Flag("image", &NoteSettings::image),
-    Flag("instack", &NoteSettings::instack),
-    Flag("bulk", &NoteSettings::bulk),
-    Flag("scrollbar", &NoteSettings::scrollbar),
-    Flag("moreabove", &NoteSettings::moreabove),
-    Flag("morebelow", &NoteSettings::morebelow),
-    {"stackmode", ValueForm::StackMode},
-    Text("title", &NoteSettings::title),
-    Text("source", &NoteSettings::source),
-    Text("stackname", &NoteSettings::stackname),
-    Text("created", &NoteSettings::created),
-    ColourKey("notecolour", &NoteSettings::notecolour),
-    ColourKey("pencolour", &NoteSettings::pencolour),
-};
-
-const StateKey* FindKey(const QString& name) {
-    for (const StateKey& k : kKeys) {
-        if (name.compare(QLatin1StringView(k.name), Qt::CaseInsensitive) == 0)
-            return &k;
-    }
-    return nullptr;
-}
+using StateKey = NoteSettingKey;
+using ValueForm = NoteSettingForm;
 
 // A whole decimal number within the range: no blanks, no trailing text.
 bool ParseNumber(const QString& text, int minimum, int maximum, int* value) {
@@ -166,7 +99,7 @@ bool Apply(const StateKey& key, const QString& value, StateOptions* options, QSt
 bool ApplyAssignment(const QString& assignment, StateOptions* options, QString* reason) {
     const qsizetype equals = assignment.indexOf(u'=');
     const QString name = equals < 0 ? assignment : assignment.left(equals);
-    const StateKey* key = FindKey(name);
+    const StateKey* key = FindNoteSettingKey(name);
     if (!key) {
         *reason = name.isEmpty()
                       ? QStringLiteral("--set needs KEY=VALUE")
@@ -210,8 +143,5 @@ bool TakeStateOptions(QStringList* args, StateOptions* options, QString* reason)
 }
 
 QString StateOptionKeys() {
-    QStringList names;
-    for (const StateKey& k : kKeys)
-        names << QLatin1StringView(k.name);
-    return names.join(QStringLiteral(", "));
+    return NoteSettingKeyNames().join(QStringLiteral(", "));
 }

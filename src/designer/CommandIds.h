@@ -15,6 +15,7 @@ constexpr int FileExit = 32773;
 constexpr int Recent1 = 32790; // to Recent1 + 3
 constexpr int StickyMode = 32795;
 constexpr int StackMode = 32796;
+constexpr int StateSheet = 32851;
 constexpr int SkinProperties = 32779;
 constexpr int StackDefaultColour = 32816;
 constexpr int TimeConverter = 32814;

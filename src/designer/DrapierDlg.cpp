@@ -225,6 +225,7 @@ void CDrapierDlg::BuildCommands() {
     for (int i = 0; i < kRecentCount; ++i)
         SetCommandHandler(Command::Recent1 + i, [this, i] { FileRecent(i); });
     SetCommandHandler(Command::StackDefaultColour, [this] { PickStackDefaultColour(); });
+    SetCommandHandler(Command::StateSheet, [this] { ShowStateSheet(); });
     SetCommandHandler(Command::Help, [this] { ShowHelp(); });
     SetCommandHandler(Command::About, [this] { ShowAbout(); });
     BuildCheckCommands();
@@ -260,6 +261,8 @@ void CDrapierDlg::BuildMenus() {
     QMenu* view = m_menuBar->addMenu(QStringLiteral("&View"));
     add(view, QStringLiteral("Sticky skin mode"), Command::StickyMode)->setCheckable(true);
     add(view, QStringLiteral("Stack skin mode"), Command::StackMode)->setCheckable(true);
+    view->addSeparator();
+    add(view, QStringLiteral("State Sheet\u2026"), Command::StateSheet);
 
     QMenu* edit = m_menuBar->addMenu(QStringLiteral("&Edit"));
     AddUndoItems(edit);

@@ -34,6 +34,7 @@ class NoteSettingsBox;
 class Prompter;
 class PreviewView;
 class QLintDlg;
+class QStateSheetDlg;
 class SourceView;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
@@ -148,6 +149,10 @@ public:
     QTreeWidgetItem* DefaultLayoutItem() const { return m_defaultLayoutItem; }
     QTreeWidgetItem* ElementsItem() const { return m_elementsItem; }
 
+    // View "State Sheet…": shows the state sheet window, made on first use; null until then.
+    void ShowStateSheet();
+    QStateSheetDlg* StateSheet() const { return m_stateSheet; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -211,6 +216,7 @@ private:
     const Canvas& SourceMagnifierPicture();
     void ShowBrowsedSkin(const QString& path);
     void ShowCatalogueTexts(const CatalogueResult& result);
+    void StateSheetFollowDocument();
 
     Prompter& m_prompter;
     QSettings& m_store;
@@ -263,4 +269,5 @@ private:
     bool m_previewMagnifierShown = false;
     Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
+    QStateSheetDlg* m_stateSheet = nullptr;
 };

@@ -59,6 +59,7 @@ void CDrapierDlg::RedrawPreview() {
     if (m_treeReady)
         GreyTree();
     LintDocumentChanged();
+    StateSheetFollowDocument();
 }
 
 void CDrapierDlg::MarkDirty() {

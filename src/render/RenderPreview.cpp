@@ -124,13 +124,8 @@ std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backd
     }
 
     auto canvas = std::make_shared<Canvas>();
-    if (canvas->Create(width, height)) {
-        DrawCheckerboard(*canvas);
-        // The backdrop is shared too; a draw that fails would note its reason in it.
-        const ImageSurface& backdrop = Backdrop();
-        if (backdrop.IsValid() && backdropWidth != 0 && backdropHeight != 0)
-            backdrop.Draw(*canvas, 0, 0, backdropWidth, backdropHeight);
-    }
+    if (canvas->Create(width, height))
+        DrawPreviewBackground(*canvas, backdropWidth, backdropHeight);
 
     std::lock_guard lock(mutex);
     // Another thread may have made the same one meanwhile; either will do, one is kept.
@@ -147,14 +142,31 @@ std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backd
     return canvas;
 }
 
+void DrawPreviewBackground(Canvas& canvas, int backdropWidth, int backdropHeight) {
+    if (!canvas.IsValid())
+        return;
+    canvas.ResetClip();
+    DrawCheckerboard(canvas);
+    // The backdrop is shared between threads; a draw that fails would note its reason in it.
+    const ImageSurface& backdrop = Backdrop();
+    if (backdrop.IsValid() && backdropWidth != 0 && backdropHeight != 0)
+        backdrop.Draw(canvas, 0, 0, backdropWidth, backdropHeight);
+}
+
 void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
                    Canvas& target, int backdropWidth, int backdropHeight) {
     if (!target.IsValid())
         return;
-    target.ResetClip();
-    const std::shared_ptr<const Canvas> backgroundHeld =
+    const std::shared_ptr<const Canvas> background =
         PreviewBackground(target.Width(), target.Height(), backdropWidth, backdropHeight);
-    const Canvas& background = *backgroundHeld;
+    RenderPreviewOver(document, settings, options, *background, target);
+}
+
+void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, const Canvas& background, Canvas& target) {
+    if (!target.IsValid() || background.Width() != target.Width() || background.Height() != target.Height())
+        return;
+    target.ResetClip();
     target.Copy(0, 0, target.Width(), target.Height(), background, 0, 0);
 
     const NoteState state = SampleNoteState(settings, document);

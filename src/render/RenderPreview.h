@@ -21,3 +21,12 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
 // the same one at once. An area of no size gives an empty canvas.
 std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth = -1,
                                                 int backdropHeight = -1);
+
+// The preview's background drawn over the whole canvas, without touching those PreviewBackground keeps.
+void DrawPreviewBackground(Canvas& canvas, int backdropWidth = -1, int backdropHeight = -1);
+
+// RenderPreview over a background of the target's size that the caller made with DrawPreviewBackground:
+// for pictures of many previews, which would otherwise push the main preview's background out of those
+// kept.
+void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, const Canvas& background, Canvas& target);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+struct SkinDocument;
+
+// A recovery file keeps the unsaved state of a skin so that a designer that dies loses little. Its
+// lines: "pinletsdrapier-recovery 1", the skin path (empty for an untitled skin), the PNG path, the time
+// it was written (ISO 8601, UTC, to the millisecond) and the byte count of the skin text, each ended by
+// a line feed; then the skin text as the skin-file writer writes it. A backslash, a line feed and a
+// carriage return in a path are written as "\\", "\n" and "\r". The byte count tells a complete file
+// from one cut short.
+struct RecoveryRecord {
+    QString skinPath;
+    QString pngPath;
+    QDateTime written;
+    QByteArray skinBytes;
+
+    bool operator==(const RecoveryRecord&) const = default;
+};
+
+enum class RecoveryReadStatus {
+    Ok,
+    Unreadable,  // not a file, or it cannot be opened or read
+    NotRecovery, // the first line is not the recovery file's
+    Damaged,     // cut short, or a line that does not read as what it should be
+};
+
+struct RecoveryReading {
+    RecoveryReadStatus status = RecoveryReadStatus::Unreadable;
+    RecoveryRecord record; // complete only when status is Ok
+};
+
+// A record of the document as Save would write it to skinPath with the PNG path, stamped with the time.
+RecoveryRecord MakeRecoveryRecord(const SkinDocument& document, const QString& skinPath,
+                                  const QString& pngPath, const QDateTime& now);
+
+QByteArray RecoveryFileBytes(const RecoveryRecord& record);
+RecoveryReading ParseRecoveryFile(const QByteArray& bytes);
+RecoveryReading ReadRecoveryFile(const QString& path);
+
+// Writes through QSaveFile, so a failed write leaves any earlier recovery file whole.
+bool WriteRecoveryFile(const QString& path, const RecoveryRecord& record);
+
+// The skin text of the record, for the skin-file reader.
+QString RecoveredSkinText(const RecoveryRecord& record);
+
+// Whether the recovered state is worth offering: written after the skin file was last changed, or the
+// skin is untitled, or its file is no longer there.
+bool IsNewerThanSkinFile(const RecoveryRecord& record);
