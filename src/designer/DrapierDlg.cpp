@@ -6,6 +6,9 @@
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
+#include "dialogs/LintDlg.h"
+#include "dialogs/MagnifierDlg.h"
+#include "dialogs/StateSheetDlg.h"
 #include "document/FocusUse.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/ColourSwatch.h"
@@ -106,6 +109,11 @@ CDrapierDlg::~CDrapierDlg() {
     // The children are taken down after this; what they signal on the way must not reach the window.
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
+    // The windows of their own that read the document go before the document does.
+    delete m_stateSheet;
+    delete m_lintDlg;
+    delete m_sourceMagnifier;
+    delete m_previewMagnifier;
 }
 
 QWidget* CDrapierDlg::BuildTreeColumn() {
