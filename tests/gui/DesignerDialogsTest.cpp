@@ -110,7 +110,7 @@ protected:
 
 } // namespace
 
-TEST_F(DesignerDialogs, ADoubleClickOpensTheDialogOfEachKind) {
+TEST_F(DesignerDialogs, ADoubleClickOrEnterOpensTheDialogOfEachKind) {
     const QByteArray before = FileNow();
     const struct {
         QString label;
@@ -143,10 +143,25 @@ TEST_F(DesignerDialogs, ADoubleClickOpensTheDialogOfEachKind) {
         EXPECT_EQ(name, row.label == "Default Layout" ? "Default layout" : row.label);
         EXPECT_EQ(nameEnabled, row.label != "Default Layout");
     }
+
+    // From the keyboard: Enter on the selected item.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        Select("Lamp");
+        window->Tree()->setFocus();
+        QString title;
+        OnNextDialog([&](QDialog* dialog) {
+            title = dialog->windowTitle();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::keyClick(window->Tree(), Qt::Key(key));
+        EXPECT_EQ(title, "Indicator");
+    }
+
     EXPECT_EQ(Steps(), 0);
     EXPECT_FALSE(window->IsDirty());
     EXPECT_EQ(FileNow(), before);
     EXPECT_EQ(Tree(), "Fill; Top; main; main2; Hover (Close, Lamp); Side; Label; Knob; Wide");
+    EXPECT_TRUE(window->isVisible()); // neither Enter nor Escape closed the designer
     EXPECT_EQ(prompter.unexpected, 0);
 }
 
