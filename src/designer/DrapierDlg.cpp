@@ -73,6 +73,7 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     BuildCommands();
     BuildMagnifiers();
     BuildEditing();
+    BuildDialogs();
     BuildMenus();
     columns->setMenuBar(m_menuBar);
 

@@ -114,7 +114,8 @@ public:
     // Editing the elements (the tree's commands, picking, undo).
     // Opens the dialog of an entry (-1: the "Default Layout" root), applies its changes live and redraws;
     // true on OK, false on Cancel, after which it has put the entry back as it was. For a group it leaves
-    // the name typed in the group's record; the window then applies the group naming rule.
+    // the name typed in the group's record; the window then applies the group naming rule. The window
+    // starts with its own dialogs (DrapierDlgDialogs.cpp); an empty editor opens nothing.
     using EntryEditor = std::function<bool(int entry)>;
     void SetEntryEditor(EntryEditor editor);
     // Double-click: the entry's dialog through the editor, recorded as one undo step on OK.
@@ -162,6 +163,12 @@ protected:
 
 private:
     void BuildEditing();
+    void BuildDialogs();
+    bool EditInDialog(int entry);
+    void EditSkinProperties();
+    // Sets the picture of the entry's item (its label changes only when a dialog closes with OK); the
+    // item, null when the entry has none.
+    QTreeWidgetItem* RefreshTreePicture(int entry);
     void AddUndoItems(QMenu* edit);
     void UpdateUndoItems();
     void RunUndo(bool undo);
@@ -232,7 +239,9 @@ private:
     bool m_closing = false;
     std::map<int, std::function<void()>> m_commands;
     QString m_browseFolder;
-    QPoint m_browseOffset{100, 100}; // the browser's top-left from the window's, kept between browses
+    // Where the next element, layout, group or browse dialog opens from this window's top-left: where the
+    // last one was closed, with OK or Cancel.
+    QPoint m_dialogOffset{100, 100};
     EntryEditor m_entryEditor;
     DocumentHistory* m_history = nullptr; // a child object
     bool m_picking = false;               // a pick gesture is under way: button down to button up is one step

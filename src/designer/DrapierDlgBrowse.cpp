@@ -7,6 +7,7 @@
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/BrowseDlg.h"
+#include "dialogs/DialogPlacement.h"
 #include "document/SkinLoader.h"
 #include "document/StyleString.h"
 #include "package/FilePaths.h"
@@ -32,11 +33,14 @@ void CDrapierDlg::FileBrowse() {
     const Colour sticky = m_noteBox->StickyColour();
 
     QBrowseDlg browser(folder, m_prompter, this);
-    browser.move(pos() + m_browseOffset);
+    // The browser shares the element dialogs' place: it opens where the last of them was closed.
+    PlaceDialog(&browser, this, m_dialogOffset);
     connect(&browser, &QBrowseDlg::EntrySelected, this, &CDrapierDlg::ShowBrowsedSkin);
     connect(&browser, &QBrowseDlg::CatalogueRunEnded, this, &CDrapierDlg::ShowCatalogueTexts);
     browser.exec();
-    m_browseOffset = browser.ClosedAt() - pos();
+    QPoint offset;
+    if (DialogOffset(&browser, this, &offset))
+        m_dialogOffset = offset;
 
     m_noteBox->SetStickyColour(sticky);
     // The skin that was current comes back from its file; what the browser showed is not a change, and

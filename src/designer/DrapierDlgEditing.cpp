@@ -23,21 +23,27 @@ namespace {
 const QString kChildNotElement =
     QStringLiteral("Should never be here as children have to be a real element not a group");
 
-// The Delete key deletes the selected element while the tree has the focus.
-class TreeDeleteKey : public QObject {
+// Keys of the tree while it has the focus: Delete deletes the selected element, Enter opens its dialog
+// as a double click does.
+class TreeKey : public QObject {
 public:
-    TreeDeleteKey(std::function<void()> run, QObject* parent) : QObject(parent), m_run(std::move(run)) {}
+    TreeKey(std::vector<int> keys, std::function<void()> run, QObject* parent)
+        : QObject(parent), m_keys(std::move(keys)), m_run(std::move(run)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-            (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            m_run();
-            return true;
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (std::find(m_keys.begin(), m_keys.end(), key->key()) != m_keys.end() &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                m_run();
+                return true;
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    std::vector<int> m_keys;
     std::function<void()> m_run;
 };
 
@@ -95,7 +101,10 @@ void CDrapierDlg::BuildEditing() {
         if (m_treeReady)
             RefreshSourceView();
     });
-    m_tree->installEventFilter(new TreeDeleteKey([this] { DeleteSelected(); }, m_tree));
+    m_tree->installEventFilter(new TreeKey(
+        {Qt::Key_Delete}, [this] { DeleteSelected(); }, m_tree));
+    m_tree->installEventFilter(new TreeKey(
+        {Qt::Key_Return, Qt::Key_Enter}, [this] { EditTreeItem(m_tree->currentItem()); }, m_tree));
 
     connect(m_sourceView, &SourceView::Resized, this, &CDrapierDlg::RefreshSourceView);
     connect(m_sourceView, &SourceView::Pressed, this,

@@ -103,13 +103,17 @@ void CDrapierDlg::SelectEntry(int entry) {
 }
 
 void CDrapierDlg::RefreshTreeItem(int entry) {
+    if (QTreeWidgetItem* item = RefreshTreePicture(entry))
+        item->setText(0, m_document.elements[static_cast<size_t>(entry)].Name());
+}
+
+QTreeWidgetItem* CDrapierDlg::RefreshTreePicture(int entry) {
     QTreeWidgetItem* item = TreeItemOf(entry);
     if (!item || entry >= static_cast<int>(m_document.elements.size()))
-        return;
-    const SkinElement& element = m_document.elements[static_cast<size_t>(entry)];
-    item->setText(0, element.Name());
-    const int picture = TreePictureOf(element);
+        return nullptr;
+    const int picture = TreePictureOf(m_document.elements[static_cast<size_t>(entry)]);
     item->setIcon(0, picture >= 0 ? PictureStrip()[picture] : QIcon());
+    return item;
 }
 
 void CDrapierDlg::EditTreeItem(QTreeWidgetItem* item) {

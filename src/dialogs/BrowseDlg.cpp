@@ -138,6 +138,5 @@ void QBrowseDlg::done(int result) {
     // The writer finishes (or is cancelled) before the browser goes.
     if (m_writing)
         return;
-    m_closedAt = pos();
     CResizingDialog::done(result);
 }

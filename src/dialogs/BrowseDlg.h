@@ -2,7 +2,6 @@
 
 #include "widgets/ResizingDialog.h"
 
-#include <QPoint>
 #include <QString>
 
 class QLabel;
@@ -26,8 +25,6 @@ public:
     void WriteCatalogue();
     // Packages the writer works on at once; 0 (the start value) is one per core.
     void SetJobs(int jobs) { m_jobs = jobs; }
-    // The dialog's top-left corner when it was last closed.
-    QPoint ClosedAt() const { return m_closedAt; }
 
 signals:
     // The full path of the entry just selected.
@@ -53,5 +50,4 @@ private:
     QPushButton* m_write = nullptr;
     int m_jobs = 0;
     bool m_writing = false;
-    QPoint m_closedAt;
 };

@@ -97,6 +97,17 @@ protected:
         window->Tree()->setCurrentItem(item);
     }
 
+    // What a double click on an item delivers: press, release, the double click in place of a second
+    // press, release.
+    void DoubleClick(QTreeWidgetItem* item) {
+        ASSERT_NE(item, nullptr);
+        QTreeWidget* tree = window->Tree();
+        const QPoint at = tree->visualItemRect(item).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    }
+
     std::string Selected() const {
         const QTreeWidgetItem* item = window->Tree()->currentItem();
         return item ? item->text(0).toStdString() : std::string();

@@ -93,6 +93,8 @@ TEST_F(EditingWindow, MoveUpOnAFirstChildChangesNothing) {
 }
 
 TEST_F(EditingWindow, NewPopsTheElementMenuAndNamesElementsUniquely) {
+    // Each new element's dialog closes at once with OK (the dialogs are driven in DialogWiringTest).
+    window->SetEntryEditor([](int) { return true; });
     window->show();
     auto* newButton = window->findChild<FooButton*>("newElement");
     QPoint at;
@@ -159,15 +161,9 @@ TEST_F(EditingWindow, DoubleClickAndNewGoThroughTheEntryEditor) {
     Open(WriteSkin());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QTreeWidget* tree = window->Tree();
-    // What a double click delivers: press, release, the double click in place of a second press, release.
-    auto doubleClick = [&](QTreeWidgetItem* item) {
-        const QPoint at = tree->visualItemRect(item).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
-    };
+    auto doubleClick = [&](QTreeWidgetItem* item) { DoubleClick(item); };
     // Without an editor nothing opens and nothing changes.
+    window->SetEntryEditor({});
     doubleClick(Item("Top"));
     EXPECT_EQ(window->UndoStack()->count(), 0);
 

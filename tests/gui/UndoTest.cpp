@@ -63,6 +63,8 @@ TEST_F(UndoWindow, EveryCommandKindIsUndoneToTheSameFile) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 
+    // The new element's dialog closes at once with OK.
+    window->SetEntryEditor([](int) { return true; });
     ExpectUndoAndRedo("new", [&] { window->RunCommand(Command::NewTileArea); });
     ExpectUndoAndRedo("copy", [&] {
         Select("Top");
