@@ -26,3 +26,5 @@ void CliPrint(const QString& text);
 // A one-line reason on standard error; these return the exit status to pass on.
 int CliUsageError(const QString& reason);
 int CliFailure(const QString& reason);
+// A one-line "warning: " note on standard error about something the command went on without.
+void CliWarning(const QString& reason);

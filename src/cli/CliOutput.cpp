@@ -21,3 +21,7 @@ int CliFailure(const QString& reason) {
     PrintReason(reason);
     return kExitFailed;
 }
+
+void CliWarning(const QString& reason) {
+    PrintReason(QStringLiteral("warning: ") + reason);
+}

@@ -1,5 +1,6 @@
 #include "support/CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -169,6 +170,11 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
 
 TEST(ConvertCommand, UsageAndFailures) {
     QTemporaryDir dir;
+    // Without a picture to miss, a failed save is the one line on standard error.
+    QFile bare(dir.filePath("bare.ini"));
+    ASSERT_TRUE(bare.open(QIODevice::WriteOnly));
+    bare.write("skinname=Bare\r\n");
+    bare.close();
     const struct {
         QStringList args;
         int status;
@@ -182,7 +188,7 @@ TEST(ConvertCommand, UsageAndFailures) {
         {{"convert", Skin("sample.ini")}, 2, "drapier-cli: convert needs IN and -o OUT"},
         {{"convert", Skin("sample.ini"), "-o"}, 2, "drapier-cli: -o needs a file name"},
         {{"convert", Skin("missing.ini"), "-o", dir.filePath("x.ini")}, 1, "drapier-cli: "},
-        {{"convert", Skin("sample.ini"), "-o", dir.filePath("no/such/x.ini")},
+        {{"convert", dir.filePath("bare.ini"), "-o", dir.filePath("no/such/x.ini")},
          1,
          "drapier-cli: Error saving "},
     };
@@ -216,4 +222,42 @@ TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
         EXPECT_FALSE(d["settings"].toObject()["skinname"].toString().isEmpty());
         EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 0}, {"height", 0}}));
     }
+}
+
+// A skin whose picture is missing is still read and worked on, with one warning naming the picture;
+// pack cannot do without it and fails as before.
+TEST(SkinCommands, MissingPictureIsWarnedAbout) {
+    QTemporaryDir dir;
+    QFile skin(dir.filePath("lost.ini"));
+    ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
+    skin.write("skinname=Lost\r\nBitmap=pics\\gone.png\r\n");
+    skin.close();
+    const QString ini = dir.filePath("lost.ini");
+    const QString warning = "drapier-cli: warning: picture not found: " + dir.filePath("pics/gone.png") + "\n";
+    const QStringList commands[] = {
+        {"dump", ini},
+        {"convert", ini, "-o", dir.filePath("out.ini")},
+        {"geometry", ini},
+        {"render", ini, "-o", dir.filePath("out.png")},
+    };
+    for (const QStringList& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, warning);
+    }
+    EXPECT_TRUE(QFile::exists(dir.filePath("out.ini")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("out.png")));
+
+    const CliResult pack = RunCli({"pack", ini, "-o", dir.filePath("out.qsk")});
+    EXPECT_EQ(pack.status, 1);
+    EXPECT_TRUE(pack.err.startsWith("drapier-cli: Error saving ")) << pack.err.toStdString();
+    EXPECT_EQ(pack.err.count('\n'), 1);
+
+    // A folder where the picture should be is no picture either.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("pics/gone.png"));
+    const CliResult folder = RunCli({"dump", ini});
+    EXPECT_EQ(folder.status, 0);
+    EXPECT_EQ(folder.err, "drapier-cli: warning: picture is not a plain file: " + dir.filePath("pics/gone.png") +
+                              "\n");
 }

@@ -125,3 +125,34 @@ TEST(PackageCli, OddEntryNamesInnerSkinsAndKeyedPictures) {
     EXPECT_FALSE(d["pngsource"].toBool());
     EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 7}, {"height", 3}}));
 }
+
+// Other ZIP tools store deep folder paths; a package with one such entry still loads and lists.
+TEST(PackageCli, EntryWithOverlongNameIsSkippedAlone) {
+    QTemporaryDir dir;
+    QImage image(5, 4, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(image.save(&buffer, "PNG"));
+    const QByteArray longName = QByteArray("docs/") + QByteArray(291, 'x') + ".txt";
+    ASSERT_EQ(longName.size(), 300);
+    const QString path = dir.filePath("deep.qsk");
+    ASSERT_TRUE(WriteBytes(path, MakeRawZip({{"skin.ini", "skinname=Deep\n[button]\nname=b\n\n"},
+                                             {longName, "notes"},
+                                             {"p.png", png}})));
+
+    const CliResult list = RunCli({"list", path});
+    EXPECT_EQ(list.status, 0);
+    const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << list.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("skin.ini\t"));
+    EXPECT_TRUE(lines[1].startsWith("p.png\t"));
+    EXPECT_EQ(list.err, "drapier-cli: warning: skipped 1 entry whose name is longer than 255 bytes\n");
+
+    const CliResult dump = RunCli({"dump", path});
+    ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+    const QJsonObject d = QJsonDocument::fromJson(dump.outBytes).object();
+    EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 5}, {"height", 4}}));
+    EXPECT_EQ(d["settings"].toObject()["skinname"].toString(), "Deep");
+}
