@@ -1,5 +1,6 @@
 #include "cli/StateOptions.h"
 
+#include "document/LeadingNumber.h"
 #include "document/SkinDocument.h"
 
 #include <climits>
@@ -32,11 +33,11 @@ constexpr StateKey ColourKey(const char* name, Colour NoteSettings::*field) {
     return {name, ValueForm::Colour, nullptr, nullptr, nullptr, field};
 }
 
-// The size is the designer's spinner range: a note of millions of pixels is no preview but an
-// allocation failure.
+// The size and the scroll position are free integers, as the designer's boxes are: a negative width or a
+// scroll bottom past 100 can be tried. A note too large for a canvas is simply not painted.
 const StateKey kKeys[] = {
-    Number("width", &NoteSettings::width, 0, 9999),
-    Number("height", &NoteSettings::height, 0, 9999),
+    Number("width", &NoteSettings::width, INT_MIN, INT_MAX),
+    Number("height", &NoteSettings::height, INT_MIN, INT_MAX),
     Number("scrolltop", &NoteSettings::scrolltop, INT_MIN, INT_MAX),
     Number("scrollbottom", &NoteSettings::scrollbottom, INT_MIN, INT_MAX),
     Number("dpi", &NoteSettings::dpi, 1, 9999),
@@ -77,20 +78,13 @@ const StateKey* FindKey(const QString& name) {
     return nullptr;
 }
 
-// A whole decimal number within the range: no blanks, no trailing text.
+// A whole decimal number within the range: no blanks, no trailing text. A script wants to hear about
+// its typo rather than get the leading-number reading of it.
 bool ParseNumber(const QString& text, int minimum, int maximum, int* value) {
-    qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
-    if (digits == text.size())
+    const std::optional<int> n = StrictInteger(text);
+    if (!n || *n < minimum || *n > maximum)
         return false;
-    for (qsizetype i = digits; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return false;
-    }
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < minimum || n > maximum)
-        return false;
-    *value = n;
+    *value = *n;
     return true;
 }
 

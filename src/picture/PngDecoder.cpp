@@ -171,7 +171,9 @@ void WidenTwoBitRows(const std::vector<png_byte>& packed, std::size_t packedStri
 void ApplyPaletteTransparency(const PngJob& job, PictureData& out) {
     if (job.transCount == 0)
         return;
-    if (job.transCount == 1 && job.trans[0] == 0) {
+    // A single entry is a colour key for index 0, whatever opacity it gives: the note program draws
+    // such pictures by skipping that index.
+    if (job.transCount == 1) {
         out.transparent = 0;
         return;
     }

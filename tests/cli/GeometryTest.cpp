@@ -153,6 +153,19 @@ TEST(GeometryCommand, StackModeFollowsTheSkin) {
     EXPECT_EQ(g["textarea"], QJsonArray({10, 25, 290, 90}));
 }
 
+// The note's size and scroll position take any 32-bit integer, as the designer's boxes do.
+TEST(GeometryCommand, SizeAndScrollAreFreeIntegers) {
+    const QJsonObject g = Geometry({kStackSkin, "--set", "width=-50", "--set", "height=10000", "--set",
+                                    "scrolltop=-5", "--set", "scrollbottom=120"});
+    EXPECT_EQ(g["textarea"], QJsonArray({10, 25, -60, 9990}));
+    EXPECT_EQ(g["scrollrange"], QJsonArray({-60, 25, -50, 10000}));
+    // The range is 9975 high: the thumb runs from 5 % above it to 20 % below it.
+    EXPECT_EQ(g["thumb"], QJsonArray({-60, 25 - 498, -50, 25 + 11970}));
+    const QJsonObject huge =
+        Geometry({kStackSkin, "--set", "width=2147483647", "--set", "height=-2147483648"});
+    EXPECT_EQ(huge["textarea"].toArray().at(2), QJsonValue(2147483637));
+}
+
 TEST(GeometryCommand, Errors) {
     struct Case {
         QStringList args;
@@ -163,7 +176,10 @@ TEST(GeometryCommand, Errors) {
         {{kSkin, "--set", "bogus=1"}, 2, "bogus"},
         {{kSkin, "--set", "width=abc"}, 2, "width"},
         {{kSkin, "--set", "width=12x"}, 2, "width"},
-        {{kSkin, "--set", "width=10000"}, 2, "width"},
+        {{kSkin, "--set", "width= 12"}, 2, "width"},
+        {{kSkin, "--set", "height="}, 2, "height"},
+        {{kSkin, "--set", "height=2147483648"}, 2, "height"},
+        {{kSkin, "--set", "scrollbottom=1e3"}, 2, "scrollbottom"},
         {{kSkin, "--set", "dpi="}, 2, "dpi"},
         {{kSkin, "--set", "rolled=yes"}, 2, "rolled"},
         {{kSkin, "--set", "stackmode=2"}, 2, "stackmode"},

@@ -196,6 +196,16 @@ TEST(ZipReader, SkipsEntriesWithOverlongNames) {
     EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
 }
 
+// The size limit is inclusive: an entry of exactly 64 MiB reads, one byte more is refused (above).
+TEST(ZipReader, EntryOfExactlyTheLimitIsRead) {
+    const QByteArray zeros(static_cast<qsizetype>(ZipReader::kMaxEntrySize), '\0');
+    ZipReader reader;
+    ASSERT_TRUE(reader.OpenBytes(MakeRawZip({{"big.png", zeros}})));
+    QByteArray data;
+    ASSERT_TRUE(reader.Extract(0, &data)) << int(reader.LastError());
+    EXPECT_EQ(data.size(), zeros.size());
+}
+
 TEST(ZipReader, RefusesOverlappingEntryBomb) {
     // Many directory records pointing into one highly compressed entry: each would inflate to 20 MB.
     const QByteArray zeros(20 * 1024 * 1024, '\0');

@@ -165,25 +165,30 @@ TEST(PngDecoder, PaletteTransparencyEntriesGiveAnAlphaPlane) {
         }
 }
 
+// One transparency entry names index 0 as the transparent colour whatever opacity it gives: its pixels
+// are skipped when drawn and every other pixel is opaque, as the note program draws such pictures.
 TEST(PngDecoder, SinglePaletteTransparencyEntry) {
-    struct Case {
-        png_byte entry;
-        bool transparentIndex;
-        bool alphaPlane;
-    } cases[] = {
-        {0, true, false},    // the usual clear first entry becomes the transparent colour
-        {255, false, false}, // an opaque entry makes nothing clear
-        {100, false, true},  // a partly clear entry keeps its opacity
-    };
-    for (const Case& c : cases) {
+    const Colour under = MakeColour(1, 2, 3);
+    for (const png_byte entry : {png_byte(0), png_byte(100), png_byte(255)}) {
+        SCOPED_TRACE(int(entry));
         PngRecipe recipe = Recipe(PNG_COLOR_TYPE_PALETTE, 8, false);
-        recipe.trans = {c.entry};
+        recipe.trans = {entry};
         const ImageSurface s = Decoded(recipe);
-        EXPECT_EQ(s.TransparentColour(), c.transparentIndex ? 0 : -1) << int(c.entry);
-        EXPECT_EQ(s.HasAlpha(), c.alphaPlane) << int(c.entry);
-        if (c.alphaPlane) {
-            EXPECT_EQ(s.Alpha(0, 0), Sample(0, 0, 0, 8) == 0 ? 100 : 255);
+        EXPECT_EQ(s.TransparentColour(), 0);
+        EXPECT_FALSE(s.HasAlpha());
+        Canvas canvas(kW, kH, under);
+        ASSERT_TRUE(s.Draw(canvas, 0, 0));
+        int skipped = 0;
+        for (int y = 0; y < kH; ++y) {
+            for (int x = 0; x < kW; ++x) {
+                const int index = Sample(x, y, 0, 8);
+                const png_color c = PaletteColour(index);
+                skipped += index == 0;
+                ASSERT_EQ(canvas.ColourAt(x, y), index == 0 ? under : MakeColour(c.red, c.green, c.blue))
+                    << x << "," << y;
+            }
         }
+        EXPECT_GT(skipped, 0);
     }
 }
 
