@@ -1,5 +1,6 @@
 #include "render/RenderNote.h"
 
+#include "document/GroupIndex.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
@@ -257,9 +258,10 @@ bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& can
         return false;
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
     NotePainter painter(document, state, canvas);
+    const GroupIndex groups(document);
     for (const SkinElement& element : document.elements) {
         // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (!element.IsDrawable() || !IsDrawn(document, element, state))
+        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state))
             continue;
         painter.PaintElement(element);
     }
