@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -17,10 +18,20 @@ QString HelpText() {
     }
     text += QStringLiteral("Commands:\n");
     for (const CliCommand& c : CliCommands()) {
-        text += QStringLiteral("  %1 %2\n      %3\n")
-                    .arg(QString::fromUtf8(c.name), QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
+        text +=
+            QStringLiteral("  %1 %2\n      %3\n")
+                .arg(QString::fromUtf8(c.name), QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
     }
     return text;
+}
+
+// Commands that neither draw nor decode pictures start without the GUI application: its platform start-up
+// would be most of the time a pack or a list takes.
+bool NeedsGui(int argc, char** argv) {
+    if (argc < 2)
+        return true;
+    const QByteArray command(argv[1]);
+    return command != "pack" && command != "list";
 }
 
 // Qt's own notes (a missing runtime folder, font fallbacks) are no business of the tool's caller, who
@@ -34,8 +45,12 @@ int main(int argc, char** argv) {
     // Text drawing needs a GUI application, but the tool never shows a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = QGuiApplication::arguments();
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsGui(argc, argv))
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
     if (args.isEmpty())

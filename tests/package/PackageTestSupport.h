@@ -51,9 +51,9 @@ inline bool HasTool(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-inline QByteArray RawDeflate(const QByteArray& data) {
+inline QByteArray RawDeflate(const QByteArray& data, int level = 9) {
     z_stream z{};
-    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    deflateInit2(&z, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     QByteArray out(static_cast<qsizetype>(deflateBound(&z, static_cast<uLong>(data.size()))), '\0');
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
     z.avail_in = static_cast<uInt>(data.size());
