@@ -1,11 +1,13 @@
 #include "document/StdioFileEx.h"
 
 #include <QSysInfo>
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr qint64 kReadAhead = 64 * 1024;
+constexpr qint64 kSmallestRead = 4096;
 
 const char* CodePageName(CStdioFileEx::CodePage codePage) {
     return codePage == CStdioFileEx::CodePage::Utf8 ? "UTF-8" : "windows-1252";
@@ -61,9 +63,13 @@ bool CStdioFileEx::FillBuffer() {
         return false;
     m_buffer.remove(0, m_bufferPos);
     m_bufferPos = 0;
+    // A small file gets a buffer of its size, not the whole read-ahead.
+    qint64 want = kReadAhead;
+    if (!m_file.isSequential())
+        want = std::clamp(m_file.size() - m_file.pos(), kSmallestRead, kReadAhead);
     const qsizetype old = m_buffer.size();
-    m_buffer.resize(old + kReadAhead);
-    const qint64 got = m_file.read(m_buffer.data() + old, kReadAhead);
+    m_buffer.resize(old + want);
+    const qint64 got = m_file.read(m_buffer.data() + old, want);
     if (got < 0) {
         m_readError = true;
         m_atEnd = true;
