@@ -46,8 +46,9 @@ int RunListCommand(const QStringList& args) {
     }
     CliPrint(out);
     if (const int skipped = reader.SkippedLongNames(); skipped > 0)
-        CliWarning(skipped == 1 ? QStringLiteral("skipped 1 entry whose name is longer than 255 bytes")
-                                : QStringLiteral("skipped %1 entries whose names are longer than 255 bytes")
-                                      .arg(skipped));
+        CliWarning(
+            skipped == 1
+                ? QStringLiteral("skipped 1 entry whose name is longer than 255 bytes")
+                : QStringLiteral("skipped %1 entries whose names are longer than 255 bytes").arg(skipped));
     return kExitOk;
 }

@@ -118,9 +118,9 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
     const int y0 = origin.y;
 
     // The note goes straight onto the background; a note too large or too small for a canvas paints
-    // nothing, while the fill and highlights below still show where it would be. What it leaves uncovered (the text area of a
-    // frame-only skin) shows what lies behind the note, and cutting the region colour out only ever
-    // touches the pixels the note painted: a background pixel of that colour would be replaced by
+    // nothing, while the fill and highlights below still show where it would be. What it leaves uncovered
+    // (the text area of a frame-only skin) shows what lies behind the note, and cutting the region colour out
+    // only ever touches the pixels the note painted: a background pixel of that colour would be replaced by
     // itself.
     NoteState placed = state;
     placed.originx = x0;

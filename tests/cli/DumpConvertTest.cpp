@@ -24,6 +24,12 @@ QJsonObject Dump(const QString& path) {
     return json.object();
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 QJsonObject Place(int value, const char* mode, int offset) {
     return {{"value", value}, {"mode", mode}, {"offset", offset}};
 }
@@ -171,10 +177,7 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
 TEST(ConvertCommand, UsageAndFailures) {
     QTemporaryDir dir;
     // Without a picture to miss, a failed save is the one line on standard error.
-    QFile bare(dir.filePath("bare.ini"));
-    ASSERT_TRUE(bare.open(QIODevice::WriteOnly));
-    bare.write("skinname=Bare\r\n");
-    bare.close();
+    WriteFile(dir.filePath("bare.ini"), "skinname=Bare\r\n");
     const struct {
         QStringList args;
         int status;
@@ -228,12 +231,10 @@ TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
 // pack cannot do without it and fails as before.
 TEST(SkinCommands, MissingPictureIsWarnedAbout) {
     QTemporaryDir dir;
-    QFile skin(dir.filePath("lost.ini"));
-    ASSERT_TRUE(skin.open(QIODevice::WriteOnly));
-    skin.write("skinname=Lost\r\nBitmap=pics\\gone.png\r\n");
-    skin.close();
+    WriteFile(dir.filePath("lost.ini"), "skinname=Lost\r\nBitmap=pics\\gone.png\r\n");
     const QString ini = dir.filePath("lost.ini");
-    const QString warning = "drapier-cli: warning: picture not found: " + dir.filePath("pics/gone.png") + "\n";
+    const QString warning =
+        "drapier-cli: warning: picture not found: " + dir.filePath("pics/gone.png") + "\n";
     const QStringList commands[] = {
         {"dump", ini},
         {"convert", ini, "-o", dir.filePath("out.ini")},
@@ -258,6 +259,6 @@ TEST(SkinCommands, MissingPictureIsWarnedAbout) {
     ASSERT_TRUE(QDir(dir.path()).mkpath("pics/gone.png"));
     const CliResult folder = RunCli({"dump", ini});
     EXPECT_EQ(folder.status, 0);
-    EXPECT_EQ(folder.err, "drapier-cli: warning: picture is not a plain file: " + dir.filePath("pics/gone.png") +
-                              "\n");
+    EXPECT_EQ(folder.err,
+              "drapier-cli: warning: picture is not a plain file: " + dir.filePath("pics/gone.png") + "\n");
 }

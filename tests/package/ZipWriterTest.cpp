@@ -153,17 +153,10 @@ TEST(ZipWriter, StoresArchiveEndingsAndDeflatesTheRest) {
 
 namespace {
 
-QByteArray Noise(qsizetype size, quint32 seed) {
-    QByteArray b(size, Qt::Uninitialized);
-    QRandomGenerator rng(seed);
-    rng.fillRange(reinterpret_cast<quint32*>(b.data()), size / 4);
-    return b;
-}
-
 // Random bytes of only the lower or the upper half of the byte values, switching every `run` bytes: no
 // repeats to find, yet each stretch needs only 7 bits a byte.
 QByteArray HalfRanges(qsizetype size, qsizetype run) {
-    QByteArray b = Noise(size, 9);
+    QByteArray b = NoiseBytes(size, 9);
     for (qsizetype i = 0; i < size; ++i)
         b[i] = char((b[i] & 0x7F) | ((i / run) % 2 ? 0x80 : 0));
     return b;
@@ -174,12 +167,12 @@ QByteArray HalfRanges(qsizetype size, qsizetype run) {
 // Whatever the data, a deflated entry comes out within 0.5 % (or 64 bytes) of zlib at level 8, and reads
 // back whole. Incompressible stretches are stored without a search; nothing else may be.
 TEST(ZipWriter, DeflatedEntriesStayCloseToLevelEight) {
-    const QByteArray noise = Noise(64 * 1024, 1);
+    const QByteArray noise = NoiseBytes(64 * 1024, 1);
     const QByteArray zeros(2 * 1024 * 1024, '\0');
     QByteArray alternating;
     for (int i = 0; i < 64; ++i)
-        alternating += Noise(1000, 100 + i) + QByteArray(1000, 'z');
-    const QByteArray block = Noise(5000, 7);
+        alternating += NoiseBytes(1000, 100 + i) + QByteArray(1000, 'z');
+    const QByteArray block = NoiseBytes(5000, 7);
     const QByteArray text = QByteArray("[button]\nname=close\nplace=-20,4\nsize=16x16\n\n").repeated(2000);
     const struct {
         const char* what;
@@ -187,16 +180,16 @@ TEST(ZipWriter, DeflatedEntriesStayCloseToLevelEight) {
     } cases[] = {
         {"noise then zeros", noise + zeros},
         {"zeros then noise", zeros + noise},
-        {"noise", Noise(1024 * 1024, 2)},
-        {"a picture's worth of noise, then its repeat 20 KB on", Noise(20000, 3) + Noise(20000, 3)},
+        {"noise", NoiseBytes(1024 * 1024, 2)},
+        {"a picture's worth of noise, then its repeat 20 KB on", NoiseBytes(20000, 3) + NoiseBytes(20000, 3)},
         {"noise, then the same 16 KB again far behind the start",
-         Noise(40000, 4) + Noise(40000, 4).left(16384)},
+         NoiseBytes(40000, 4) + NoiseBytes(40000, 4).left(16384)},
         {"noise and zeros by the kilobyte", alternating},
         {"one noise block over and over", block.repeated(40)},
         {"halves of the byte range by the 4 KB", HalfRanges(256 * 1024, 4096)},
         {"halves of the byte range by the 32 KB", HalfRanges(256 * 1024, 32768)},
         {"skin text", text},
-        {"noise with a short text tail", Noise(70000, 5) + "name=x\n"},
+        {"noise with a short text tail", NoiseBytes(70000, 5) + "name=x\n"},
         {"empty", QByteArray()},
     };
     QTemporaryDir dir;
