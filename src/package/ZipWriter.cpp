@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <zlib.h>
 
 namespace {
@@ -187,7 +188,9 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
     uint32_t crc = 0;
     qint64 total = 0;
     qint64 written = 0;
-    EntryDeflater deflater(*this, written);
+    std::optional<EntryDeflater> deflater; // stored entries need none
+    if (method != kMethodStored)
+        deflater.emplace(*this, written);
     for (bool last = false; !last;) {
         const qint64 got = source.read(in.data(), kChunk);
         if (got < 0)
@@ -206,7 +209,7 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
             written += got;
             continue;
         }
-        const ZipResult r = last ? deflater.Finish() : deflater.Add(in.constData(), got);
+        const ZipResult r = last ? deflater->Finish() : deflater->Add(in.constData(), got);
         if (r != ZipResult::Ok)
             return r;
     }
