@@ -72,6 +72,10 @@ bool ReadPngHeader(PngJob* job) {
 
     png_set_user_limits(png, kMaxDimension, kMaxDimension);
     png_set_chunk_malloc_max(png, kChunkMallocMax);
+    // Only the pixels and their transparency matter here. Every other chunk is skipped unread: libpng
+    // only warns about an oversized ancillary chunk and then allocates what its length claims, so a
+    // few hundred bytes could ask for gigabytes.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_set_read_fn(png, job, OnPngRead);
     png_read_info(png, info);
 
