@@ -28,8 +28,11 @@ bool LoadFitsBudget(ZipReader& reader, const QString& innerName) {
     }
     QByteArray bytes;
     const int index = reader.FindEntry(picture);
-    return index < 0 || !reader.Extract(index, &bytes) ||
-           PictureFitsBudget(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+    if (index < 0 || !reader.Extract(index, &bytes))
+        return true;
+    if (pick.png.isEmpty())
+        return KeyedPictureFitsBudget(bytes);
+    return PictureFitsBudget(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                              static_cast<std::size_t>(bytes.size()));
 }
 
