@@ -2,6 +2,7 @@
 
 // Shared body of the picture decoder targets: decode arbitrary bytes as one kind, then crop and draw
 // the picture, stretched and not, partly off the canvas.
+#include "FuzzBudget.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 
@@ -9,6 +10,8 @@
 #include <cstdint>
 
 inline int DecodeAndDraw(const std::uint8_t* data, std::size_t size, int kind) {
+    if (!PictureFitsBudget(data, size))
+        return 0;
     ImageSurface picture;
     if (!picture.Decode(data, size, kind))
         return 0;

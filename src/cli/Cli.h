@@ -33,3 +33,5 @@ int CliUsageError(const QString& reason);
 int CliFailure(const QString& reason);
 // Writes the canvas as an 8-bit RGB PNG; the exit status, with the reason on a failure.
 int CliWritePng(const Canvas& canvas, const QString& path);
+// A one-line "warning: " note on standard error about something the command went on without.
+void CliWarning(const QString& reason);

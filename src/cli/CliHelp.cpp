@@ -64,8 +64,9 @@ const HelpEntry kOptions[] = {
 };
 
 const HelpEntry kNoteSettings[] = {
-    {"width, height", "the note's size in pixels, 0 to 9999 (300 and 100); a rolled note takes its "
-                      "layout's rolled height"},
+    {"width, height",
+     "the note's size in pixels, any integer (300 and 100); a rolled note takes its layout's "
+     "rolled height, and a note too large for a canvas is not painted"},
     {"scrolltop, scrollbottom", "the part of the note's text in view, as percentages of its length (25 and "
                                 "100); with scrollbar=1 and less than all of it in view the note needs its "
                                 "scroll bar"},

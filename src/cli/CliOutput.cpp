@@ -31,3 +31,7 @@ int CliWritePng(const Canvas& canvas, const QString& path) {
         return CliFailure(QStringLiteral("cannot write %1: %2").arg(path, picture.LastError()));
     return kExitOk;
 }
+
+void CliWarning(const QString& reason) {
+    PrintReason(QStringLiteral("warning: ") + reason);
+}

@@ -4,8 +4,10 @@
 #include "cli/CommandArgs.h"
 #include "cli/StateOptions.h"
 
+#include "document/PlainSkinText.h"
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
+#include "package/FilePaths.h"
 #include "package/PackagePicking.h"
 #include "package/ZipReader.h"
 
@@ -36,6 +38,17 @@ QString PackageFailure(const QString& path, const QString& innerName) {
     return QStringLiteral("'%1' has a damaged entry").arg(path);
 }
 
+QString MissingPicture(const QString& imagePath) {
+    const QFileInfo info(imagePath);
+    if (!info.exists())
+        return QStringLiteral("picture not found: ") + imagePath;
+    if (!info.isFile())
+        return QStringLiteral("picture is not a plain file: ") + imagePath;
+    QFile file(imagePath);
+    file.open(QIODevice::ReadOnly);
+    return QStringLiteral("picture cannot be opened (%1): %2").arg(file.errorString(), imagePath);
+}
+
 } // namespace
 
 bool CliLoadSkin(const QString& path, const QString& innerName, SkinDocument* document, QString* reason) {
@@ -53,7 +66,11 @@ bool CliLoadSkin(const QString& path, const QString& innerName, SkinDocument* do
         why = QStringLiteral("cannot read '%1'").arg(path);
     } else {
         // The skin text was read; only the picture it names is missing, which the commands that
-        // work on the skin's layout and text can do without, as the designer does.
+        // work on the skin's layout and text can do without, as the designer does. The author still
+        // hears of it: a render without its picture looks broken for no visible reason.
+        QString imageName;
+        ReadPlainSkinText(path, nullptr, &imageName);
+        CliWarning(MissingPicture(SiblingPath(path, imageName)));
         return true;
     }
     if (reason)

@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 namespace {
 
@@ -42,7 +41,8 @@ const char* const kHelp =
     "\n"
     "Text output is one line \"LINT: MESSAGE\" per finding, in element order and then the picture areas in\n"
     "reading order; nothing when there is no finding. A skin whose picture is missing is linted without\n"
-    "the picture findings, and a line beginning \"warning: \" on standard error says so.\n"
+    "the picture findings; standard error says why and what was skipped, on lines beginning\n"
+    "\"drapier-cli: warning: \".\n"
     "\n"
     "Exit status: 0 with no finding, 1 with findings (or when the skin cannot be read), 2 on a usage\n"
     "error.\n";
@@ -77,11 +77,6 @@ QString FindingsText(const LintReport& report) {
     return out;
 }
 
-void Warn(const QString& text) {
-    const QByteArray bytes = (QStringLiteral("warning: ") + text + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-}
-
 } // namespace
 
 QString LintCommandHelp() {
@@ -100,7 +95,7 @@ int RunLintCommand(const QStringList& args) {
         return CliFailure(reason);
     const LintReport report = LintSkin(document);
     if (report.pictureMissing)
-        Warn(QStringLiteral("'%1' has no picture; the picture findings are skipped").arg(skinPath));
+        CliWarning(QStringLiteral("'%1' has no picture; the picture findings are skipped").arg(skinPath));
     if (parsed.Has("--json"))
         CliPrint(QString::fromUtf8(FindingsJson(report)));
     else

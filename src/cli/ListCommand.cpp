@@ -45,5 +45,10 @@ int RunListCommand(const QStringList& args) {
                         QStringLiteral("%1").arg(e.crc, 8, 16, QLatin1Char('0')));
     }
     CliPrint(out);
+    if (const int skipped = reader.SkippedLongNames(); skipped > 0)
+        CliWarning(
+            skipped == 1
+                ? QStringLiteral("skipped 1 entry whose name is longer than 255 bytes")
+                : QStringLiteral("skipped %1 entries whose names are longer than 255 bytes").arg(skipped));
     return kExitOk;
 }

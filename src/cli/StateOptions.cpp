@@ -1,5 +1,6 @@
 #include "cli/StateOptions.h"
 
+#include "document/LeadingNumber.h"
 #include "document/SkinDocument.h"
 #include "render/NoteSettingKeys.h"
 
@@ -10,20 +11,13 @@ namespace {
 using StateKey = NoteSettingKey;
 using ValueForm = NoteSettingForm;
 
-// A whole decimal number within the range: no blanks, no trailing text.
+// A whole decimal number within the range: no blanks, no trailing text. A script wants to hear about
+// its typo rather than get the leading-number reading of it.
 bool ParseNumber(const QString& text, int minimum, int maximum, int* value) {
-    qsizetype digits = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
-    if (digits == text.size())
+    const std::optional<int> n = StrictInteger(text);
+    if (!n || *n < minimum || *n > maximum)
         return false;
-    for (qsizetype i = digits; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return false;
-    }
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < minimum || n > maximum)
-        return false;
-    *value = n;
+    *value = *n;
     return true;
 }
 

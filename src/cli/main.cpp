@@ -3,8 +3,18 @@
 
 #include <QGuiApplication>
 #include <cstdlib>
+#include <memory>
 
 namespace {
+
+// Commands that neither draw nor decode pictures start without the GUI application: its platform start-up
+// would be most of the time a pack or a list takes.
+bool NeedsGui(int argc, char** argv) {
+    if (argc < 2)
+        return true;
+    const QByteArray command(argv[1]);
+    return command != "pack" && command != "list";
+}
 
 // Qt's own notes (a missing runtime folder, font fallbacks) are no business of the tool's caller, who
 // gets exactly one line of reason on a failure.
@@ -17,8 +27,12 @@ int main(int argc, char** argv) {
     // Text drawing needs a GUI application, but the tool never shows a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = QGuiApplication::arguments();
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsGui(argc, argv))
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
     if (args.isEmpty())

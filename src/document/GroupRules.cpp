@@ -1,5 +1,6 @@
 #include "document/GroupRules.h"
 
+#include "document/GroupIndex.h"
 #include "document/LeadingNumber.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
@@ -68,7 +69,9 @@ const RuleField* FindField(const QString& name) {
     return nullptr;
 }
 
-bool Is(const QString& a, const char* b) { return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0; }
+bool Is(const QString& a, const char* b) {
+    return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
+}
 
 bool EvaluateNumber(int actual, const QString& op, int wanted) {
     if (Is(op, "is"))
@@ -138,10 +141,10 @@ bool EvaluateRule(const GroupRule& rule, const NoteState& state) {
     return false;
 }
 
-bool GroupTest(const SkinDocument& document, const QString& group, const NoteState& state) {
-    if (group.isEmpty())
-        return true;
-    const int index = document.GroupIndex(group);
+namespace {
+
+// The test of the Group element at index; -1 (no such group) fails.
+bool GroupPasses(const SkinDocument& document, int index, const NoteState& state) {
     if (index < 0)
         return false;
     const GroupRecord& g = *document.elements[static_cast<size_t>(index)].As<GroupRecord>();
@@ -159,4 +162,15 @@ bool GroupTest(const SkinDocument& document, const QString& group, const NoteSta
             return true;
     }
     return false;
+}
+
+} // namespace
+
+bool GroupTest(const SkinDocument& document, const QString& group, const NoteState& state) {
+    return group.isEmpty() || GroupPasses(document, document.GroupIndex(group), state);
+}
+
+bool GroupTest(const SkinDocument& document, const GroupIndex& groups, const QString& group,
+               const NoteState& state) {
+    return group.isEmpty() || GroupPasses(document, groups.Find(group), state);
 }

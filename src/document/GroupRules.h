@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class GroupIndex;
 struct NoteState;
 struct SkinDocument;
 
@@ -22,3 +23,7 @@ bool EvaluateRule(const GroupRule& rule, const NoteState& state);
 // Whether members of the named group are drawn in the state: an empty name passes; otherwise the last
 // Group element of that exact name decides, and a name of no group fails.
 bool GroupTest(const SkinDocument& document, const QString& group, const NoteState& state);
+// The same test with the deciding groups looked up in an index of the document, for drawings that test
+// many elements.
+bool GroupTest(const SkinDocument& document, const GroupIndex& groups, const QString& group,
+               const NoteState& state);

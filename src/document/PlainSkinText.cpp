@@ -2,11 +2,18 @@
 
 #include "document/StdioFileEx.h"
 
+#include <algorithm>
+
 bool ReadPlainSkinText(const QString& path, QString* text, QString* imageName) {
     CStdioFileEx file;
     if (!file.Open(path, CStdioFileEx::Read))
         return false;
     QString result;
+    // Lines lose their CR and gain an LF, so the text never outgrows the file's characters; a huge file
+    // is no skin and only grows as far as it reads.
+    constexpr qint64 kMostReserved = 16 * 1024 * 1024;
+    result.reserve(
+        static_cast<qsizetype>(std::min(file.IsUtf16() ? file.Size() / 2 : file.Size(), kMostReserved)) + 1);
     QString image;
     QString line;
     while (file.ReadString(line)) {

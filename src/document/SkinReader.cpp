@@ -292,8 +292,8 @@ public:
 
 private:
     void CloseEntry();
-    bool ReadSkinWideKey(SkinKey key, QStringView value, QStringView line);
-    bool ReadLayoutKey(SkinKey key, QStringView value, QStringView line);
+    bool ReadSkinWideKey(SkinKey key, QStringView value);
+    bool ReadLayoutKey(SkinKey key, QStringView value);
     void ReadElementKey(SkinKey key, QStringView value);
     void ReadOlderSkinKey(SkinKey key, QStringView value);
 
@@ -340,7 +340,7 @@ void SkinTextReader::ReadLine(QStringView line) {
     if (key == SkinKey::None)
         return;
     const QStringView value = line.sliced(equals + 1);
-    if (ReadSkinWideKey(key, value, line) || ReadLayoutKey(key, value, line))
+    if (ReadSkinWideKey(key, value) || ReadLayoutKey(key, value))
         return;
     if (key == SkinKey::rolled || key == SkinKey::normal || key == SkinKey::focus) {
         ReadOlderSkinKey(key, value);
@@ -350,7 +350,7 @@ void SkinTextReader::ReadLine(QStringView line) {
         ReadElementKey(key, value);
 }
 
-bool SkinTextReader::ReadSkinWideKey(SkinKey key, QStringView value, QStringView line) {
+bool SkinTextReader::ReadSkinWideKey(SkinKey key, QStringView value) {
     SkinSettings& s = m_document.settings;
     switch (key) {
     case SkinKey::authorname:
@@ -399,8 +399,8 @@ bool SkinTextReader::ReadSkinWideKey(SkinKey key, QStringView value, QStringView
         s.titletooltip = LeadingNumber(value);
         return true;
     case SkinKey::drawonrtfbg:
-        // Only the whole line "drawonrtfbg=1" sets it, and nothing clears it.
-        if (EqualsNoCase(line, QLatin1StringView("drawonrtfbg=1")))
+        // The key is "drawonrtfbg=1" itself, matched by prefix like every other key; nothing clears it.
+        if (value.startsWith(u'1'))
             s.drawonrtfbg = true;
         return true;
     case SkinKey::selectedborderwidth:
@@ -423,7 +423,7 @@ bool SkinTextReader::ReadSkinWideKey(SkinKey key, QStringView value, QStringView
     }
 }
 
-bool SkinTextReader::ReadLayoutKey(SkinKey key, QStringView value, QStringView line) {
+bool SkinTextReader::ReadLayoutKey(SkinKey key, QStringView value) {
     SkinLayout* open = m_isOpen ? m_open.As<SkinLayout>() : nullptr;
     SkinLayout& l = open ? *open : m_document.layout;
     switch (key) {
@@ -458,7 +458,8 @@ bool SkinTextReader::ReadLayoutKey(SkinKey key, QStringView value, QStringView l
         l.scrollbar = ReadBlock<ScrollBarBlock>(value);
         return true;
     case SkinKey::usescrollbar:
-        if (EqualsNoCase(line, QLatin1StringView("usescrollbar=1")))
+        // As drawonrtfbg: the "1" is part of the key.
+        if (value.startsWith(u'1'))
             l.usescrollbar = true;
         return true;
     case SkinKey::scrollbardrawwidthminimum:

@@ -1,8 +1,13 @@
 #include "document/StdioFileEx.h"
 
+#include <QSysInfo>
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr qint64 kReadAhead = 64 * 1024;
+constexpr qint64 kSmallestRead = 4096;
 
 const char* CodePageName(CStdioFileEx::CodePage codePage) {
     return codePage == CStdioFileEx::CodePage::Utf8 ? "UTF-8" : "windows-1252";
@@ -58,9 +63,13 @@ bool CStdioFileEx::FillBuffer() {
         return false;
     m_buffer.remove(0, m_bufferPos);
     m_bufferPos = 0;
+    // A small file gets a buffer of its size, not the whole read-ahead.
+    qint64 want = kReadAhead;
+    if (!m_file.isSequential())
+        want = std::clamp(m_file.size() - m_file.pos(), kSmallestRead, kReadAhead);
     const qsizetype old = m_buffer.size();
-    m_buffer.resize(old + kReadAhead);
-    const qint64 got = m_file.read(m_buffer.data() + old, kReadAhead);
+    m_buffer.resize(old + want);
+    const qint64 got = m_file.read(m_buffer.data() + old, want);
     if (got < 0) {
         m_readError = true;
         m_atEnd = true;
@@ -73,21 +82,46 @@ bool CStdioFileEx::FillBuffer() {
     return got > 0;
 }
 
-QString CStdioFileEx::Decode(const char* bytes, qsizetype size) {
+void CStdioFileEx::Decode(const char* bytes, qsizetype size, QString& text) {
     if (m_utf16) {
-        // A lone last byte of an odd-sized file is not a unit and is dropped.
-        QString text(size / 2, Qt::Uninitialized);
+        // A lone last byte of an odd-sized file is not a unit and is dropped. The caller's line keeps
+        // its storage from one line to the next.
+        text.resize(size / 2);
         QChar* out = text.data();
-        for (qsizetype i = 0; i < size / 2; ++i)
-            out[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                                 static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-        return text;
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+            std::memcpy(out, bytes, static_cast<size_t>(size / 2) * 2);
+        } else {
+            for (qsizetype i = 0; i < size / 2; ++i)
+                out[i] = QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        }
+        return;
     }
-    return m_decoder.decode(QByteArrayView(bytes, size));
+    text = m_decoder.decode(QByteArrayView(bytes, size));
+}
+
+// The first line end at or after from: a 0x0A byte, which in UTF-16 must start a unit (counted from
+// base) and be followed by a zero byte. -1 when there is none before end.
+qsizetype CStdioFileEx::FindLineEnd(qsizetype base, qsizetype from, qsizetype end) const {
+    const char* data = m_buffer.constData();
+    const qsizetype unit = m_utf16 ? 2 : 1;
+    for (qsizetype i = from; i + unit <= end;) {
+        const void* hit = std::memchr(data + i, '\n', static_cast<size_t>(end - i));
+        if (!hit)
+            return -1;
+        const qsizetype at = static_cast<const char*>(hit) - data;
+        if (unit == 1)
+            return at;
+        if ((at - base) % 2 == 0 && at + 1 < end && data[at + 1] == 0)
+            return at;
+        // Not a unit's low byte, or a unit such as U+010A: go on after it.
+        i = at + 1;
+    }
+    return -1;
 }
 
 bool CStdioFileEx::ReadString(QString& line) {
-    line.clear();
+    line.resize(0);
     if (!m_file.isOpen() || !m_file.isReadable())
         return false;
     if (m_firstLine && m_file.pos() - (m_buffer.size() - m_bufferPos) == 0) {
@@ -106,20 +140,14 @@ bool CStdioFileEx::ReadString(QString& line) {
     for (;;) {
         const char* data = m_buffer.constData();
         const qsizetype end = m_buffer.size();
-        qsizetype lf = -1;
-        // Search from a unit boundary, so a 0x0A byte inside a UTF-16 unit is not a line end.
-        for (qsizetype i = scan; i + unit <= end; i += unit) {
-            if (data[i] == '\n' && (unit == 1 || data[i + 1] == 0)) {
-                lf = i;
-                break;
-            }
-        }
+        // Units are counted from the line's start, so a 0x0A byte inside a UTF-16 unit is no line end.
+        const qsizetype lf = FindLineEnd(m_bufferPos, scan, end);
         if (lf >= 0) {
             qsizetype lineEnd = lf;
             if (lineEnd - m_bufferPos >= unit && data[lineEnd - unit] == '\r' &&
                 (unit == 1 || data[lineEnd - 1] == 0))
                 lineEnd -= unit;
-            line = Decode(data + m_bufferPos, lineEnd - m_bufferPos);
+            Decode(data + m_bufferPos, lineEnd - m_bufferPos, line);
             m_bufferPos = lf + unit;
             return true;
         }
@@ -139,7 +167,7 @@ bool CStdioFileEx::ReadString(QString& line) {
     if (lineEnd - m_bufferPos >= unit && data[lineEnd - unit] == '\r' &&
         (unit == 1 || data[lineEnd - 1] == 0))
         lineEnd -= unit;
-    line = Decode(data + m_bufferPos, lineEnd - m_bufferPos);
+    Decode(data + m_bufferPos, lineEnd - m_bufferPos, line);
     m_bufferPos = m_buffer.size();
     return true;
 }

@@ -31,6 +31,7 @@ public:
     void Close();
     bool IsOpen() const { return m_file.isOpen(); }
     bool IsUtf16() const { return m_utf16; }
+    qint64 Size() const { return m_file.size(); }
 
     // The next line without its LF (and a CR before it); false with an empty line at the end of the
     // file or when reading fails.
@@ -43,7 +44,8 @@ public:
 
 private:
     bool FillBuffer();
-    QString Decode(const char* bytes, qsizetype size);
+    void Decode(const char* bytes, qsizetype size, QString& text);
+    qsizetype FindLineEnd(qsizetype base, qsizetype from, qsizetype end) const;
 
     QFile m_file;
     CodePage m_codePage;

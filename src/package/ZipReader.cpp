@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <numeric>
 #include <zlib.h>
 
 namespace {
@@ -63,6 +62,7 @@ void ZipReader::Close() {
     m_size = 0;
     m_entries.clear();
     m_limits.clear();
+    m_skippedLongNames = 0;
 }
 
 bool ZipReader::OpenDevice(std::unique_ptr<QIODevice> device) {
@@ -133,6 +133,8 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
     QByteArray header;
     QByteArray name;
     m_entries.reserve(static_cast<size_t>(count));
+    // Skipped entries still occupy their space; their neighbours must not extend into it.
+    std::vector<uint32_t> skippedOffsets;
     for (int i = 0; i < count; ++i) {
         if (position + kCentralHeaderSize > centralEnd || !ReadAt(position, kCentralHeaderSize, &header))
             return Fail(ZipReadError::BadDirectory);
@@ -142,10 +144,18 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
         const uint16_t nameLength = GetLe16(p + 28);
         const uint16_t extraLength = GetLe16(p + 30);
         const uint16_t commentLength = GetLe16(p + 32);
-        if (nameLength > kMaxEntryNameBytes)
-            return Fail(ZipReadError::BadDirectory);
         const qint64 next = position + kCentralHeaderSize + nameLength + extraLength + commentLength;
-        if (next > centralEnd || !ReadAt(position + kCentralHeaderSize, nameLength, &name))
+        if (next > centralEnd)
+            return Fail(ZipReadError::BadDirectory);
+        // Other tools write deeper folder paths than a package may hold; such an entry is left out
+        // and the rest of the package stays usable.
+        if (nameLength > kMaxEntryNameBytes) {
+            ++m_skippedLongNames;
+            skippedOffsets.push_back(GetLe32(p + 42));
+            position = next;
+            continue;
+        }
+        if (!ReadAt(position + kCentralHeaderSize, nameLength, &name))
             return Fail(ZipReadError::BadDirectory);
 
         ZipEntry e;
@@ -164,21 +174,32 @@ bool ZipReader::ReadCentralDirectory(qint64 centralOffset, qint64 centralSize, i
         position = next;
     }
 
-    // Each entry owns the space from its local header up to the next entry's header or the central
-    // directory, whichever comes first. Entries sharing a header get no space at all and never extract.
-    std::vector<size_t> order(m_entries.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::sort(order.begin(), order.end(),
-              [this](size_t a, size_t b) { return m_entries[a].localOffset < m_entries[b].localOffset; });
+    // Each entry owns the space from its local header up to the next entry's header (skipped ones
+    // included) or the central directory, whichever comes first. Entries sharing a header get no
+    // space at all and never extract.
+    struct Spot {
+        uint32_t offset;
+        int index; // -1 for a skipped entry
+    };
+    std::vector<Spot> spots;
+    spots.reserve(m_entries.size() + skippedOffsets.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        spots.push_back({m_entries[i].localOffset, static_cast<int>(i)});
+    for (const uint32_t offset : skippedOffsets)
+        spots.push_back({offset, -1});
+    std::sort(spots.begin(), spots.end(), [](const Spot& a, const Spot& b) { return a.offset < b.offset; });
     m_limits.assign(m_entries.size(), centralOffset);
-    for (size_t k = 0; k < order.size(); ++k) {
-        const uint32_t offset = m_entries[order[k]].localOffset;
-        const bool shared = (k > 0 && m_entries[order[k - 1]].localOffset == offset) ||
-                            (k + 1 < order.size() && m_entries[order[k + 1]].localOffset == offset);
+    for (size_t k = 0; k < spots.size(); ++k) {
+        if (spots[k].index < 0)
+            continue;
+        const uint32_t offset = spots[k].offset;
+        const size_t i = static_cast<size_t>(spots[k].index);
+        const bool shared = (k > 0 && spots[k - 1].offset == offset) ||
+                            (k + 1 < spots.size() && spots[k + 1].offset == offset);
         if (shared)
-            m_limits[order[k]] = offset;
-        else if (k + 1 < order.size())
-            m_limits[order[k]] = std::min<qint64>(m_entries[order[k + 1]].localOffset, centralOffset);
+            m_limits[i] = offset;
+        else if (k + 1 < spots.size())
+            m_limits[i] = std::min<qint64>(spots[k + 1].offset, centralOffset);
     }
     return true;
 }

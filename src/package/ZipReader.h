@@ -28,7 +28,7 @@ enum class ZipReadError {
     None,
     CannotOpen,   // the file cannot be opened
     NotAnArchive, // no end of central directory record
-    BadDirectory, // the central directory is damaged or names an entry over 255 bytes
+    BadDirectory, // the central directory is damaged
     NoSuchEntry,
     BadLocalHeader, // the entry's local header is missing or disagrees with the directory
     Overlap,        // the entry's data runs into another entry or the central directory
@@ -55,8 +55,10 @@ public:
     void Close();
     bool IsOpen() const { return m_device != nullptr; }
 
-    // In archive order.
+    // In archive order, without the entries whose names are longer than a package allows.
     const std::vector<ZipEntry>& Entries() const { return m_entries; }
+    // How many entries were left out of Entries() because their names are over 255 bytes.
+    int SkippedLongNames() const { return m_skippedLongNames; }
     // The first entry of that name, compared without regard to case; -1 when there is none.
     int FindEntry(const QString& name) const;
     // The entry's whole uncompressed data.
@@ -77,5 +79,6 @@ private:
     qint64 m_size = 0;
     std::vector<ZipEntry> m_entries;
     std::vector<qint64> m_limits; // where the space of each entry ends: the next entry or the directory
+    int m_skippedLongNames = 0;
     ZipReadError m_error = ZipReadError::None;
 };

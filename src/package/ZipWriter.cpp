@@ -1,5 +1,6 @@
 #include "package/ZipWriter.h"
 
+#include "package/DeflateProbe.h"
 #include "package/ZipEntryName.h"
 #include "package/ZipFormat.h"
 
@@ -8,6 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <zlib.h>
 
 namespace {
@@ -34,47 +36,31 @@ void PutCentralExtra(QByteArray& out, const ZipSourceStamp& stamp) {
     PutLe32(out, stamp.modifiedUnix);
 }
 
-// Deflate state that always ends, whichever way the copy leaves.
-struct Deflater {
-    z_stream stream{};
-    bool ready = false;
-    bool Start(int level) {
-        ready =
-            deflateInit2(&stream, level, Z_DEFLATED, kRawWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) == Z_OK;
-        return ready;
-    }
-    ~Deflater() {
-        if (ready)
-            deflateEnd(&stream);
-    }
-    Deflater() = default;
-    Deflater(const Deflater&) = delete;
-    Deflater& operator=(const Deflater&) = delete;
-};
-
-// Data that is already compressed (every PNG is) gains nothing from a deflate search but costs its full
-// time: when a sample of the start does not shrink, the entry is written as stored deflate blocks, still
-// a deflate stream of the same size.
-int DeflateLevelFor(const char* start, qint64 size) {
-    constexpr qint64 kSample = 64 * 1024;
-    const qint64 sample = std::min(size, kSample);
-    if (sample < 4096)
-        return kDeflateLevel;
-    Deflater probe;
-    if (!probe.Start(kDeflateLevel))
-        return kDeflateLevel;
-    QByteArray out(static_cast<qsizetype>(deflateBound(&probe.stream, static_cast<uLong>(sample))),
-                   Qt::Uninitialized);
-    probe.stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(start));
-    probe.stream.avail_in = static_cast<uInt>(sample);
-    probe.stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    probe.stream.avail_out = static_cast<uInt>(out.size());
-    if (deflate(&probe.stream, Z_FINISH) != Z_STREAM_END)
-        return kDeflateLevel;
-    return probe.stream.total_out * 100 >= static_cast<uLong>(sample) * 98 ? 0 : kDeflateLevel;
-}
-
 } // namespace
+
+// One entry's deflate stream, written to the package as it is made.
+class ZipWriter::EntryDeflater {
+public:
+    EntryDeflater(ZipWriter& writer, qint64& written);
+    ~EntryDeflater();
+    EntryDeflater(const EntryDeflater&) = delete;
+    EntryDeflater& operator=(const EntryDeflater&) = delete;
+
+    ZipResult Add(const char* data, qint64 size);
+    ZipResult Finish();
+
+private:
+    ZipResult UseLevel(int level);
+    ZipResult Run(const unsigned char* data, qint64 size, int flush);
+    ZipResult WriteOut();
+
+    ZipWriter& m_writer;
+    qint64& m_written;
+    QByteArray m_out;
+    z_stream m_stream{};
+    int m_level = -1; // -1 until the stream starts
+    DeflateProbe m_probe;
+};
 
 ZipWriter::ZipWriter() = default;
 
@@ -199,11 +185,12 @@ ZipResult ZipWriter::AddFile(const QString& entryName, const QString& sourcePath
 
 ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& record) {
     QByteArray in(kChunk, Qt::Uninitialized);
-    QByteArray out(kChunk, Qt::Uninitialized);
     uint32_t crc = 0;
     qint64 total = 0;
     qint64 written = 0;
-    Deflater deflater;
+    std::optional<EntryDeflater> deflater; // stored entries need none
+    if (method != kMethodStored)
+        deflater.emplace(*this, written);
     for (bool last = false; !last;) {
         const qint64 got = source.read(in.data(), kChunk);
         if (got < 0)
@@ -222,30 +209,95 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
             written += got;
             continue;
         }
-        if (!deflater.ready && !deflater.Start(DeflateLevelFor(in.constData(), got)))
-            return Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
-        z_stream& z = deflater.stream;
-        z.next_in = reinterpret_cast<Bytef*>(in.data());
-        z.avail_in = static_cast<uInt>(got);
-        int status = Z_OK;
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(out.data());
-            z.avail_out = static_cast<uInt>(kChunk);
-            status = deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
-            const qint64 produced = kChunk - z.avail_out;
-            if (status == Z_STREAM_ERROR ||
-                (status == Z_BUF_ERROR && produced == 0 && z.avail_in == 0 && last))
-                return Fail(ZipResult::CompressFailed, QStringLiteral("compression failed"));
-            if (produced > 0 && m_file->write(out.constData(), produced) != produced)
-                return Fail(ZipResult::WriteFailed, m_file->errorString());
-            written += produced;
-        } while (z.avail_out == 0 || (last && status != Z_STREAM_END));
+        const ZipResult r = last ? deflater->Finish() : deflater->Add(in.constData(), got);
+        if (r != ZipResult::Ok)
+            return r;
     }
     if (written > kMaxOffset || m_file->pos() > kMaxOffset)
         return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
     record.crc = crc;
     record.compressedSize = static_cast<uint32_t>(written);
     record.uncompressedSize = static_cast<uint32_t>(total);
+    return ZipResult::Ok;
+}
+
+ZipWriter::EntryDeflater::EntryDeflater(ZipWriter& writer, qint64& written)
+    : m_writer(writer), m_written(written), m_out(kChunk, Qt::Uninitialized) {}
+
+ZipWriter::EntryDeflater::~EntryDeflater() {
+    if (m_level >= 0)
+        deflateEnd(&m_stream);
+}
+
+// Each block is deflated at level 8 or, when it cannot shrink, written as stored deflate blocks at once;
+// switching level ends the current deflate block, and the window carries over, so later blocks still
+// find their repeats in stored ones.
+ZipResult ZipWriter::EntryDeflater::Add(const char* data, qint64 size) {
+    for (qint64 at = 0; at < size; at += DeflateProbe::kBlock) {
+        const qint64 n = std::min<qint64>(DeflateProbe::kBlock, size - at);
+        const auto* block = reinterpret_cast<const unsigned char*>(data + at);
+        if (ZipResult r = UseLevel(m_probe.IsIncompressible(block, n) ? 0 : kDeflateLevel);
+            r != ZipResult::Ok)
+            return r;
+        if (ZipResult r = Run(block, n, Z_NO_FLUSH); r != ZipResult::Ok)
+            return r;
+    }
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::EntryDeflater::Finish() {
+    if (m_level < 0) {
+        if (ZipResult r = UseLevel(kDeflateLevel); r != ZipResult::Ok)
+            return r;
+    }
+    return Run(nullptr, 0, Z_FINISH);
+}
+
+ZipResult ZipWriter::EntryDeflater::UseLevel(int level) {
+    if (level == m_level)
+        return ZipResult::Ok;
+    if (m_level < 0) {
+        if (deflateInit2(&m_stream, level, Z_DEFLATED, kRawWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) != Z_OK)
+            return m_writer.Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
+        m_level = level;
+        return ZipResult::Ok;
+    }
+    if (ZipResult r = Run(nullptr, 0, Z_BLOCK); r != ZipResult::Ok)
+        return r;
+    // With the block ended there is nothing left for deflateParams to flush, but it gets room all the same.
+    m_stream.next_out = reinterpret_cast<Bytef*>(m_out.data());
+    m_stream.avail_out = static_cast<uInt>(m_out.size());
+    const int status = deflateParams(&m_stream, level, Z_DEFAULT_STRATEGY);
+    if (ZipResult r = WriteOut(); r != ZipResult::Ok)
+        return r;
+    if (status != Z_OK)
+        return m_writer.Fail(ZipResult::CompressFailed, QStringLiteral("compression failed"));
+    m_level = level;
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::EntryDeflater::WriteOut() {
+    const qint64 produced = m_out.size() - static_cast<qint64>(m_stream.avail_out);
+    if (produced > 0 && m_writer.m_file->write(m_out.constData(), produced) != produced)
+        return m_writer.Fail(ZipResult::WriteFailed, m_writer.m_file->errorString());
+    m_written += produced;
+    return ZipResult::Ok;
+}
+
+ZipResult ZipWriter::EntryDeflater::Run(const unsigned char* data, qint64 size, int flush) {
+    m_stream.next_in = const_cast<Bytef*>(data);
+    m_stream.avail_in = static_cast<uInt>(size);
+    int status = Z_OK;
+    do {
+        m_stream.next_out = reinterpret_cast<Bytef*>(m_out.data());
+        m_stream.avail_out = static_cast<uInt>(m_out.size());
+        status = deflate(&m_stream, flush);
+        const bool stuck = status == Z_BUF_ERROR && flush == Z_FINISH && m_stream.avail_out == m_out.size();
+        if (status == Z_STREAM_ERROR || stuck)
+            return m_writer.Fail(ZipResult::CompressFailed, QStringLiteral("compression failed"));
+        if (ZipResult r = WriteOut(); r != ZipResult::Ok)
+            return r;
+    } while (m_stream.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
     return ZipResult::Ok;
 }
 

@@ -57,6 +57,9 @@ private:
         uint32_t localOffset = 0;
     };
 
+    // One entry's deflate stream, written to the package as it is made.
+    class EntryDeflater;
+
     // Ok while entries can be added: created, not closed and nothing has failed.
     ZipResult State() const;
     ZipResult Fail(ZipResult result, const QString& reason);

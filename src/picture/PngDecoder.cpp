@@ -72,6 +72,10 @@ bool ReadPngHeader(PngJob* job) {
 
     png_set_user_limits(png, kMaxDimension, kMaxDimension);
     png_set_chunk_malloc_max(png, kChunkMallocMax);
+    // Only the pixels and their transparency matter here. Every other chunk is skipped unread: libpng
+    // only warns about an oversized ancillary chunk and then allocates what its length claims, so a
+    // few hundred bytes could ask for gigabytes.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_set_read_fn(png, job, OnPngRead);
     png_read_info(png, info);
 
@@ -171,7 +175,9 @@ void WidenTwoBitRows(const std::vector<png_byte>& packed, std::size_t packedStri
 void ApplyPaletteTransparency(const PngJob& job, PictureData& out) {
     if (job.transCount == 0)
         return;
-    if (job.transCount == 1 && job.trans[0] == 0) {
+    // A single entry is a colour key for index 0, whatever opacity it gives: the note program draws
+    // such pictures by skipping that index.
+    if (job.transCount == 1) {
         out.transparent = 0;
         return;
     }

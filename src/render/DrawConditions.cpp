@@ -17,32 +17,43 @@ bool PassesSizeTest(const SizeLimits& limits, int width, int height) {
     return true;
 }
 
-bool IsDrawn(const SkinDocument& document, const SkinElement& element, const NoteState& state) {
-    const DrawableCommon* common = element.Common();
-    if (!common)
-        return false;
-    if (!GroupTest(document, element.group, state))
-        return false;
-    if (state.rolled ? !common->drawrolled : !common->drawunrolled)
+namespace {
+
+// Everything IsDrawn asks besides the group test.
+bool PassesOwnConditions(const SkinElement& element, const DrawableCommon& common, const NoteState& state) {
+    if (state.rolled ? !common.drawrolled : !common.drawunrolled)
         return false;
     // A rolled note keeps its title-bar strips whatever their size limits say.
     const bool skipSizeTest = state.rolled && element.Kind() == ElementKind::HStrip;
     if (!skipSizeTest) {
-        const SizeLimits limits{common->drawwidthminimum, common->drawwidthmaximum, common->drawheightminimum,
-                                common->drawheightmaximum};
+        const SizeLimits limits{common.drawwidthminimum, common.drawwidthmaximum, common.drawheightminimum,
+                                common.drawheightmaximum};
         if (!PassesSizeTest(limits, state.width, state.height))
             return false;
     }
-    if (common->conditionset) {
+    if (common.conditionset) {
         // A code that names no flag fails whatever value is asked for.
         const bool namesFlag =
-            common->condition >= kFirstIndicatorCode && common->condition <= kLastIndicatorCode;
-        if (!namesFlag || FlagOfCode(state, common->condition) != common->conditionvalue)
+            common.condition >= kFirstIndicatorCode && common.condition <= kLastIndicatorCode;
+        if (!namesFlag || FlagOfCode(state, common.condition) != common.conditionvalue)
             return false;
     }
-    if (common->drawfocus && !state.hasfocus)
-        return false;
-    return true;
+    return !common.drawfocus || state.hasfocus;
+}
+
+} // namespace
+
+bool IsDrawn(const SkinDocument& document, const SkinElement& element, const NoteState& state) {
+    const DrawableCommon* common = element.Common();
+    return common && GroupTest(document, element.group, state) &&
+           PassesOwnConditions(element, *common, state);
+}
+
+bool IsDrawn(const SkinDocument& document, const GroupIndex& groups, const SkinElement& element,
+             const NoteState& state) {
+    const DrawableCommon* common = element.Common();
+    return common && GroupTest(document, groups, element.group, state) &&
+           PassesOwnConditions(element, *common, state);
 }
 
 void ApplyScrollbarDrawLimits(NoteState& state, const SkinLayout& layout) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class GroupIndex;
 struct NoteState;
 struct SkinDocument;
 struct SkinElement;
@@ -19,6 +20,9 @@ bool PassesSizeTest(const SizeLimits& limits, int width, int height);
 // set, its size limits hold (not for an HStrip on a rolled note), its condition holds and, when it asks
 // for the focus, the note has it. Group, Layout and blank entries paint nothing and give false.
 bool IsDrawn(const SkinDocument& document, const SkinElement& element, const NoteState& state);
+// The same with the groups looked up in an index built once for a drawing of many elements.
+bool IsDrawn(const SkinDocument& document, const GroupIndex& groups, const SkinElement& element,
+             const NoteState& state);
 
 // Clears scrollbar required when the note's size is outside the layout's scroll-bar draw limits. Run once
 // on the state of a rebuild before any element is tested.

@@ -15,11 +15,11 @@ constexpr NoteSettingKey ColourKey(const char* name, Colour NoteSettings::*field
     return {name, NoteSettingForm::Colour, nullptr, nullptr, nullptr, field};
 }
 
-// The size is the designer's spinner range: a note of millions of pixels is no preview but an
-// allocation failure.
+// The size and the scroll position are free integers, as the designer's boxes are: a negative width or a
+// scroll bottom past 100 can be tried. A note too large for a canvas is simply not painted.
 const NoteSettingKey kKeys[] = {
-    Number("width", &NoteSettings::width, 0, 9999),
-    Number("height", &NoteSettings::height, 0, 9999),
+    Number("width", &NoteSettings::width, INT_MIN, INT_MAX),
+    Number("height", &NoteSettings::height, INT_MIN, INT_MAX),
     Number("scrolltop", &NoteSettings::scrolltop, INT_MIN, INT_MAX),
     Number("scrollbottom", &NoteSettings::scrollbottom, INT_MIN, INT_MAX),
     Number("dpi", &NoteSettings::dpi, 1, 9999),

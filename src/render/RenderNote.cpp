@@ -1,5 +1,6 @@
 #include "render/RenderNote.h"
 
+#include "document/GroupIndex.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
@@ -122,10 +123,13 @@ private:
         const long long end = horizontal ? r.right : r.bottom;
         if (tile < 1 || start > end)
             return;
-        // Pieces wholly before the canvas draw nothing; start at the first that can reach it.
+        // Pieces wholly before the canvas draw nothing; start at the first that can reach it. The last
+        // piece runs through the end edge, so it may reach the canvas where a whole tile from the same
+        // place would not.
         long long p = start;
-        if (p < 0)
-            p += (-p / tile) * static_cast<long long>(tile);
+        const long long skipUpTo = std::min(0LL, end - 1); // a piece ending here is before the canvas
+        if (p + tile <= skipUpTo)
+            p += ((skipUpTo - tile - p) / tile + 1) * static_cast<long long>(tile);
         const long long visibleEnd = horizontal ? Width() : Height();
         for (; p <= end && p < visibleEnd; p += tile) {
             const int piece = p + tile >= end ? ClampToInt(end - p + 1) : tile;
@@ -254,9 +258,10 @@ bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& can
         return false;
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
     NotePainter painter(document, state, canvas);
+    const GroupIndex groups(document);
     for (const SkinElement& element : document.elements) {
         // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (!element.IsDrawable() || !IsDrawn(document, element, state))
+        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state))
             continue;
         painter.PaintElement(element);
     }

@@ -64,11 +64,6 @@ void DrawCheckerboard(Canvas& canvas) {
     }
 }
 
-// A note of this size gets a canvas from RenderNote (the same test Canvas::Create makes).
-bool FitsCanvas(int width, int height) {
-    return width > 0 && height > 0 && static_cast<long long>(width) * height * 4 < Canvas::kByteLimit;
-}
-
 // Replaces every pixel of the region colour within the rectangle by the background pixel behind it,
 // leaving out the columns skipLeft .. skipRight of the rows skipTop .. skipBottom (where the note
 // painted nothing).
@@ -175,12 +170,10 @@ void RenderPreviewOver(const SkinDocument& document, const NoteSettings& setting
     const int x0 = origin.x;
     const int y0 = origin.y;
 
-    // A note too large (or too small) for a canvas is not drawn, and neither is what belongs to it.
-    if (!FitsCanvas(state.width, state.height))
-        return;
-    // The note goes straight onto the background. What it leaves uncovered (the text area of a
-    // frame-only skin) shows what lies behind the note, and cutting the region colour out only ever
-    // touches the pixels the note painted: a background pixel of that colour would be replaced by
+    // The note goes straight onto the background; a note too large or too small for a canvas paints
+    // nothing, while the fill and highlights below still show where it would be. What it leaves uncovered
+    // (the text area of a frame-only skin) shows what lies behind the note, and cutting the region colour out
+    // only ever touches the pixels the note painted: a background pixel of that colour would be replaced by
     // itself.
     NoteState placed = state;
     placed.originx = x0;

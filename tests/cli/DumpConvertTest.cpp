@@ -1,5 +1,6 @@
 #include "support/CliRunner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,6 +22,12 @@ QJsonObject Dump(const QString& path) {
     const QJsonDocument json = QJsonDocument::fromJson(r.outBytes, &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     return json.object();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 QJsonObject Place(int value, const char* mode, int offset) {
@@ -169,6 +176,8 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
 
 TEST(ConvertCommand, UsageAndFailures) {
     QTemporaryDir dir;
+    // Without a picture to miss, a failed save is the one line on standard error.
+    WriteFile(dir.filePath("bare.ini"), "skinname=Bare\r\n");
     const struct {
         QStringList args;
         int status;
@@ -182,7 +191,7 @@ TEST(ConvertCommand, UsageAndFailures) {
         {{"convert", Skin("sample.ini")}, 2, "drapier-cli: convert needs IN and -o OUT"},
         {{"convert", Skin("sample.ini"), "-o"}, 2, "drapier-cli: -o needs a file name"},
         {{"convert", Skin("missing.ini"), "-o", dir.filePath("x.ini")}, 1, "drapier-cli: "},
-        {{"convert", Skin("sample.ini"), "-o", dir.filePath("no/such/x.ini")},
+        {{"convert", dir.filePath("bare.ini"), "-o", dir.filePath("no/such/x.ini")},
          1,
          "drapier-cli: Error saving "},
     };
@@ -216,4 +225,40 @@ TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
         EXPECT_FALSE(d["settings"].toObject()["skinname"].toString().isEmpty());
         EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 0}, {"height", 0}}));
     }
+}
+
+// A skin whose picture is missing is still read and worked on, with one warning naming the picture;
+// pack cannot do without it and fails as before.
+TEST(SkinCommands, MissingPictureIsWarnedAbout) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("lost.ini"), "skinname=Lost\r\nBitmap=pics\\gone.png\r\n");
+    const QString ini = dir.filePath("lost.ini");
+    const QString warning =
+        "drapier-cli: warning: picture not found: " + dir.filePath("pics/gone.png") + "\n";
+    const QStringList commands[] = {
+        {"dump", ini},
+        {"convert", ini, "-o", dir.filePath("out.ini")},
+        {"geometry", ini},
+        {"render", ini, "-o", dir.filePath("out.png")},
+    };
+    for (const QStringList& args : commands) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliResult r = RunCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, warning);
+    }
+    EXPECT_TRUE(QFile::exists(dir.filePath("out.ini")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("out.png")));
+
+    const CliResult pack = RunCli({"pack", ini, "-o", dir.filePath("out.qsk")});
+    EXPECT_EQ(pack.status, 1);
+    EXPECT_TRUE(pack.err.startsWith("drapier-cli: Error saving ")) << pack.err.toStdString();
+    EXPECT_EQ(pack.err.count('\n'), 1);
+
+    // A folder where the picture should be is no picture either.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("pics/gone.png"));
+    const CliResult folder = RunCli({"dump", ini});
+    EXPECT_EQ(folder.status, 0);
+    EXPECT_EQ(folder.err,
+              "drapier-cli: warning: picture is not a plain file: " + dir.filePath("pics/gone.png") + "\n");
 }

@@ -1,4 +1,5 @@
 #include "document/GroupRules.h"
+#include "document/GroupIndex.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
 
@@ -82,7 +83,7 @@ TEST(GroupTest, MatchOneAndAll) {
         bool passes;
     };
     const Case cases[] = {
-        {true, {}, true},   {false, {}, false},          {true, {yes, yes}, true},
+        {true, {}, true},         {false, {}, false},       {true, {yes, yes}, true},
         {true, {yes, no}, false}, {false, {no, yes}, true}, {false, {no, no}, false},
     };
     for (const Case& c : cases) {
@@ -92,24 +93,33 @@ TEST(GroupTest, MatchOneAndAll) {
     }
 }
 
+// Both forms of the test, which must agree: scanning the list, and looking up a fresh index.
+bool Passes(const SkinDocument& doc, const QString& name, const NoteState& s) {
+    const bool scanned = GroupTest(doc, name, s);
+    EXPECT_EQ(GroupTest(doc, GroupIndex(doc), name, s), scanned) << name.toStdString();
+    return scanned;
+}
+
 TEST(GroupTest, NamesAndOrder) {
     const NoteState s = SampleState();
     SkinDocument doc;
-    EXPECT_TRUE(GroupTest(doc, QString(), s));
-    EXPECT_FALSE(GroupTest(doc, "nogroup", s));
+    EXPECT_TRUE(Passes(doc, QString(), s));
+    EXPECT_FALSE(Passes(doc, "nogroup", s));
 
     doc.Append(Group("abc", true, {}));
-    EXPECT_TRUE(GroupTest(doc, "abc", s));
-    EXPECT_FALSE(GroupTest(doc, "ABC", s)); // names compare with case
+    EXPECT_TRUE(Passes(doc, "abc", s));
+    EXPECT_FALSE(Passes(doc, "ABC", s)); // names compare with case
 
     doc.Append(Group("off", true, {}, false));
-    EXPECT_FALSE(GroupTest(doc, "off", s));
+    EXPECT_FALSE(Passes(doc, "off", s));
 
     // The last group of a name decides.
     doc.Append(Group("abc", false, {}));
-    EXPECT_FALSE(GroupTest(doc, "abc", s));
+    EXPECT_FALSE(Passes(doc, "abc", s));
     doc.Append(Group("abc", true, {}));
-    EXPECT_TRUE(GroupTest(doc, "abc", s));
+    EXPECT_TRUE(Passes(doc, "abc", s));
+    EXPECT_EQ(GroupIndex(doc).Find("abc"), 3);
+    EXPECT_EQ(GroupIndex(doc).Find("none"), -1);
 }
 
 TEST(RuleVocabulary, FieldsAndOperators) {
@@ -134,17 +144,28 @@ TEST(EvaluateRule, FlagFieldsReadTheirStateFlags) {
         bool NoteState::*flag;
     };
     const Row rows[] = {
-        {"Has focus", &NoteState::hasfocus},       {"On top", &NoteState::ontop},
-        {"Email sent OK", &NoteState::emailok},    {"Network sent OK", &NoteState::transmitok},
-        {"Read only", &NoteState::readonly},       {"Alarm set", &NoteState::alarmset},
-        {"Attached", &NoteState::attached},        {"More text above", &NoteState::moreabove},
-        {"More text below", &NoteState::morebelow}, {"Scrollbar enabled", &NoteState::fixedsize},
-        {"User 1", &NoteState::user1},             {"User 2", &NoteState::user2},
-        {"User 3", &NoteState::user3},             {"Scrollbar required", &NoteState::scrollbarrequired},
-        {"Image sticky", &NoteState::image},       {"Stand", &NoteState::stand},
-        {"In stack", &NoteState::instack},         {"BG colour is light", &NoteState::backgroundislight},
-        {"Solo", &NoteState::solo},                {"Sync", &NoteState::sync},
-        {"Bulk selected", &NoteState::bulkselected}, {"Rolled", &NoteState::rolled},
+        {"Has focus", &NoteState::hasfocus},
+        {"On top", &NoteState::ontop},
+        {"Email sent OK", &NoteState::emailok},
+        {"Network sent OK", &NoteState::transmitok},
+        {"Read only", &NoteState::readonly},
+        {"Alarm set", &NoteState::alarmset},
+        {"Attached", &NoteState::attached},
+        {"More text above", &NoteState::moreabove},
+        {"More text below", &NoteState::morebelow},
+        {"Scrollbar enabled", &NoteState::fixedsize},
+        {"User 1", &NoteState::user1},
+        {"User 2", &NoteState::user2},
+        {"User 3", &NoteState::user3},
+        {"Scrollbar required", &NoteState::scrollbarrequired},
+        {"Image sticky", &NoteState::image},
+        {"Stand", &NoteState::stand},
+        {"In stack", &NoteState::instack},
+        {"BG colour is light", &NoteState::backgroundislight},
+        {"Solo", &NoteState::solo},
+        {"Sync", &NoteState::sync},
+        {"Bulk selected", &NoteState::bulkselected},
+        {"Rolled", &NoteState::rolled},
     };
     for (const Row& set : rows) {
         NoteState s;

@@ -248,11 +248,25 @@ TEST(SkinReader, SkinWideAndLayoutKeys) {
          }},
         {"mode other than stack is a note skin", "mode=stack\nmode=stacked\n",
          [](const SkinDocument& d) { EXPECT_EQ(d.settings.mode, 0); }},
-        {"drawonrtfbg and usescrollbar only as whole lines, and never cleared",
-         "drawonrtfbg=1 \nusescrollbar=11\n",
+        {"drawonrtfbg=1 and usescrollbar=1 match by prefix like every key",
+         "drawonrtfbg=1abc\nusescrollbar=10\n",
          [](const SkinDocument& d) {
+             EXPECT_TRUE(d.settings.drawonrtfbg);
+             EXPECT_TRUE(d.layout.usescrollbar);
+         }},
+        {"a trailing blank after the 1 still sets them", "DrawOnRtfBg=1 \nUseScrollBar=1 \n",
+         [](const SkinDocument& d) {
+             EXPECT_TRUE(d.settings.drawonrtfbg);
+             EXPECT_TRUE(d.layout.usescrollbar);
+         }},
+        {"in a Layout element too; other values set nothing",
+         "drawonrtfbg=01\nusescrollbar= 1\n[settings]\nusescrollbar=1 \n\n[settings]\nusescrollbar=true\n",
+         [](const SkinDocument& d) {
+             ASSERT_EQ(d.elements.size(), 2u);
              EXPECT_FALSE(d.settings.drawonrtfbg);
              EXPECT_FALSE(d.layout.usescrollbar);
+             EXPECT_TRUE(d.elements[0].As<SkinLayout>()->usescrollbar);
+             EXPECT_FALSE(d.elements[1].As<SkinLayout>()->usescrollbar);
          }},
         {"whole-line flags in capitals; a 0 does not clear",
          "DrawOnRtfBg=1\ndrawonrtfbg=0\n  USESCROLLBAR=1\n",

@@ -360,3 +360,11 @@ TEST(SkinRoundTrip, GeneratedDocumentsReadBackAsWritten) {
             break;
     }
 }
+
+TEST(SkinRoundTrip, HandWrittenFlagLinesSurviveASave) {
+    SkinDocument read;
+    ReadSkinText(read, "DrawOnRtfBg=1 \nusescrollbar=10\n[settings]\nname=L\nUseScrollBar=1abc\n");
+    const QString saved = TextOf(SkinFileBytes(read, QString()));
+    EXPECT_EQ(saved.count(QStringLiteral("usescrollbar=1\n")), 2) << qPrintable(saved);
+    EXPECT_TRUE(saved.contains(QStringLiteral("drawonrtfbg=1\n"))) << qPrintable(saved);
+}

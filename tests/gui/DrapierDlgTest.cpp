@@ -462,6 +462,26 @@ TEST_F(DesignerWindow, EnterAndEscapeDoNotClose) {
     EXPECT_TRUE(prompter.colourStarts.empty());
 }
 
+// A saved region colour cleared by its button: the skin is changed, and saving drops the colour.
+TEST_F(DesignerWindow, ClearingTheRegionColourMarksTheSkinChanged) {
+    const QString skin = MakeSkin("region");
+    Open(skin);
+    Edit();
+    ASSERT_TRUE(window->FileSave());
+    ASSERT_TRUE(SkinText(skin).contains("region=1,2,3"));
+    ASSERT_FALSE(window->IsDirty());
+    EXPECT_EQ(Title(), "region.ini" + kProgram);
+
+    window->findChild<QPushButton*>("clearRegion")->click();
+    EXPECT_EQ(window->Document().settings.region, kNoColour);
+    EXPECT_EQ(window->findChild<ColourSwatch*>("regionSwatch")->GetColour(), kNoColour);
+    EXPECT_TRUE(window->IsDirty());
+    EXPECT_EQ(Title(), "* region.ini" + kProgram);
+    ASSERT_TRUE(window->FileSave());
+    EXPECT_FALSE(SkinText(skin).contains("region="));
+    EXPECT_EQ(prompter.unexpected, 0);
+}
+
 TEST_F(DesignerWindow, RegionColourAndFocusCheck) {
     auto* swatch = window->findChild<ColourSwatch*>("regionSwatch");
     EXPECT_EQ(swatch->GetColour(), kNoColour);

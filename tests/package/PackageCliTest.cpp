@@ -16,6 +16,17 @@ QString Crc(const QByteArray& b) {
     return QStringLiteral("%1").arg(ZipCrc32(0, b.constData(), b.size()), 8, 16, QLatin1Char('0'));
 }
 
+// A plain picture of one colour in a picture format.
+QByteArray Encoded(int width, int height, Qt::GlobalColor colour, const char* format) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
 } // namespace
 
 TEST(PackageCli, PackThenList) {
@@ -111,17 +122,37 @@ TEST(PackageCli, OddEntryNamesInnerSkinsAndKeyedPictures) {
                     .contains("\nmode=stack\n"));
 
     // A picture that is not a PNG is the skin's picture all the same, and dump gives its size.
-    QImage image(7, 3, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(image.save(&buffer, "BMP"));
-    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), bmp));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), Encoded(7, 3, Qt::red, "BMP")));
     ASSERT_TRUE(WriteBytes(dir.filePath("old.ini"), "bitmap=old.bmp\r\n"));
     const CliResult dump = RunCli({"dump", dir.filePath("old.ini")});
     ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
     const QJsonObject d = QJsonDocument::fromJson(dump.outBytes).object();
     EXPECT_FALSE(d["pngsource"].toBool());
     EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 7}, {"height", 3}}));
+}
+
+// Other ZIP tools store deep folder paths; a package with one such entry still loads and lists.
+TEST(PackageCli, EntryWithOverlongNameIsSkippedAlone) {
+    QTemporaryDir dir;
+    const QByteArray png = Encoded(5, 4, Qt::blue, "PNG");
+    const QByteArray longName = QByteArray("docs/") + QByteArray(291, 'x') + ".txt";
+    ASSERT_EQ(longName.size(), 300);
+    const QString path = dir.filePath("deep.qsk");
+    ASSERT_TRUE(WriteBytes(path, MakeRawZip({{"skin.ini", "skinname=Deep\n[button]\nname=b\n\n"},
+                                             {longName, "notes"},
+                                             {"p.png", png}})));
+
+    const CliResult list = RunCli({"list", path});
+    EXPECT_EQ(list.status, 0);
+    const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << list.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("skin.ini\t"));
+    EXPECT_TRUE(lines[1].startsWith("p.png\t"));
+    EXPECT_EQ(list.err, "drapier-cli: warning: skipped 1 entry whose name is longer than 255 bytes\n");
+
+    const CliResult dump = RunCli({"dump", path});
+    ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
+    const QJsonObject d = QJsonDocument::fromJson(dump.outBytes).object();
+    EXPECT_EQ(d["image"].toObject(), (QJsonObject{{"width", 5}, {"height", 4}}));
+    EXPECT_EQ(d["settings"].toObject()["skinname"].toString(), "Deep");
 }

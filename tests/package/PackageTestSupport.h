@@ -5,9 +5,11 @@
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <cstring>
 #include <zlib.h>
 
 // Helpers shared by the package tests: files, external tools and hand-made archives.
@@ -51,9 +53,22 @@ inline bool HasTool(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-inline QByteArray RawDeflate(const QByteArray& data) {
+// Bytes no compressor can shrink, the same for the same seed.
+inline QByteArray NoiseBytes(qsizetype size, quint32 seed) {
+    QByteArray b(size, Qt::Uninitialized);
+    QRandomGenerator rng(seed);
+    for (qsizetype i = 0; i + 4 <= size; i += 4) {
+        const quint32 v = rng.generate();
+        std::memcpy(b.data() + i, &v, 4);
+    }
+    for (qsizetype i = size & ~qsizetype(3); i < size; ++i)
+        b[i] = char(rng.generate());
+    return b;
+}
+
+inline QByteArray RawDeflate(const QByteArray& data, int level = 9) {
     z_stream z{};
-    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    deflateInit2(&z, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     QByteArray out(static_cast<qsizetype>(deflateBound(&z, static_cast<uLong>(data.size()))), '\0');
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
     z.avail_in = static_cast<uInt>(data.size());

@@ -116,7 +116,6 @@ TEST(ZipReader, RefusesDamagedAndHostileArchives) {
     damagedStream[40] = char(damagedStream[40] ^ 0x55);
     QByteArray badLocal = MakeRawZip({{"a.ini", small}});
     badLocal[0] = 'Q';
-    RawEntry longName{QByteArray(256, 'n'), small};
     QByteArray shortCount = MakeRawZip({{"a.ini", small}});
     shortCount[shortCount.size() - 22 + 8] = 2; // two entries claimed, one present
     shortCount[shortCount.size() - 22 + 10] = 2;
@@ -129,7 +128,6 @@ TEST(ZipReader, RefusesDamagedAndHostileArchives) {
     } cases[] = {
         {"no bytes", QByteArray(), ZipReadError::NotAnArchive, {}},
         {"not a zip", QByteArray(5000, 'x'), ZipReadError::NotAnArchive, {}},
-        {"name over 255 bytes", MakeRawZip({longName}), ZipReadError::BadDirectory, {}},
         {"fewer entries than counted", shortCount, ZipReadError::BadDirectory, {}},
         {"declared size too small", MakeRawZip({lying}), ZipReadError::None, ZipReadError::DataError},
         {"declared size too large", MakeRawZip({longer}), ZipReadError::None, ZipReadError::DataError},
@@ -167,6 +165,45 @@ TEST(ZipReader, RefusesDamagedAndHostileArchives) {
     EXPECT_TRUE(reader.Extract(0, &data));
     EXPECT_FALSE(reader.Extract(1, &data));
     EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
+}
+
+// An entry whose name is over 255 bytes is left out alone; the rest of the package reads as usual, and
+// its space still bounds its neighbours.
+TEST(ZipReader, SkipsEntriesWithOverlongNames) {
+    const QByteArray longName = QByteArray(150, 'd') + '/' + QByteArray(149, 'f');
+    ASSERT_EQ(longName.size(), 300);
+    ZipReader reader;
+    ASSERT_TRUE(reader.OpenBytes(MakeRawZip(
+        {{"skin.ini", kText}, {longName, "far away"}, {"p.png", "picture"}, {QByteArray(256, 'n'), "x"}})));
+    EXPECT_EQ(reader.SkippedLongNames(), 2);
+    ASSERT_EQ(reader.Entries().size(), 2u);
+    EXPECT_EQ(reader.Entries()[0].name, "skin.ini");
+    EXPECT_EQ(reader.Entries()[1].name, "p.png");
+    QByteArray data;
+    ASSERT_TRUE(reader.Extract(1, &data));
+    EXPECT_EQ(data, "picture");
+    ASSERT_TRUE(reader.Extract(0, &data));
+    EXPECT_EQ(data, kText);
+    // A name of exactly 255 bytes is kept.
+    ASSERT_TRUE(reader.OpenBytes(MakeRawZip({{QByteArray(251, 'n') + ".ini", kText}})));
+    EXPECT_EQ(reader.SkippedLongNames(), 0);
+    EXPECT_EQ(reader.Entries().size(), 1u);
+
+    RawEntry greedy{"skin.ini", kText};
+    greedy.compressedSize = RawDeflate(kText).size() + 20; // reaches into the skipped entry
+    ASSERT_TRUE(reader.OpenBytes(MakeRawZip({greedy, {longName, QByteArray(100, 'z')}})));
+    EXPECT_FALSE(reader.Extract(0, &data));
+    EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
+}
+
+// The size limit is inclusive: an entry of exactly 64 MiB reads, one byte more is refused (above).
+TEST(ZipReader, EntryOfExactlyTheLimitIsRead) {
+    const QByteArray zeros(static_cast<qsizetype>(ZipReader::kMaxEntrySize), '\0');
+    ZipReader reader;
+    ASSERT_TRUE(reader.OpenBytes(MakeRawZip({{"big.png", zeros}})));
+    QByteArray data;
+    ASSERT_TRUE(reader.Extract(0, &data)) << int(reader.LastError());
+    EXPECT_EQ(data.size(), zeros.size());
 }
 
 TEST(ZipReader, RefusesOverlappingEntryBomb) {

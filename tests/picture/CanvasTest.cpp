@@ -65,25 +65,36 @@ TEST(Canvas, FillAndBlendStayInsideClipAndCanvas) {
     EXPECT_EQ(c.ColourAt(3, 0), MakeColour(0, 0, 0));
 }
 
-// Every opacity, source and destination value against (s * a + d * (255 - a) + 127) / 255.
+// Every opacity, source and destination value against (s * a + d * (255 - a) + 127) / 255, through the
+// four-pixel path (a row of 256) and the one-pixel path that ends rows (rows of 3, one per destination).
 TEST(Canvas, BlendIsExactForEveryValue) {
-    Canvas c(256, 1);
-    int mismatches = 0;
-    for (int a = 0; a < 256; ++a) {
-        for (int s = 0; s < 256; s += 5) {
-            for (int d = 0; d < 256; ++d)
-                c.SetPixel(d, 0, MakePixel(d, 255 - d, d));
-            c.Blend(c.Bounds(), MakeColour(s, s, 255 - s), a);
-            for (int d = 0; d < 256; ++d) {
-                const CanvasPixel want = MakePixel((s * a + d * (255 - a) + 127) / 255,
-                                                   (s * a + (255 - d) * (255 - a) + 127) / 255,
-                                                   ((255 - s) * a + d * (255 - a) + 127) / 255);
-                if (c.Pixel(d, 0) != want && ++mismatches < 5)
-                    ADD_FAILURE() << "opacity " << a << " source " << s << " destination " << d;
+    for (const int width : {256, 3}) {
+        SCOPED_TRACE(width);
+        const bool wide = width == 256;
+        Canvas c(width, wide ? 1 : 256);
+        const auto destinationAt = [wide](int x, int y) { return wide ? x : y; };
+        int mismatches = 0;
+        for (int a = 0; a < 256; ++a) {
+            for (int s = 0; s < 256; s += s == 0 ? 1 : (s == 1 ? 4 : 5)) {
+                for (int y = 0; y < c.Height(); ++y)
+                    for (int x = 0; x < c.Width(); ++x) {
+                        const int d = destinationAt(x, y);
+                        c.SetPixel(x, y, MakePixel(d, 255 - d, d));
+                    }
+                c.Blend(c.Bounds(), MakeColour(s, s, 255 - s), a);
+                for (int y = 0; y < c.Height(); ++y)
+                    for (int x = 0; x < c.Width(); ++x) {
+                        const int d = destinationAt(x, y);
+                        const CanvasPixel want = MakePixel((s * a + d * (255 - a) + 127) / 255,
+                                                           (s * a + (255 - d) * (255 - a) + 127) / 255,
+                                                           ((255 - s) * a + d * (255 - a) + 127) / 255);
+                        if (c.Pixel(x, y) != want && ++mismatches < 5)
+                            ADD_FAILURE() << "opacity " << a << " source " << s << " destination " << d;
+                    }
             }
         }
+        EXPECT_EQ(mismatches, 0);
     }
-    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Canvas, BlendKeepsOpacityWithinRange) {

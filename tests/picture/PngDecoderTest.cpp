@@ -4,7 +4,14 @@
 #include "picture/ImageSurface.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 #include <zlib.h>
+
+// AddressSanitizer's allocation hooks, when the program runs under it.
+extern "C" __attribute__((weak)) int
+__sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*, std::size_t),
+                                          void (*freeHook)(const volatile void*));
 
 namespace {
 
@@ -82,6 +89,36 @@ QByteArray WithGreyTransparency(QByteArray png, quint16 grey) {
     for (int i = 0; i < 4; ++i)
         png[at + 6 + i] = static_cast<char>(crc >> (24 - 8 * i));
     return png;
+}
+
+// A chunk put right after the header: its declared length may claim more than the data it brings.
+QByteArray WithChunk(QByteArray png, const char* type, const QByteArray& data, quint32 declaredLength) {
+    QByteArray chunk;
+    for (int i = 0; i < 4; ++i)
+        chunk += static_cast<char>(declaredLength >> (24 - 8 * i));
+    const QByteArray body = QByteArray(type, 4) + data;
+    const quint32 crc = static_cast<quint32>(
+        crc32(0, reinterpret_cast<const Bytef*>(body.constData()), static_cast<uInt>(body.size())));
+    chunk += body;
+    for (int i = 0; i < 4; ++i)
+        chunk += static_cast<char>(crc >> (24 - 8 * i));
+    return png.insert(33, chunk); // signature 8, header chunk 25
+}
+
+// The largest single allocation while a watch is on; only AddressSanitizer builds can tell.
+std::atomic<bool> gWatching{false};
+std::atomic<std::size_t> gLargest{0};
+
+void OnMalloc(const volatile void*, std::size_t size) {
+    if (gWatching && size > gLargest)
+        gLargest = size;
+}
+void OnFree(const volatile void*) {}
+
+bool CanWatchAllocations() {
+    static const bool installed = __sanitizer_install_malloc_and_free_hooks &&
+                                  __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
+    return installed;
 }
 
 } // namespace
@@ -165,25 +202,30 @@ TEST(PngDecoder, PaletteTransparencyEntriesGiveAnAlphaPlane) {
         }
 }
 
+// One transparency entry names index 0 as the transparent colour whatever opacity it gives: its pixels
+// are skipped when drawn and every other pixel is opaque, as the note program draws such pictures.
 TEST(PngDecoder, SinglePaletteTransparencyEntry) {
-    struct Case {
-        png_byte entry;
-        bool transparentIndex;
-        bool alphaPlane;
-    } cases[] = {
-        {0, true, false},    // the usual clear first entry becomes the transparent colour
-        {255, false, false}, // an opaque entry makes nothing clear
-        {100, false, true},  // a partly clear entry keeps its opacity
-    };
-    for (const Case& c : cases) {
+    const Colour under = MakeColour(1, 2, 3);
+    for (const png_byte entry : {png_byte(0), png_byte(100), png_byte(255)}) {
+        SCOPED_TRACE(int(entry));
         PngRecipe recipe = Recipe(PNG_COLOR_TYPE_PALETTE, 8, false);
-        recipe.trans = {c.entry};
+        recipe.trans = {entry};
         const ImageSurface s = Decoded(recipe);
-        EXPECT_EQ(s.TransparentColour(), c.transparentIndex ? 0 : -1) << int(c.entry);
-        EXPECT_EQ(s.HasAlpha(), c.alphaPlane) << int(c.entry);
-        if (c.alphaPlane) {
-            EXPECT_EQ(s.Alpha(0, 0), Sample(0, 0, 0, 8) == 0 ? 100 : 255);
+        EXPECT_EQ(s.TransparentColour(), 0);
+        EXPECT_FALSE(s.HasAlpha());
+        Canvas canvas(kW, kH, under);
+        ASSERT_TRUE(s.Draw(canvas, 0, 0));
+        int skipped = 0;
+        for (int y = 0; y < kH; ++y) {
+            for (int x = 0; x < kW; ++x) {
+                const int index = Sample(x, y, 0, 8);
+                const png_color c = PaletteColour(index);
+                skipped += index == 0;
+                ASSERT_EQ(canvas.ColourAt(x, y), index == 0 ? under : MakeColour(c.red, c.green, c.blue))
+                    << x << "," << y;
+            }
         }
+        EXPECT_GT(skipped, 0);
     }
 }
 
@@ -286,6 +328,38 @@ TEST(PngDecoder, BadFilesFailWithAReason) {
         EXPECT_FALSE(error.isEmpty()) << c.name;
         if (c.error) {
             EXPECT_EQ(error, QString::fromUtf8(c.error)) << c.name;
+        }
+    }
+}
+
+// Chunks other than the pixels and their transparency are skipped: a readable one changes nothing,
+// and one whose length claims gigabytes it does not bring (a 486-byte file found by fuzzing) is read
+// past without being allocated.
+TEST(PngDecoder, OtherChunksAreSkippedUnread) {
+    const QByteArray good = MakePng(Recipe(PNG_COLOR_TYPE_PALETTE, 8, false));
+    const ImageSurface plain = Decoded(Recipe(PNG_COLOR_TYPE_PALETTE, 8, false));
+    const ImageSurface texted = [&] {
+        ImageSurface s;
+        EXPECT_TRUE(s.Decode(WithChunk(good, "tEXt", QByteArray("Comment\0made here", 17), 17), kImagePng));
+        return s;
+    }();
+    ASSERT_TRUE(texted.IsValid());
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            ASSERT_EQ(texted.PixelColour(x, y), plain.PixelColour(x, y));
+
+    for (const char* type : {"sPLT", "iCCP", "zTXt", "tEXt", "eXIf"}) {
+        SCOPED_TRACE(type);
+        const QByteArray claim = WithChunk(good, type, QByteArray(40, 's'), 0x73737373);
+        const bool watching = CanWatchAllocations();
+        gLargest = 0;
+        gWatching = true;
+        ImageSurface s;
+        const bool decoded = s.Decode(claim, kImagePng);
+        gWatching = false;
+        EXPECT_FALSE(decoded);
+        if (watching) {
+            EXPECT_LT(gLargest.load(), std::size_t{64} << 20);
         }
     }
 }

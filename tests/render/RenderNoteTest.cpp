@@ -113,6 +113,59 @@ TEST(RenderNote, VStripPiecesAndTileLengthBelowOne) {
     EXPECT_EQ(canvas.ColourAt(50, 5), kNote);
 }
 
+// A strip starting before the canvas: its last piece runs from -2 through 0 and the next one-pixel piece
+// at 0 blends over it again. A tile reaching into the canvas from before it is drawn.
+TEST(RenderNote, PiecesStartingBeforeTheCanvas) {
+    const Colour white = MakeColour(255, 255, 255);
+    const Colour twice = MakeColour(253, 62, 62); // (254, 126, 126) after one blend
+    for (const bool horizontal : {true, false}) {
+        SCOPED_TRACE(horizontal ? "hstrip" : "vstrip");
+        SkinDocument document;
+        ASSERT_TRUE(document.image.Create(2, 2, 24, kImagePng));
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 2; ++x) {
+                document.image.SetPixelColour(x, y, MakeColour(255, 0, 0));
+                document.image.SetAlpha(x, y, 128);
+            }
+        }
+        const Placement minusTwo{0, PlacementMode::Sides, -2};
+        const Placement minusOne{0, PlacementMode::Sides, -1}; // an end edge of 0
+        if (horizontal) {
+            HStripRecord& s = Add<HStripRecord>(document, ElementKind::HStrip);
+            s.place = {minusTwo, At(0)};
+            s.extent = {minusOne, 8};
+            s.width = 2;
+        } else {
+            VStripRecord& s = Add<VStripRecord>(document, ElementKind::VStrip);
+            s.place = {At(0), minusTwo};
+            s.extent = {8, minusOne};
+            s.height = 2;
+        }
+        NoteState state = State(40, 30);
+        state.notecolour = white;
+        const Canvas canvas = Paint(document, state);
+        const auto at = [&](int along, int across) {
+            return horizontal ? canvas.ColourAt(along, across) : canvas.ColourAt(across, along);
+        };
+        EXPECT_EQ(at(0, 0), twice);
+        EXPECT_EQ(at(0, 7), twice);
+        EXPECT_EQ(at(1, 0), white);
+        EXPECT_EQ(at(0, 8), white);
+    }
+
+    SkinDocument document;
+    GiveColumnPicture(document);
+    TileAreaRecord& tiles = Add<TileAreaRecord>(document, ElementKind::TileArea);
+    tiles.topleft = {Placement{-1, PlacementMode::Percent, 0}, Placement{-1, PlacementMode::Percent, 0}};
+    tiles.bottomright = {At(9), At(9)};
+    tiles.tiletype = 1;
+    tiles.size = {4, 4};
+    const Canvas canvas = Paint(document, State(500, 500)); // the area starts at (-5, -5)
+    EXPECT_EQ(canvas.ColourAt(0, 0), ColumnColour(1));
+    EXPECT_EQ(canvas.ColourAt(2, 2), ColumnColour(3));
+    EXPECT_EQ(canvas.ColourAt(3, 3), ColumnColour(0));
+}
+
 TEST(RenderNote, FadeOf256ColumnsSteps) {
     SkinDocument document;
     HStripRecord& s = Add<HStripRecord>(document, ElementKind::HStrip);

@@ -200,21 +200,55 @@ TEST(RenderPreview, DrawOnTextBackgroundKeepsTheNotePaint) {
     EXPECT_EQ(Preview(document, Settings()).ColourAt(150, 100), MakeColour(10, 20, 30));
 }
 
-TEST(RenderPreview, NotesTooLargeOrAbsurdAreNotDrawn) {
+// A note that gets no canvas (no height, rolled to nothing, past the canvas limit, absurd) paints none of
+// its own elements, but the preview around it is built as always: the text-area fill and every highlight.
+TEST(RenderPreview, NoteWithoutACanvasKeepsFillAndHighlights) {
     SkinDocument document;
     AddRegionCorners(document);
     document.settings.region = kMagenta;
+    SkinElement button = SkinElement::Make(ElementKind::Button);
+    button.As<ButtonRecord>()->place = {Placement{120}, Placement{2}};
+    button.As<ButtonRecord>()->size = {10, 10};
+    document.Append(std::move(button));
+    document.layout.rolledheight = 0;
+
+    PreviewOptions plain;
+    PreviewOptions areas;
+    areas.highlightareas = true;
+    PreviewOptions selected;
+    selected.highlightselected = true;
+    selected.selectedelement = 2;
+    PreviewOptions stack = areas;
+    stack.stackmode = true;
+    NoteSettings rolled = Settings(60, 40);
+    rolled.rolled = true;
+    const Colour green = MakeColour(0, 255, 0);
+    const Colour bg30 = Background(32, 30, 64, 48);
     const struct {
-        int width, height;
-    } sizes[] = {{100000, 100000}, {8192, 8192}, {-50, 100}, {300, 0}, {2147483647, 1}};
-    PreviewOptions everything;
-    everything.highlightareas = true;
-    everything.highlightselected = true;
-    everything.selectedelement = 0;
-    for (const auto& size : sizes) {
-        const Canvas preview = Preview(document, Settings(size.width, size.height), everything, 64, 48);
-        for (const auto& [x, y] : {std::pair{32, 2}, std::pair{0, 0}, std::pair{63, 47}})
-            EXPECT_EQ(preview.ColourAt(x, y), Background(x, y, 64, 48)) << size.width << " x " << size.height;
+        const char* name;
+        NoteSettings settings;
+        PreviewOptions options;
+        int x, y;
+        Colour expected;
+    } cases[] = {
+        {"no height: title bar", Settings(300, 0), areas, 32, 30, Highlighted(green, bg30)},
+        {"no height: above the note", Settings(300, 0), areas, 32, 2, Background(32, 2, 64, 48)},
+        {"no height: selected button", Settings(300, 0), selected, 5, 30,
+         Highlighted(kMagenta, Background(5, 30, 64, 48))},
+        {"rolled to nothing: title bar", rolled, areas, 32, 10,
+         Highlighted(green, Background(32, 10, 64, 48))},
+        {"rolled to nothing: no fill", rolled, plain, 32, 10, Background(32, 10, 64, 48)},
+        {"past the limit: text area in the note colour", Settings(100000, 100000), plain, 32, 24, kNote},
+        {"past the limit: text area highlighted", Settings(100000, 100000), areas, 32, 24,
+         MakeColour(255, 0, 0)},
+        {"past the limit: stack mode leaves it", Settings(100000, 100000), stack, 32, 24,
+         Background(32, 24, 64, 48)},
+        {"absurd width: title bar", Settings(2147483647, 1), areas, 32, 30, Highlighted(green, bg30)},
+        {"negative width: nothing to show", Settings(-50, 100), areas, 32, 2, Background(32, 2, 64, 48)},
+    };
+    for (const auto& c : cases) {
+        const Canvas preview = Preview(document, c.settings, c.options, 64, 48);
+        EXPECT_EQ(preview.ColourAt(c.x, c.y), c.expected) << c.name;
     }
     // A large note that still fits the limit is cut evenly by the area.
     const Canvas big = Preview(document, Settings(3000, 2000), {}, 64, 48);
