@@ -54,32 +54,31 @@ time_us() { # runs the command once, prints its wall time in microseconds
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ms() { echo "$(($1 / 1000)).$(printf '%03d' $(($1 % 1000))) ms"; }
 
+# Packs DIR/SKIN.ini and its picture RUNS times with each program; sets pack_us and zip_us to the medians
+# and leaves the last out.qsk and out.zip.
+time_both() {
+    local dir=$1 skin=$2 pack=() zipped=() i
+    for ((i = 0; i < runs; i++)); do
+        rm -f out.qsk out.zip
+        pack+=("$(time_us "$cli" pack "$dir/$skin.ini" -o out.qsk)")
+        zipped+=("$(time_us zip -q -8 -X out.zip "$dir/$skin.ini" "$dir/$skin.png")")
+    done
+    pack_us=$(printf '%s\n' "${pack[@]}" | median)
+    zip_us=$(printf '%s\n' "${zipped[@]}" | median)
+}
+
 cd "$work"
 # The start-up of each program: packing a skin whose picture is 100 bytes.
 mkdir tiny
 cp plain.ini tiny/plain.ini
 head -c 100 plain.png >tiny/plain.png
-starts_pack=()
-starts_zip=()
-for ((i = 0; i < runs; i++)); do
-    rm -f out.qsk out.zip
-    starts_pack+=("$(time_us "$cli" pack tiny/plain.ini -o out.qsk)")
-    starts_zip+=("$(time_us zip -q -8 -X out.zip tiny/plain.ini tiny/plain.png)")
-done
-start_pack=$(printf '%s\n' "${starts_pack[@]}" | median)
-start_zip=$(printf '%s\n' "${starts_zip[@]}" | median)
+time_both tiny plain
+start_pack=$pack_us
+start_zip=$zip_us
 echo "start-up (100-byte picture): drapier-cli pack $(ms "$start_pack"), zip -8 -X $(ms "$start_zip")"
 
 for skin in plain mixed; do
-    pack=()
-    zipped=()
-    for ((i = 0; i < runs; i++)); do
-        rm -f out.qsk out.zip
-        pack+=("$(time_us "$cli" pack $skin.ini -o out.qsk)")
-        zipped+=("$(time_us zip -q -8 -X out.zip $skin.ini $skin.png)")
-    done
-    pack_us=$(printf '%s\n' "${pack[@]}" | median)
-    zip_us=$(printf '%s\n' "${zipped[@]}" | median)
+    time_both . $skin
     echo "$skin.png:"
     echo "  picture bytes:        $(stat -c %s $skin.png)"
     echo "  package bytes:        drapier-cli $(stat -c %s out.qsk), zip $(stat -c %s out.zip)"
