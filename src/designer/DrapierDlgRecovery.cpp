@@ -24,7 +24,8 @@ QString SkinName(const QString& skinPath) {
 void CDrapierDlg::StartRecovery(const QString& folder) {
     if (m_recovery)
         return;
-    m_recovery = new RecoveryKeeper(folder, [this] { return UnsavedState(); }, this);
+    m_recovery = new RecoveryKeeper(
+        folder, [this] { return UnsavedState(); }, this);
     connect(m_recovery, &RecoveryKeeper::RecoveryOff, this, [this, folder] {
         ShowStatus(QStringLiteral("Recovery is off: unsaved changes cannot be kept in ") +
                    QDir::toNativeSeparators(folder));

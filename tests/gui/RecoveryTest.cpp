@@ -128,7 +128,8 @@ TEST_F(Recovery, WhatIsNotRecoveredIsDeletedOrKeptAsAnswered) {
         QString question; // %1: the file's path; empty for none
         bool remains;
     } cases[] = {
-        {"No to the offer deletes", good, Prompter::Answer::No, "Recover unsaved changes to skin.ini?", false},
+        {"No to the offer deletes", good, Prompter::Answer::No, "Recover unsaved changes to skin.ini?",
+         false},
         {"untitled", RecoveryFileBytes(EditedRecord(QString(), later)), Prompter::Answer::No,
          "Recover unsaved changes to (untitled)?", false},
         {"cut short, kept", good.chopped(20), Prompter::Answer::No, damagedQuestion, true},
