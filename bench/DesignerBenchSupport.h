@@ -16,6 +16,7 @@ public:
     void Inform(QWidget*, const QString&) override {}
     Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
     bool AskOkCancel(QWidget*, const QString&) override { return false; }
+    bool AskYesNo(QWidget*, const QString&, bool) override { return false; }
     QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
     QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
     QString ChooseFolder(QWidget*, const QString&) override { return {}; }

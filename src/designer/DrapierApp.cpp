@@ -2,14 +2,26 @@
 
 #include "designer/DrapierDlg.h"
 #include "designer/Pictures.h"
+#include "document/RecoveryFolder.h"
 #include "widgets/DialogPrompter.h"
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 
 QString CommandLineSkinPath(const QStringList& arguments) {
     return arguments.join(QLatin1Char(' '));
 }
+
+namespace {
+
+// DRAPIER_RECOVERY_DIR moves the recovery files elsewhere (a test's own folder, a faster disk).
+QString RecoveryFolder() {
+    const QString chosen = qEnvironmentVariable("DRAPIER_RECOVERY_DIR");
+    return chosen.isEmpty() ? DefaultRecoveryFolder() : chosen;
+}
+
+} // namespace
 
 int CDrapierApp::Run(int argc, char** argv) {
     // Taken before Qt removes the options it knows, so that the path arrives as it was typed.
@@ -29,6 +41,8 @@ int CDrapierApp::Run(int argc, char** argv) {
     QSettings store(QStringLiteral("Quarvel"), QStringLiteral("pinletsdrapier"));
     CDrapierDlg window(prompter, store);
     window.StartUp(CommandLineSkinPath(arguments));
+    // Once the window is up, so that the offers of unsaved changes stand in front of it.
+    QTimer::singleShot(0, &window, [&window] { window.StartRecovery(RecoveryFolder()); });
     window.exec();
     return 0;
 }

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,17 +66,21 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     middle->addStretch(1);
     // Only the preview and source column takes what the window grows by.
     m_noteBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
     columns->addWidget(BuildTreeColumn());
     columns->addLayout(middle);
     columns->addLayout(right, 1);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns, 1);
+    whole->addWidget(BuildStatusLine());
 
     BuildCommands();
     BuildMagnifiers();
     BuildEditing();
     BuildDialogs();
+    BuildLiveReload();
     BuildMenus();
-    columns->setMenuBar(m_menuBar);
+    whole->setMenuBar(m_menuBar);
 
     m_recent = ReadRecentList(m_store);
     RebuildRecentMenu();
@@ -210,6 +215,22 @@ QWidget* CDrapierDlg::BuildSourceGroup() {
     layout->addWidget(m_sourceView);
     layout->addLayout(row);
     return m_sourceGroup;
+}
+
+QWidget* CDrapierDlg::BuildStatusLine() {
+    m_statusLine = new QStatusBar(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    // The window has a size grip of its own.
+    m_statusLine->setSizeGripEnabled(false);
+    return m_statusLine;
+}
+
+void CDrapierDlg::ShowStatus(const QString& text) {
+    m_statusLine->showMessage(text);
+}
+
+QString CDrapierDlg::StatusText() const {
+    return m_statusLine->currentMessage();
 }
 
 void CDrapierDlg::SetCommandHandler(int command, std::function<void()> handler) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "designer/RecentFiles.h"
+#include "designer/SkinFileWatcher.h"
+#include "document/RecoveryFile.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
@@ -8,8 +10,10 @@
 #include "render/PreviewOptions.h"
 #include "widgets/ResizingDialog.h"
 
+#include <array>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -19,6 +23,8 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QSettings;
+class QStatusBar;
+class QTimer;
 class QTreeWidgetItem;
 class QUndoStack;
 struct CatalogueResult;
@@ -35,6 +41,7 @@ class Prompter;
 class PreviewView;
 class QLintDlg;
 class QStateSheetDlg;
+class RecoveryKeeper;
 class SourceView;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
@@ -154,6 +161,17 @@ public:
     void ShowStateSheet();
     QStateSheetDlg* StateSheet() const { return m_stateSheet; }
 
+    // The status line at the bottom of the window: one message, kept until the next.
+    void ShowStatus(const QString& text);
+    QString StatusText() const;
+
+    // Crash recovery (DrapierDlgRecovery.cpp): offers what designers that died left in the folder, then
+    // keeps this one's unsaved state there. Nothing is kept before this is called.
+    void StartRecovery(const QString& folder);
+    RecoveryKeeper* Recovery() const;
+    // The watch on the skin file and its PNG (DrapierDlgLiveReload.cpp).
+    SkinFileWatcher* FileWatcher() const { return m_fileWatcher; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -225,6 +243,22 @@ private:
     void ShowCatalogueTexts(const CatalogueResult& result);
     void StateSheetFollowDocument();
 
+    QWidget* BuildStatusLine();
+    void BuildLiveReload();
+    // Watches the skin file and the PNG of the document: afresh (what they hold now was just loaded), or
+    // only when they are not the files watched.
+    void WatchDocumentFiles(bool afresh);
+    void OwnFileWritten(const QString& path);
+    void FileChangedOnDisk(SkinFileWatcher::File file, SkinFileWatcher::Change change);
+    void TakePendingFileChanges();
+    bool IsMidEdit() const;
+    void PictureChangedOnDisk(SkinFileWatcher::Change change);
+    void SkinChangedOnDisk(SkinFileWatcher::Change change);
+    void ReloadSkinFromDisk();
+    std::optional<RecoveryRecord> UnsavedState() const;
+    void OfferStaleRecoveries(const QString& folder);
+    void LoadRecovered(const RecoveryRecord& record);
+
     Prompter& m_prompter;
     QSettings& m_store;
 
@@ -279,4 +313,10 @@ private:
     Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
     QStateSheetDlg* m_stateSheet = nullptr;
+    QStatusBar* m_statusLine = nullptr;
+    SkinFileWatcher* m_fileWatcher = nullptr;
+    QTimer* m_fileChangeRetry = nullptr;
+    // Changes of the skin file (0) and the PNG (1) that came in the middle of an edit.
+    std::array<std::optional<SkinFileWatcher::Change>, 2> m_pendingFileChanges;
+    RecoveryKeeper* m_recovery = nullptr; // a child object, once recovery is started
 };

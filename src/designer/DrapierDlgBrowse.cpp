@@ -51,6 +51,7 @@ void CDrapierDlg::FileBrowse() {
         m_pngPath = pngPath;
         m_sourceImage = sourceImage;
         RefreshSourceView();
+        WatchDocumentFiles(false);
     } else {
         m_skinPath = skinPath;
         FileReopen();

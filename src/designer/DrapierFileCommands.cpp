@@ -63,6 +63,7 @@ void CDrapierDlg::AfterSkinLoaded() {
     RebuildTree();
     ClearUndo();
     MarkClean();
+    WatchDocumentFiles(true);
     const int mode = m_document.settings.mode;
     if (mode == 0 || mode == 1)
         SwitchSkinMode(mode == 1);
@@ -85,6 +86,7 @@ void CDrapierDlg::LoadSourcePng(const QString& path) {
         MakeBlankPicture(m_sourceImage);
         RefreshSourceView();
     }
+    WatchDocumentFiles(false);
 }
 
 void CDrapierDlg::ReloadSourcePicture(const QString& path) {
@@ -100,6 +102,7 @@ void CDrapierDlg::ReloadSourcePicture(const QString& path) {
     m_sourceImage.Clear();
     RefreshSourceView();
     RedrawPreview();
+    WatchDocumentFiles(false);
 }
 
 void CDrapierDlg::ChooseSourcePng() {
@@ -174,8 +177,10 @@ void CDrapierDlg::FileRecent(int index) {
 
 bool CDrapierDlg::WriteSkin(const QString& path) {
     QString error;
-    if (WriteSkinFile(m_document, path, m_pngPath, &error))
+    if (WriteSkinFile(m_document, path, m_pngPath, &error)) {
+        OwnFileWritten(path);
         return true;
+    }
     m_prompter.Inform(this, error);
     return false;
 }
@@ -199,6 +204,7 @@ bool CDrapierDlg::FileSaveAs() {
         return false;
     m_skinPath = path;
     MarkClean();
+    WatchDocumentFiles(false);
     AddToRecentList(path);
     return true;
 }
@@ -227,6 +233,8 @@ void CDrapierDlg::FileExport() {
     QString reason;
     if (!ExportSkinPackage(path, sources, &reason))
         m_prompter.Inform(this, QStringLiteral("Error saving ") + path + QStringLiteral(": ") + reason);
+    else
+        OwnFileWritten(path);
 }
 
 bool CDrapierDlg::OpenDroppedFiles(const QStringList& paths) {

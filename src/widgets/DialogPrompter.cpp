@@ -53,6 +53,11 @@ Prompter::Answer DialogPrompter::AskYesNoCancel(QWidget* parent, const QString& 
     }
 }
 
+bool DialogPrompter::AskYesNo(QWidget* parent, const QString& text, bool yesIsPreset) {
+    return QMessageBox::question(parent, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                                 yesIsPreset ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool DialogPrompter::AskOkCancel(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, kCaption, text, QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;

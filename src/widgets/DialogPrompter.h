@@ -8,6 +8,7 @@ public:
     void Inform(QWidget* parent, const QString& text) override;
     Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
     bool AskOkCancel(QWidget* parent, const QString& text) override;
+    bool AskYesNo(QWidget* parent, const QString& text, bool yesIsPreset) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& initial) override;
     QString ChooseFolder(QWidget* parent, const QString& initial) override;

@@ -21,6 +21,8 @@ public:
     virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
     // True for OK.
     virtual bool AskOkCancel(QWidget* parent, const QString& text) = 0;
+    // True for Yes. Enter gives the preset answer: No where Yes would throw work away.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, bool yesIsPreset) = 0;
 
     // Filters are in the "name|pattern|...||" form; an empty result means the chooser was cancelled.
     virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& initial) = 0;

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -17,6 +18,7 @@ public:
     QStringList fileInitials; // the initial file names the choosers were opened with
     QStringList fileFilters;
     std::deque<Answer> yesNoCancel;
+    std::vector<bool> yesNoPresets; // whether Enter said Yes, for each yes-or-no question
     std::deque<bool> okCancel;
     std::deque<QString> files;   // an empty text cancels the chooser
     std::deque<QString> folders; // likewise
@@ -36,6 +38,12 @@ public:
     bool AskOkCancel(QWidget*, const QString& text) override {
         shown << text;
         return Take(okCancel, false);
+    }
+    // Answered from the yesNoCancel queue: Yes is yes, anything else no.
+    bool AskYesNo(QWidget*, const QString& text, bool yesIsPreset) override {
+        shown << text;
+        yesNoPresets.push_back(yesIsPreset);
+        return Take(yesNoCancel, Answer::No) == Answer::Yes;
     }
     QString ChooseFileToOpen(QWidget*, const QString& filter, const QString& initial) override {
         return ChooseFile(filter, initial);
