@@ -40,9 +40,9 @@ ElementKind KindOf(QChar letter) {
 SkinDocument Doc(const QStringList& items) {
     SkinDocument document;
     for (const QString& item : items) {
-        const QString spec = item.section(QLatin1Char(':'), 1);
-        document.Append(
-            Entry(KindOf(item[0]), spec.section(QLatin1Char('@'), 0, 0), spec.section(QLatin1Char('@'), 1)));
+        const QString nameAndGroup = item.section(QLatin1Char(':'), 1);
+        document.Append(Entry(KindOf(item[0]), nameAndGroup.section(QLatin1Char('@'), 0, 0),
+                              nameAndGroup.section(QLatin1Char('@'), 1)));
     }
     return document;
 }
