@@ -67,7 +67,7 @@ template <class Test> std::uint32_t FlagsChanging(const Test& test) {
 } // namespace
 
 DrawTrials::DrawTrials(const SkinDocument& document)
-    : m_document(document), m_states(static_cast<size_t>(kChangeCount * kSizeCount)) {
+    : m_document(document), m_groups(document), m_states(static_cast<size_t>(kChangeCount * kSizeCount)) {
     m_start.stackmode = document.settings.mode == 1;
     m_start.source = DefaultNoteSource(m_start.stackmode);
 }
@@ -111,7 +111,7 @@ DrawTrials::FlagSet DrawTrials::FlagsOfGroup(const QString& group) {
     if (known != m_groupFlags.constEnd())
         return *known;
     FlagSet flags = 0;
-    const int index = m_document.GroupIndex(group);
+    const int index = m_groups.Find(group);
     if (index >= 0) {
         for (const GroupRule& rule :
              m_document.elements[static_cast<size_t>(index)].As<GroupRecord>()->rules) {
@@ -142,7 +142,7 @@ DrawTrials::Result DrawTrials::Try(const SkinElement& element) {
         if (change >= kFirstFlag && !(flags & (1u << (change - kFirstFlag))))
             continue;
         for (int size = kMiddleSize; size < kSizeCount; ++size) {
-            if (IsDrawn(m_document, element, State(change, size))) {
+            if (IsDrawn(m_document, m_groups, element, State(change, size))) {
                 result.drawn = true;
                 return result;
             }
