@@ -7,34 +7,24 @@
 #include "render/DrawConditions.h"
 #include "render/SampleNoteState.h"
 
+#include <array>
 #include <bit>
+#include <iterator>
 
 namespace {
 
 // The note-state flags a condition or a rule can read, besides rolled and focus, which every element
-// is tried with anyway.
-constexpr bool NoteState::*kFlags[] = {
-    &NoteState::ontop,
-    &NoteState::emailok,
-    &NoteState::transmitok,
-    &NoteState::readonly,
-    &NoteState::alarmset,
-    &NoteState::attached,
-    &NoteState::moreabove,
-    &NoteState::morebelow,
-    &NoteState::fixedsize,
-    &NoteState::user1,
-    &NoteState::user2,
-    &NoteState::user3,
-    &NoteState::scrollbarrequired,
-    &NoteState::image,
-    &NoteState::stand,
-    &NoteState::instack,
-    &NoteState::backgroundislight,
-    &NoteState::solo,
-    &NoteState::sync,
-    &NoteState::bulkselected,
-};
+// is tried with anyway: the indicator flags and the bulk selection.
+constexpr auto kFlags = [] {
+    std::array<bool NoteState::*, std::size(kIndicatorFlags)> flags{};
+    size_t n = 0;
+    for (bool NoteState::*flag : kIndicatorFlags) {
+        if (flag != &NoteState::hasfocus)
+            flags[n++] = flag;
+    }
+    flags[n] = &NoteState::bulkselected;
+    return flags;
+}();
 constexpr int kFlagCount = static_cast<int>(std::size(kFlags));
 
 // Changes: the start values, rolled, focus, then one per flag.
