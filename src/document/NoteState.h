@@ -52,5 +52,29 @@ struct NoteState {
     int unrolledheight = 0;
 };
 
+// The flags the indicator codes name, code 1 first: on top ... sync.
+inline constexpr bool NoteState::*kIndicatorFlags[] = {
+    &NoteState::ontop,
+    &NoteState::emailok,
+    &NoteState::transmitok,
+    &NoteState::readonly,
+    &NoteState::alarmset,
+    &NoteState::attached,
+    &NoteState::moreabove,
+    &NoteState::morebelow,
+    &NoteState::fixedsize,
+    &NoteState::user1,
+    &NoteState::user2,
+    &NoteState::user3,
+    &NoteState::scrollbarrequired,
+    &NoteState::image,
+    &NoteState::stand,
+    &NoteState::hasfocus,
+    &NoteState::instack,
+    &NoteState::backgroundislight,
+    &NoteState::solo,
+    &NoteState::sync,
+};
+
 // The flag an indicator code names (1 on top ... 20 sync); false for any other code.
 bool FlagOfCode(const NoteState& state, int code);

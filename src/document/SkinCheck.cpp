@@ -2,14 +2,13 @@
 
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
+#include "document/StackSkinRules.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-constexpr std::array kStackIndicators = {1, 5, 16, 17, 18};
-constexpr std::array kStackActions = {0, 1, 2, 22, 34, 152};
 constexpr std::array kCommonComponents = {0, 64, 127, 128, 192, 255};
 
 // Placeholders that read what only a single note has; searched exactly as written.
@@ -85,9 +84,9 @@ QString StackElementRules(const SkinElement& element) {
     if (!common)
         return report;
     const QString& name = common->name;
-    if (common->conditionset && !IsStackIndicator(common->condition))
+    if (common->conditionset && !StackAllowsState(common->condition))
         report += InvalidIndicator(element.Kind(), name);
-    if (const ButtonRecord* b = element.As<ButtonRecord>(); b && !IsStackAction(b->action))
+    if (const ButtonRecord* b = element.As<ButtonRecord>(); b && !StackAllowsAction(b->action))
         report += QStringLiteral("WARN: Button '%1' uses an invalid action for a stack.\n").arg(name);
     if (const TextRecord* t = element.As<TextRecord>()) {
         for (const char* placeholder : kSingleNotePlaceholders) {
@@ -98,7 +97,7 @@ QString StackElementRules(const SkinElement& element) {
         }
     }
     // Tested after the condition, so an indicator failing both is named twice.
-    if (const IndicatorRecord* i = element.As<IndicatorRecord>(); i && !IsStackIndicator(i->type))
+    if (const IndicatorRecord* i = element.As<IndicatorRecord>(); i && !StackAllowsState(i->type))
         report += InvalidIndicator(ElementKind::Indicator, name);
     return report;
 }
@@ -127,14 +126,6 @@ QString CheckKindLabel(ElementKind kind) {
         break;
     }
     return QStringLiteral("Element");
-}
-
-bool IsStackIndicator(int code) {
-    return std::find(kStackIndicators.begin(), kStackIndicators.end(), code) != kStackIndicators.end();
-}
-
-bool IsStackAction(int code) {
-    return std::find(kStackActions.begin(), kStackActions.end(), code) != kStackActions.end();
 }
 
 QString SkinCheck(const SkinDocument& document, const NoteState& state, bool stackMode) {

@@ -12,10 +12,6 @@ struct SkinDocument;
 // ending in its line breaks; an empty text means nothing was found. The document is not changed.
 QString SkinCheck(const SkinDocument& document, const NoteState& state, bool stackMode);
 
-// Note states and actions a stack skin may use.
-bool IsStackIndicator(int code);
-bool IsStackAction(int code);
-
 // A kind as the check's messages name it: "Button", "HStrip", "VStrip", "Text", "Indicator", "Tile area",
 // "Group", "Layout"; "Element" for an entry of no kind.
 QString CheckKindLabel(ElementKind kind);

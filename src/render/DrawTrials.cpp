@@ -7,34 +7,24 @@
 #include "render/DrawConditions.h"
 #include "render/SampleNoteState.h"
 
+#include <array>
 #include <bit>
+#include <iterator>
 
 namespace {
 
 // The note-state flags a condition or a rule can read, besides rolled and focus, which every element
-// is tried with anyway.
-constexpr bool NoteState::*kFlags[] = {
-    &NoteState::ontop,
-    &NoteState::emailok,
-    &NoteState::transmitok,
-    &NoteState::readonly,
-    &NoteState::alarmset,
-    &NoteState::attached,
-    &NoteState::moreabove,
-    &NoteState::morebelow,
-    &NoteState::fixedsize,
-    &NoteState::user1,
-    &NoteState::user2,
-    &NoteState::user3,
-    &NoteState::scrollbarrequired,
-    &NoteState::image,
-    &NoteState::stand,
-    &NoteState::instack,
-    &NoteState::backgroundislight,
-    &NoteState::solo,
-    &NoteState::sync,
-    &NoteState::bulkselected,
-};
+// is tried with anyway: the indicator flags and the bulk selection.
+constexpr auto kFlags = [] {
+    std::array<bool NoteState::*, std::size(kIndicatorFlags)> flags{};
+    size_t n = 0;
+    for (bool NoteState::*flag : kIndicatorFlags) {
+        if (flag != &NoteState::hasfocus)
+            flags[n++] = flag;
+    }
+    flags[n] = &NoteState::bulkselected;
+    return flags;
+}();
 constexpr int kFlagCount = static_cast<int>(std::size(kFlags));
 
 // Changes: the start values, rolled, focus, then one per flag.
@@ -67,7 +57,7 @@ template <class Test> std::uint32_t FlagsChanging(const Test& test) {
 } // namespace
 
 DrawTrials::DrawTrials(const SkinDocument& document)
-    : m_document(document), m_states(static_cast<size_t>(kChangeCount * kSizeCount)) {
+    : m_document(document), m_groups(document), m_states(static_cast<size_t>(kChangeCount * kSizeCount)) {
     m_start.stackmode = document.settings.mode == 1;
     m_start.source = DefaultNoteSource(m_start.stackmode);
 }
@@ -111,7 +101,7 @@ DrawTrials::FlagSet DrawTrials::FlagsOfGroup(const QString& group) {
     if (known != m_groupFlags.constEnd())
         return *known;
     FlagSet flags = 0;
-    const int index = m_document.GroupIndex(group);
+    const int index = m_groups.Find(group);
     if (index >= 0) {
         for (const GroupRule& rule :
              m_document.elements[static_cast<size_t>(index)].As<GroupRecord>()->rules) {
@@ -142,7 +132,7 @@ DrawTrials::Result DrawTrials::Try(const SkinElement& element) {
         if (change >= kFirstFlag && !(flags & (1u << (change - kFirstFlag))))
             continue;
         for (int size = kMiddleSize; size < kSizeCount; ++size) {
-            if (IsDrawn(m_document, element, State(change, size))) {
+            if (IsDrawn(m_document, m_groups, element, State(change, size))) {
                 result.drawn = true;
                 return result;
             }

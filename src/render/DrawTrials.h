@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/GroupIndex.h"
 #include "document/NoteState.h"
 #include "render/NoteSettings.h"
 
@@ -36,6 +37,7 @@ private:
     NoteState Sample(int change, int width, int height) const;
 
     const SkinDocument& m_document;
+    const GroupIndex m_groups; // so that each of the many tests does not scan the list for the group
     NoteSettings m_start;
     std::vector<std::optional<NoteState>> m_states; // by change and size
     QHash<QString, FlagSet> m_groupFlags;

@@ -1,5 +1,6 @@
 #include "render/PreviewPointer.h"
 
+#include "document/GroupIndex.h"
 #include "document/GroupRules.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
@@ -28,13 +29,14 @@ int ElementAtNotePoint(const SkinDocument& document, const NoteState& state, int
         return -1;
     const NoteState drawing = DrawingState(document, state);
     const ScrollFrame frame = ScrollFrameOf(document.ActiveLayout(drawing), drawing);
+    const GroupIndex groups(document);
     for (int i = static_cast<int>(document.elements.size()) - 1; i >= 0; --i) {
         const SkinElement& element = document.elements[static_cast<size_t>(i)];
         if (!element.IsDrawable())
             continue;
         // Strips are painted through their end edge, so their outline is what shows.
         const std::optional<NoteRect> rect = ElementOutline(element, drawing.width, drawing.height, frame);
-        if (rect && Contains(*rect, x, y) && IsDrawn(document, element, drawing))
+        if (rect && Contains(*rect, x, y) && IsDrawn(document, groups, element, drawing))
             return i;
     }
     return -1;
@@ -43,16 +45,18 @@ int ElementAtNotePoint(const SkinDocument& document, const NoteState& state, int
 bool UpdatePointerOver(SkinDocument& document, const NoteState& state, int x, int y) {
     const NoteState drawing = DrawingState(document, state);
     const ScrollFrame frame = ScrollFrameOf(document.ActiveLayout(drawing), drawing);
+    // Only the buttons' flags change below, never the list, so the index stays right throughout.
+    const GroupIndex groups(document);
     bool claimed = false;
     bool changed = false;
     for (SkinElement& element : document.elements) {
         ButtonRecord* button = element.As<ButtonRecord>();
-        if (!button || !GroupTest(document, element.group, drawing))
+        if (!button || !GroupTest(document, groups, element.group, drawing))
             continue;
         bool over = false;
         if (!claimed) {
             const std::optional<NoteRect> rect = ElementRect(element, drawing.width, drawing.height, frame);
-            over = rect && Contains(*rect, x, y) && IsDrawn(document, element, drawing);
+            over = rect && Contains(*rect, x, y) && IsDrawn(document, groups, element, drawing);
         }
         if (over && button->sourcerollover.x != -1)
             claimed = true;

@@ -179,20 +179,18 @@ void RenderPreviewOver(const SkinDocument& document, const NoteSettings& setting
     placed.originx = x0;
     placed.originy = y0;
     RenderNote(document, target, placed);
+    const SkinLayout& layout = document.ActiveLayout(state);
     if (document.settings.region != kNoColour) {
         const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(target.Bounds());
         // Without drawing on the text background the note copied only its frame.
         CanvasRect inside;
-        if (!document.DrawsOnTextBackground()) {
-            const SkinLayout& active = document.ActiveLayout(state);
-            inside = Block(static_cast<long long>(x0) + active.left, static_cast<long long>(y0) + active.top,
-                           static_cast<long long>(state.width) - active.left - active.right,
-                           static_cast<long long>(state.height) - active.top - active.bottom);
-        }
+        if (!document.DrawsOnTextBackground())
+            inside = Block(static_cast<long long>(x0) + layout.left, static_cast<long long>(y0) + layout.top,
+                           static_cast<long long>(state.width) - layout.left - layout.right,
+                           static_cast<long long>(state.height) - layout.top - layout.bottom);
         CutOutRegion(target, noteRect, inside, document.settings.region, background);
     }
 
-    const SkinLayout& layout = document.ActiveLayout(state);
     const CanvasRect textArea = Shifted(TextArea(layout, state), x0, y0);
     if (options.highlightareas) {
         const int titleHeight = state.rolled ? state.height : unrolledHeight;
