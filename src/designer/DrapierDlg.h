@@ -85,7 +85,12 @@ public:
     // What other parts of the designer use.
     SkinDocument& Document() { return m_document; }
     const SkinDocument& Document() const { return m_document; }
+    // The skin changed: the preview and the greyed tree are drawn again, and the lint and state sheet
+    // windows told.
     void RedrawPreview();
+    // Only what the preview shows of the skin changed (the note settings, the highlights, the selection,
+    // the preview's size): the preview and the greyed tree, not the windows that follow the skin.
+    void RedrawPreviewOnly();
     // A change that no undo step records: marked changed, and no state in the undo history counts as
     // the saved one any more. Edits of the skin go through BeginEdit and CommitEdit instead.
     void MarkDirty();
@@ -218,6 +223,7 @@ private:
     bool WriteSkin(const QString& path);
     void AfterSkinLoaded();
     void UpdateTitle();
+    // Renders the preview buffer and repaints the preview and its magnifier.
     void RebuildPreviewPicture();
     void UpdateRegionSwatch();
 
