@@ -113,8 +113,8 @@ public:
     // The two magnifiers, shown and hidden by the "Zoom" buttons (DrapierDlgMagnifiers.cpp).
     QMagnifierDlg* SourceMagnifier() const { return m_sourceMagnifier; }
     QMagnifierDlg* PreviewMagnifier() const { return m_previewMagnifier; }
-    bool IsSourceMagnifierShown() const { return m_sourceMagnifierShown; }
-    bool IsPreviewMagnifierShown() const { return m_previewMagnifierShown; }
+    bool IsSourceMagnifierShown() const;
+    bool IsPreviewMagnifierShown() const;
     // After each change of the source view (the picture, its tints); the refresh after a new PNG is
     // chosen also fits the window to it.
     void RepaintSourceMagnifier();
@@ -237,7 +237,7 @@ private:
     void ShowAbout();
     void CheckFocusUse();
     void BuildMagnifiers();
-    void ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown);
+    void ToggleMagnifier(QMagnifierDlg* magnifier);
     void RepaintPreviewMagnifier();
     // The selected entry's element, null for none or a root.
     const SkinElement* SelectedElement() const;
@@ -314,8 +314,6 @@ private:
     ColourSwatch* m_regionSwatch = nullptr;
     QMagnifierDlg* m_sourceMagnifier = nullptr;
     QMagnifierDlg* m_previewMagnifier = nullptr;
-    bool m_sourceMagnifierShown = false;
-    bool m_previewMagnifierShown = false;
     Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
     QStateSheetDlg* m_stateSheet = nullptr;
