@@ -90,12 +90,12 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     ShowSizeGrip(false);
 
     m_noteBox->SetSettings(NoteSettings());
-    connect(m_noteBox, &NoteSettingsBox::Changed, this, &CDrapierDlg::RedrawPreview);
+    connect(m_noteBox, &NoteSettingsBox::Changed, this, &CDrapierDlg::RedrawPreviewOnly);
     connect(m_noteBox, &NoteSettingsBox::PickStickyRequested, this, &CDrapierDlg::PickStickyColour);
     connect(m_noteBox, &NoteSettingsBox::PickPenRequested, this, &CDrapierDlg::PickPenColour);
     connect(m_preview, &PreviewView::Resized, this, [this] {
         if (m_treeReady)
-            RedrawPreview();
+            RedrawPreviewOnly();
     });
 
     auto shortcut = [this](QKeySequence keys, std::function<void()> run) {
@@ -144,7 +144,7 @@ QWidget* CDrapierDlg::BuildTreeColumn() {
     m_elementsItem->setExpanded(true);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
         if (m_treeReady)
-            RedrawPreview();
+            RedrawPreviewOnly();
     });
 
     auto* top = new QHBoxLayout;
@@ -173,8 +173,8 @@ QWidget* CDrapierDlg::BuildPreviewGroup() {
     m_highlightSelected = new QCheckBox(QStringLiteral("Selected Element"), m_previewGroup);
     m_highlightSelected->setObjectName(QStringLiteral("highlightSelected"));
     m_previewZoom = MakeButton(QStringLiteral("Zoom"), "previewZoom", m_previewGroup);
-    connect(m_highlightAreas, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreview);
-    connect(m_highlightSelected, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreview);
+    connect(m_highlightAreas, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreviewOnly);
+    connect(m_highlightSelected, &QCheckBox::toggled, this, &CDrapierDlg::RedrawPreviewOnly);
 
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Highlight"), m_previewGroup));

@@ -85,7 +85,12 @@ public:
     // What other parts of the designer use.
     SkinDocument& Document() { return m_document; }
     const SkinDocument& Document() const { return m_document; }
+    // The skin changed: the preview and the greyed tree are drawn again, and the lint and state sheet
+    // windows told.
     void RedrawPreview();
+    // Only what the preview shows of the skin changed (the note settings, the highlights, the selection,
+    // the preview's size): the preview and the greyed tree, not the windows that follow the skin.
+    void RedrawPreviewOnly();
     // A change that no undo step records: marked changed, and no state in the undo history counts as
     // the saved one any more. Edits of the skin go through BeginEdit and CommitEdit instead.
     void MarkDirty();
@@ -108,8 +113,8 @@ public:
     // The two magnifiers, shown and hidden by the "Zoom" buttons (DrapierDlgMagnifiers.cpp).
     QMagnifierDlg* SourceMagnifier() const { return m_sourceMagnifier; }
     QMagnifierDlg* PreviewMagnifier() const { return m_previewMagnifier; }
-    bool IsSourceMagnifierShown() const { return m_sourceMagnifierShown; }
-    bool IsPreviewMagnifierShown() const { return m_previewMagnifierShown; }
+    bool IsSourceMagnifierShown() const;
+    bool IsPreviewMagnifierShown() const;
     // After each change of the source view (the picture, its tints); the refresh after a new PNG is
     // chosen also fits the window to it.
     void RepaintSourceMagnifier();
@@ -218,6 +223,7 @@ private:
     bool WriteSkin(const QString& path);
     void AfterSkinLoaded();
     void UpdateTitle();
+    // Renders the preview buffer and repaints the preview and its magnifier.
     void RebuildPreviewPicture();
     void UpdateRegionSwatch();
 
@@ -231,7 +237,7 @@ private:
     void ShowAbout();
     void CheckFocusUse();
     void BuildMagnifiers();
-    void ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown);
+    void ToggleMagnifier(QMagnifierDlg* magnifier);
     void RepaintPreviewMagnifier();
     // The selected entry's element, null for none or a root.
     const SkinElement* SelectedElement() const;
@@ -308,8 +314,6 @@ private:
     ColourSwatch* m_regionSwatch = nullptr;
     QMagnifierDlg* m_sourceMagnifier = nullptr;
     QMagnifierDlg* m_previewMagnifier = nullptr;
-    bool m_sourceMagnifierShown = false;
-    bool m_previewMagnifierShown = false;
     Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
     QStateSheetDlg* m_stateSheet = nullptr;

@@ -82,5 +82,5 @@ void CDrapierDlg::ShowCatalogueTexts(const CatalogueResult& result) {
     if (result.anyLoaded)
         settings.title = result.lastSkinName;
     m_noteBox->SetSettings(settings);
-    RedrawPreview();
+    RedrawPreviewOnly();
 }

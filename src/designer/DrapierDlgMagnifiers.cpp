@@ -33,28 +33,32 @@ void CDrapierDlg::BuildMagnifiers() {
     m_sourceMagnifier = new QMagnifierDlg(
         QMagnifierDlg::Mode::Source, [this]() -> const Canvas& { return SourceMagnifierPicture(); }, this);
     m_sourceMagnifier->setObjectName(QStringLiteral("sourceMagnifier"));
-    m_sourceMagnifier->SetClosedHandler([this] { m_sourceMagnifierShown = false; });
     // The preview buffer is rendered at the preview area's size with the backdrop at its own size,
     // exactly the picture this magnifier enlarges, so it is shown as it stands.
     m_previewMagnifier = new QMagnifierDlg(
         QMagnifierDlg::Mode::Preview, [this]() -> const Canvas& { return PreviewBuffer(); }, this);
     m_previewMagnifier->setObjectName(QStringLiteral("previewMagnifier"));
-    m_previewMagnifier->SetClosedHandler([this] { m_previewMagnifierShown = false; });
 
-    connect(m_sourceZoom, &QPushButton::clicked, this,
-            [this] { ToggleMagnifier(m_sourceMagnifier, m_sourceMagnifierShown); });
-    connect(m_previewZoom, &QPushButton::clicked, this,
-            [this] { ToggleMagnifier(m_previewMagnifier, m_previewMagnifierShown); });
+    connect(m_sourceZoom, &QPushButton::clicked, this, [this] { ToggleMagnifier(m_sourceMagnifier); });
+    connect(m_previewZoom, &QPushButton::clicked, this, [this] { ToggleMagnifier(m_previewMagnifier); });
     SetCommandHandler(Command::TimeConverter, [this] {
         QCTimeConverterDlg converter(this);
         converter.exec();
     });
 }
 
-void CDrapierDlg::ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown) {
-    if (shown) {
+bool CDrapierDlg::IsSourceMagnifierShown() const {
+    return m_sourceMagnifier && m_sourceMagnifier->isVisible();
+}
+
+bool CDrapierDlg::IsPreviewMagnifierShown() const {
+    return m_previewMagnifier && m_previewMagnifier->isVisible();
+}
+
+void CDrapierDlg::ToggleMagnifier(QMagnifierDlg* magnifier) {
+    // Closed by its own close box or Escape, it is hidden as well, so one click shows it again.
+    if (magnifier->isVisible()) {
         magnifier->hide();
-        shown = false;
         return;
     }
     // Placed beside this window when first shown; after that where the user leaves it.
@@ -75,22 +79,21 @@ void CDrapierDlg::ToggleMagnifier(QMagnifierDlg* magnifier, bool& shown) {
     magnifier->show();
     if (firstTime)
         place();
-    shown = true;
 }
 
 void CDrapierDlg::RepaintSourceMagnifier() {
-    if (m_sourceMagnifier && m_sourceMagnifierShown)
+    if (IsSourceMagnifierShown())
         m_sourceMagnifier->update();
 }
 
 void CDrapierDlg::RefreshSourceMagnifier() {
-    if (m_sourceMagnifier && m_sourceMagnifierShown) {
+    if (IsSourceMagnifierShown()) {
         m_sourceMagnifier->SizeWindow();
         m_sourceMagnifier->update();
     }
 }
 
 void CDrapierDlg::RepaintPreviewMagnifier() {
-    if (m_previewMagnifier && m_previewMagnifierShown)
+    if (IsPreviewMagnifierShown())
         m_previewMagnifier->update();
 }

@@ -107,13 +107,11 @@ void CDrapierDlg::PreviewPointerMoved(const QPoint& point) {
     const NoteState state = PreviewNoteState();
     if (UpdatePointerOver(m_document, state, point.x() - state.originx, point.y() - state.originy)) {
         RebuildPreviewPicture();
-        m_preview->update();
     }
 }
 
 void CDrapierDlg::PreviewPointerLeft() {
     if (ClearPointerOver(m_document)) {
         RebuildPreviewPicture();
-        m_preview->update();
     }
 }

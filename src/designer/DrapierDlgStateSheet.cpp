@@ -8,6 +8,19 @@
 #include <QDateTime>
 #include <QLocale>
 
+namespace {
+
+// Beside the skin file, named after it.
+QString SheetExportName(const QString& skinPath) {
+    const QString skinName = LocalFileName(skinPath);
+    const QString stem = skinName.contains(u'.') ? skinName.left(skinName.lastIndexOf(u'.')) : skinName;
+    return LocalFolder(skinPath) +
+           (stem.isEmpty() ? QStringLiteral("states") : stem + QStringLiteral("-states")) +
+           QStringLiteral(".png");
+}
+
+} // namespace
+
 void CDrapierDlg::ShowStateSheet() {
     const bool made = !m_stateSheet;
     if (made) {
@@ -24,6 +37,8 @@ void CDrapierDlg::ShowStateSheet() {
                 return start;
             },
             m_prompter, this);
+        // Asked for at the export: the skin may have been saved under another name since.
+        m_stateSheet->SetExportName([this] { return SheetExportName(m_skinPath); });
     }
     StateSheetFollowDocument();
     // Drawn before it is first shown, so that it opens at the sheet's size.
@@ -35,13 +50,6 @@ void CDrapierDlg::ShowStateSheet() {
 }
 
 void CDrapierDlg::StateSheetFollowDocument() {
-    if (!m_stateSheet)
-        return;
-    const QString skinName = LocalFileName(m_skinPath);
-    const QString stem = skinName.contains(u'.') ? skinName.left(skinName.lastIndexOf(u'.')) : skinName;
-    m_stateSheet->SetExportName(
-        LocalFolder(m_skinPath) +
-        (stem.isEmpty() ? QStringLiteral("states") : stem + QStringLiteral("-states")) +
-        QStringLiteral(".png"));
-    m_stateSheet->DocumentChanged();
+    if (m_stateSheet)
+        m_stateSheet->DocumentChanged();
 }

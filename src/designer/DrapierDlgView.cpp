@@ -45,19 +45,22 @@ void CDrapierDlg::RebuildPreviewPicture() {
     const QSize size = m_preview->BufferSize();
     if (buffer.Width() != size.width() || buffer.Height() != size.height())
         buffer.Create(size.width(), size.height());
-    if (!buffer.IsValid())
-        return;
-    RenderPreview(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), buffer);
+    if (buffer.IsValid())
+        RenderPreview(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), buffer);
+    // The preview magnifier shows this same buffer.
+    m_preview->update();
+    RepaintPreviewMagnifier();
+}
+
+void CDrapierDlg::RedrawPreviewOnly() {
+    if (m_preview)
+        RebuildPreviewPicture();
+    if (m_treeReady)
+        GreyTree();
 }
 
 void CDrapierDlg::RedrawPreview() {
-    if (m_preview) {
-        RebuildPreviewPicture();
-        m_preview->update();
-        RepaintPreviewMagnifier();
-    }
-    if (m_treeReady)
-        GreyTree();
+    RedrawPreviewOnly();
     LintDocumentChanged();
     StateSheetFollowDocument();
 }
@@ -96,7 +99,7 @@ void CDrapierDlg::UpdateRegionSwatch() {
 void CDrapierDlg::PickStickyColour() {
     if (const auto colour = m_prompter.ChooseColour(this, m_noteBox->StickyColour())) {
         m_noteBox->SetStickyColour(*colour);
-        RedrawPreview();
+        RedrawPreviewOnly();
     }
 }
 
@@ -104,7 +107,7 @@ void CDrapierDlg::PickPenColour() {
     if (const auto colour = m_prompter.ChooseColour(this, m_noteBox->PenColour())) {
         m_noteBox->SetPenColour(*colour);
         // Pen-coloured strips and tiles would otherwise show the old colour until the next change.
-        RedrawPreview();
+        RedrawPreviewOnly();
     }
 }
 

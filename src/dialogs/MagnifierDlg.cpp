@@ -167,9 +167,3 @@ void QMagnifierDlg::keyPressEvent(QKeyEvent* event) {
     }
     QDialog::keyPressEvent(event);
 }
-
-void QMagnifierDlg::reject() {
-    QDialog::reject();
-    if (m_closed)
-        m_closed();
-}

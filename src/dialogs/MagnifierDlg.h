@@ -10,7 +10,7 @@ class QMenu;
 
 // A modeless window showing a picture of the owner's enlarged: the source PNG as the source view shows
 // it, or the preview picture, which can be panned by dragging. The owner hands it the picture to show
-// and learns of its closing through a callback; it never reaches into the owner otherwise.
+// and sees from its visibility whether it is open; it never reaches into the owner.
 class QMagnifierDlg : public QDialog {
     Q_OBJECT
 public:
@@ -31,9 +31,6 @@ public:
     // Makes the client area zoom times the picture (by the magnifier size rule, and no larger than the
     // screen); the window keeps its position.
     void SizeWindow();
-    // Runs when the user closes the window (close box or Escape), so the owner can clear its shown flag.
-    void SetClosedHandler(std::function<void()> handler) { m_closed = std::move(handler); }
-
     // The menu of zooms, the present one checked; the right button's release opens it at the pointer.
     QMenu* BuildZoomMenu();
 
@@ -45,9 +42,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-public slots:
-    void reject() override;
-
 private:
     void ShowZoomMenu(const QPoint& globalPos);
     void ScrollTo(MagnifierScroll scroll);
@@ -55,7 +49,6 @@ private:
 
     Mode m_mode;
     PictureSource m_picture;
-    std::function<void()> m_closed;
     int m_zoom;
     MagnifierScroll m_scroll;
     bool m_dragging = false;

@@ -110,7 +110,7 @@ bool QStateSheetDlg::ExportPng() {
         DrawNow();
     if (!m_sheet.IsValid())
         return false;
-    QString path = m_prompter.ChooseFileToSave(this, kPngFilter, m_exportName);
+    QString path = m_prompter.ChooseFileToSave(this, kPngFilter, m_exportName ? m_exportName() : QString());
     if (path.isEmpty())
         return false;
     if (!path.endsWith(u".png", Qt::CaseInsensitive))

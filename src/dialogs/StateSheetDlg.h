@@ -30,8 +30,8 @@ public:
     // Draws the sheet at once; the first drawing also sizes the window to the sheet, so call this before
     // the window is first shown.
     void DrawNow();
-    // The file name "Export PNG…" proposes.
-    void SetExportName(const QString& name) { m_exportName = name; }
+    // The file name "Export PNG…" proposes, asked for at each export.
+    void SetExportName(std::function<QString()> name) { m_exportName = std::move(name); }
 
     // Asks for a file and writes the whole sheet to it as a PNG; false when cancelled or not written.
     bool ExportPng();
@@ -54,7 +54,7 @@ private:
     const SkinDocument& m_document;
     std::function<NoteSettings()> m_baseSettings;
     Prompter& m_prompter;
-    QString m_exportName;
+    std::function<QString()> m_exportName;
     Canvas m_sheet;
     bool m_stale = true;
     bool m_sized = false;
