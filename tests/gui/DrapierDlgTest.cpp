@@ -26,11 +26,6 @@ namespace {
 
 const QString kProgram = " - Pinlets Skin Designer v4.31";
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A skin file's text after its UTF-16 mark.
 QString SkinText(const QString& path) {
     const QByteArray bytes = FileBytes(path);

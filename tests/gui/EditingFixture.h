@@ -6,28 +6,85 @@
 #include "SkinEntries.h"
 #include "designer/DrapierDlg.h"
 #include "document/SkinWriter.h"
+#include "picture/Canvas.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
+#include <QUndoStack>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
+constexpr int kPatience = 5000;
+
+// Polls until the condition holds, for at most the patience.
+inline bool Eventually(const std::function<bool()>& holds) {
+    return QTest::qWaitFor(holds, kPatience);
+}
+
+inline int CountPixels(const Canvas& canvas, CanvasPixel pixel) {
+    int count = 0;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x)
+            count += canvas.Pixel(x, y) == pixel ? 1 : 0;
+    }
+    return count;
+}
+
+inline bool SamePixels(const Canvas& a, const Canvas& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y) {
+        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y)))
+            return false;
+    }
+    return true;
+}
+
+// A file's bytes; none when it cannot be read.
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The top-level menu's item with that text.
+inline QAction* MenuItem(QMenuBar* bar, const QString& menuText, const QString& itemText) {
+    for (QAction* top : bar->actions()) {
+        if (top->text() != menuText || !top->menu())
+            continue;
+        for (QAction* item : top->menu()->actions()) {
+            if (item->text() == itemText)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
+// The designer window on a throwaway settings store, its questions answered by the fake prompter.
 class EditingWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
         window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
+        window->StartUp(StartPath());
     }
+
+    // The skin the window starts on; none is the default skin.
+    virtual QString StartPath() { return {}; }
+
+    void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
+    int Steps() const { return window->UndoStack()->count(); }
 
     // The skin most tests work on. Tree: Top, Hover (Close, Lamp), Side, Label; its PNG is 64 by 48.
     QString WriteSkin(const QString& name = "skin") {
@@ -51,11 +108,11 @@ protected:
         const QString path = dir.filePath(name + ".ini");
         QString error;
         EXPECT_TRUE(WriteSkinFile(document, path, name + ".png", &error)) << error.toStdString();
-        WritePng(name + ".png", pngWidth, pngHeight, QColor(20, 120, 220));
+        WritePng(name + ".png", pngWidth, pngHeight);
         return path;
     }
 
-    QString WritePng(const QString& name, int width, int height, QColor colour) {
+    QString WritePng(const QString& name, int width, int height, QColor colour = QColor(20, 120, 220)) {
         QImage picture(width, height, QImage::Format_ARGB32);
         picture.fill(colour);
         EXPECT_TRUE(picture.save(dir.filePath(name)));

@@ -7,22 +7,7 @@
 
 namespace {
 
-constexpr int kPatience = 5000;
-
-// Polls until the condition holds, for at most the patience.
-bool Eventually(const std::function<bool()>& holds) {
-    return QTest::qWaitFor(holds, kPatience);
-}
 const QString kReloadQuestion = "The skin file has changed on disk. Reload it and lose your changes?";
-
-int CountPixels(const Canvas& canvas, CanvasPixel pixel) {
-    int count = 0;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x)
-            count += canvas.Pixel(x, y) == pixel ? 1 : 0;
-    }
-    return count;
-}
 
 class LiveReload : public EditingWindow {
 protected:
@@ -55,8 +40,6 @@ protected:
         ASSERT_TRUE(Eventually([&] { return window->StatusText() == loaded; }))
             << window->StatusText().toStdString();
     }
-
-    int Steps() const { return window->UndoStack()->count(); }
 
     QString skin;
 };

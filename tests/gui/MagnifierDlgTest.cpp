@@ -1,5 +1,5 @@
 #include "dialogs/MagnifierDlg.h"
-#include "TestDesigner.h"
+#include "EditingFixture.h"
 #include "picture/Canvas.h"
 #include "widgets/IntegerBox.h"
 
@@ -50,10 +50,10 @@ void AnswerNextMenu(const QString& choose, QStringList* offered, QString* checke
     });
 }
 
-class Magnifiers : public ::testing::Test {
+class Magnifiers : public EditingWindow {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(designer.dir.isValid());
+        EditingWindow::SetUp();
         window->show();
         QApplication::processEvents();
         source = window->SourceMagnifier();
@@ -62,19 +62,6 @@ protected:
         ASSERT_NE(preview, nullptr);
     }
 
-    QString Png(const QString& name, int width, int height) {
-        QImage picture(width, height, QImage::Format_ARGB32);
-        picture.fill(QColor(20, 120, 220));
-        const QString path = designer.dir.filePath(name);
-        EXPECT_TRUE(picture.save(path));
-        return path;
-    }
-
-    void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
-
-    TestDesigner designer;
-    CDrapierDlg* window = &designer.window;
-    FakePrompter& prompter = designer.prompter;
     QMagnifierDlg* source = nullptr;
     QMagnifierDlg* preview = nullptr;
 };
@@ -88,7 +75,7 @@ TEST_F(Magnifiers, ZoomButtonsToggleTheWindowsAndTheirFlags) {
     EXPECT_FALSE(preview->isVisible());
     EXPECT_FALSE(source->isModal());
 
-    window->LoadSourcePng(Png("small.png", 40, 20));
+    window->LoadSourcePng(WritePng("small.png", 40, 20));
     Click("sourceZoom");
     EXPECT_TRUE(source->isVisible());
     EXPECT_TRUE(window->IsSourceMagnifierShown());
@@ -100,14 +87,14 @@ TEST_F(Magnifiers, ZoomButtonsToggleTheWindowsAndTheirFlags) {
     EXPECT_FALSE(window->IsSourceMagnifierShown());
 
     // The source magnifier is fitted to the picture each time it is shown, and stays where it was put.
-    window->LoadSourcePng(Png("sliver.png", 5, 2000));
+    window->LoadSourcePng(WritePng("sliver.png", 5, 2000));
     source->move(30, 40);
     Click("sourceZoom");
     EXPECT_EQ(source->size(), QSize(192, 192));
     EXPECT_EQ(source->pos(), QPoint(30, 40));
 
     // A PNG chosen with "..." refits it at once.
-    prompter.files.push_back(Png("small2.png", 40, 20));
+    prompter.files.push_back(WritePng("small2.png", 40, 20));
     Click("loadPng");
     EXPECT_EQ(source->size(), QSize(120, 60));
 
@@ -139,7 +126,7 @@ TEST_F(Magnifiers, OwnerRepaintsThemOnlyWhileShown) {
     PaintCounter sourcePaints;
     preview->installEventFilter(&previewPaints);
     source->installEventFilter(&sourcePaints);
-    const QString png = Png("small.png", 40, 20);
+    const QString png = WritePng("small.png", 40, 20);
     window->findChild<IntegerBox*>("width")->SetValue(200);
     window->LoadSourcePng(png);
     QApplication::processEvents();

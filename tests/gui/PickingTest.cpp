@@ -29,7 +29,6 @@ protected:
     }
 
     const ButtonRecord& Knob() const { return *window->Document().elements[6].As<ButtonRecord>(); }
-    int Steps() const { return window->UndoStack()->count(); }
 
     SourceView* view = nullptr;
 };

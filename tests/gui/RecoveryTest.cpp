@@ -9,13 +9,6 @@
 
 namespace {
 
-constexpr int kPatience = 5000;
-
-// Polls until the condition holds, for at most the patience.
-bool Eventually(const std::function<bool()>& holds) {
-    return QTest::qWaitFor(holds, kPatience);
-}
-
 class Recovery : public EditingWindow {
 protected:
     void SetUp() override {
