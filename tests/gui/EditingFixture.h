@@ -86,20 +86,22 @@ protected:
     void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
     int Steps() const { return window->UndoStack()->count(); }
 
-    // The skin most tests work on. Tree: Top, Hover (Close, Lamp), Side, Label; its PNG is 64 by 48.
-    QString WriteSkin(const QString& name = "skin") {
+    // The skin most tests work on. Tree: Top, Hover (Close, Lamp), Side, Label, Knob; its PNG is 64 by 48.
+    QString WriteSkin(const QString& name = "skin") { return WriteSkinFrom(KnownSkin(), name); }
+
+    static SkinDocument KnownSkin(const QString& top = "Top", const QString& side = "Side") {
         SkinDocument document;
-        document.Append(Entry(ElementKind::HStrip, "Top"));              // 0
+        document.Append(Entry(ElementKind::HStrip, top));                // 0
         document.Append(Entry(ElementKind::Group, "Hover"));             // 1
         document.Append(Entry(ElementKind::Button, "Close", "hover"));   // 2
-        document.Append(Entry(ElementKind::VStrip, "Side"));             // 3
+        document.Append(Entry(ElementKind::VStrip, side));               // 3
         document.Append(Entry(ElementKind::Indicator, "Lamp", "Hover")); // 4
         document.Append(Entry(ElementKind::Text, "Label"));              // 5
         SkinElement button = Entry(ElementKind::Button, "Knob");         // 6
         button.As<ButtonRecord>()->sourcerollover = {30, 0};
         button.As<ButtonRecord>()->size = {10, 10};
         document.Append(button);
-        return WriteSkinFrom(document, name);
+        return document;
     }
 
     // The skin file and its PNG beside it, of the size given, in one blue.
@@ -165,6 +167,11 @@ protected:
         QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
     }
 
+    void Delete(const QString& label) {
+        Select(label);
+        window->DeleteSelected();
+    }
+
     std::string Selected() const {
         const QTreeWidgetItem* item = window->Tree()->currentItem();
         return item ? item->text(0).toStdString() : std::string();
@@ -173,10 +180,10 @@ protected:
     // What a save would write now.
     QByteArray FileNow() const { return SkinFileBytes(window->Document(), window->PngPath()); }
 
-    // Runs open (which pops up a menu), records the menu's item texts and where it opened, and chooses
-    // the item with the text given (none: the menu is closed).
+    // Runs open (which pops up a menu), records the menu's item texts, where it opened and its checked
+    // item, and chooses the item with the text given (none: the menu is closed).
     std::string ChooseFromPopup(const std::function<void()>& open, const QString& choice,
-                                QPoint* position = nullptr) {
+                                QPoint* position = nullptr, QString* checked = nullptr) {
         QStringList texts;
         bool seen = false;
         QTimer::singleShot(0, [&] {
@@ -189,6 +196,8 @@ protected:
             QAction* chosen = nullptr;
             for (QAction* action : menu->actions()) {
                 texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (checked && action->isChecked())
+                    *checked = action->text();
                 if (!action->isSeparator() && action->text() == choice)
                     chosen = action;
             }

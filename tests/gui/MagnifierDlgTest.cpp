@@ -29,27 +29,6 @@ QSize OnScreen(QSize size, const QWidget* window) {
     return size.boundedTo(window->screen()->availableGeometry().size());
 }
 
-// Picks the zoom menu's item with that text once the menu is open, or dismisses it for an empty text;
-// records what the menu offered.
-void AnswerNextMenu(const QString& choose, QStringList* offered, QString* checked) {
-    QTimer::singleShot(0, [=] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            *offered << action->text();
-            if (action->isChecked())
-                *checked = action->text();
-        }
-        for (QAction* action : menu->actions()) {
-            if (action->text() == choose) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-                return;
-            }
-        }
-        QTest::keyClick(menu, Qt::Key_Escape);
-    });
-}
-
 class Magnifiers : public EditingWindow {
 protected:
     void SetUp() override {
@@ -158,23 +137,19 @@ TEST_F(Magnifiers, OwnerRepaintsThemOnlyWhileShown) {
 TEST_F(Magnifiers, RightButtonOffersTheZooms) {
     Click("previewZoom");
     const QSize size = preview->size();
-    QStringList offered;
+    const auto rightClick = [&] { QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20)); };
+    const std::string zooms = "x 1; x 2; x 3; x 4; x 5; x 6; x 7; x 8; x 9; x 10";
     QString checked;
-    AnswerNextMenu("x 5", &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
-    EXPECT_EQ(offered, (QStringList{"x 1", "x 2", "x 3", "x 4", "x 5", "x 6", "x 7", "x 8", "x 9", "x 10"}));
+    EXPECT_EQ(ChooseFromPopup(rightClick, "x 5", nullptr, &checked), zooms);
     EXPECT_EQ(checked, "x 2");
     EXPECT_EQ(preview->Zoom(), 5);
     EXPECT_EQ(preview->size(), size);
 
     // Dismissed: nothing changes. The same zoom again: still 5.
-    offered.clear();
-    AnswerNextMenu(QString(), &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(ChooseFromPopup(rightClick, QString(), nullptr, &checked), zooms);
     EXPECT_EQ(checked, "x 5");
     EXPECT_EQ(preview->Zoom(), 5);
-    AnswerNextMenu("x 5", &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(ChooseFromPopup(rightClick, "x 5"), zooms);
     EXPECT_EQ(preview->Zoom(), 5);
 
     QMenu* menu = source->BuildZoomMenu();

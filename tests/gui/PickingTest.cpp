@@ -154,7 +154,7 @@ TEST_F(EditingWindow, PreviewClickSelectsTheElementUnderThePointer) {
     EXPECT_FALSE(over());
     EXPECT_EQ(FileNow(), before);
     EXPECT_FALSE(window->IsDirty());
-    EXPECT_EQ(window->UndoStack()->count(), 0);
+    EXPECT_EQ(Steps(), 0);
 }
 
 TEST_F(EditingWindow, WithoutAPictureTheBlankOneIsPickedOn) {

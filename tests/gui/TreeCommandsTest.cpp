@@ -151,8 +151,7 @@ TEST_F(EditingWindow, GroupMenuOnARightClick) {
     // No menu for a group, and none in a skin without groups.
     EXPECT_EQ(ChooseFromPopup(rightClick("Hover"), QString()), "(no menu)");
     EXPECT_EQ(Selected(), "Hover"); // the right click selects all the same
-    Select("Hover");
-    window->DeleteSelected();
+    Delete("Hover");
     EXPECT_EQ(ChooseFromPopup(rightClick("Close"), QString()), "(no menu)");
 }
 
