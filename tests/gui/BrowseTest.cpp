@@ -1,45 +1,32 @@
-#include "FakePrompter.h"
+#include "EditingFixture.h"
 #include "catalogue/CatalogueTestSupport.h"
 #include "designer/CommandIds.h"
-#include "designer/DrapierDlg.h"
 #include "dialogs/BrowseDlg.h"
 #include "document/StyleString.h"
 #include "widgets/BitmapMenu.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
 const QString kProgram = "Pinlets Skin Designer v4.31";
 
-class BrowseSkins : public ::testing::Test {
+class BrowseSkins : public EditingWindow {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
+        EditingWindow::SetUp();
         ASSERT_TRUE(skins.isValid());
-        store = std::make_unique<QSettings>(home.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
 
         // The skin being edited before browsing, in a folder of its own.
         SkinDocument current = SampleSkin("Current");
         current.settings.defaultstyle = StyleWithNoteColour(QString(), MakeColour(1, 2, 3));
-        currentPath = home.filePath("current.ini");
+        currentPath = dir.filePath("current.ini");
         ASSERT_TRUE(WriteSkinFile(current, currentPath, "current.png", nullptr));
-        ASSERT_TRUE(WriteBytes(home.filePath("current.png"), PngBytes()));
+        ASSERT_TRUE(WriteBytes(dir.filePath("current.png"), PngBytes()));
 
         // The browsed folder: two skin files, three packages, and what is not listed.
         SkinDocument bravo = SampleSkin("Bravo");
@@ -83,12 +70,8 @@ protected:
     QString Path(const QString& name) const { return skins.filePath(name); }
     NoteSettings Settings() const { return window->CurrentNoteSettings(); }
 
-    QTemporaryDir home;
     QTemporaryDir skins;
     QString currentPath;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
 };
 
 } // namespace
@@ -152,14 +135,14 @@ TEST_F(BrowseSkins, SelectingEntriesShowsThemAndClosingBringsBackTheSkin) {
 }
 
 TEST_F(BrowseSkins, UntitledSkinComesBackAsNew) {
-    prompter.files.push_back(home.filePath("current.png"));
+    prompter.files.push_back(dir.filePath("current.png"));
     window->findChild<QPushButton*>("loadPng")->click(); // a picture of its own, still untitled
     window->MarkClean();
     Browse([&](QBrowseDlg& browser) { browser.List()->setCurrentRow(3); });
     EXPECT_TRUE(window->SkinPath().isEmpty());
     EXPECT_EQ(window->windowTitle(), "(untitled) - " + kProgram);
     EXPECT_TRUE(window->Document().elements.empty());
-    EXPECT_EQ(window->PngPath(), home.filePath("current.png"));
+    EXPECT_EQ(window->PngPath(), dir.filePath("current.png"));
     EXPECT_FALSE(window->IsDirty());
 }
 

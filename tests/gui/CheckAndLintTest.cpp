@@ -1,39 +1,19 @@
-#include "FakePrompter.h"
-#include "SkinEntries.h"
+#include "EditingFixture.h"
 #include "designer/CommandIds.h"
-#include "designer/DrapierDlg.h"
 #include "designer/SourceView.h"
 #include "dialogs/LintDlg.h"
-#include "document/SkinWriter.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/IntegerBox.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
 const QString kNoName = "ERROR: The skin has no name.  Click Edit/Info to set this\n\n";
 const QString kMinimumWidth = "WARN: The Minimum Width is set very low\n\n";
 
-class CheckAndLint : public ::testing::Test {
+class CheckAndLint : public EditingWindow {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(QString());
-    }
-
     // The File menu's item for the command, as the user reaches it.
     QAction* FileItem(int command) {
         QMenu* file = window->MenuBar()->actions().first()->menu();
@@ -69,11 +49,6 @@ protected:
         EXPECT_TRUE(picture.save(dir.filePath("lint.png")));
         return path;
     }
-
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
 };
 
 } // namespace

@@ -31,36 +31,6 @@ int CountColour(const Canvas& canvas, Colour colour) {
     return count;
 }
 
-bool SamePixels(const Canvas& a, const Canvas& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return false;
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y)))
-            return false;
-    }
-    return true;
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-QItemDlg* AsItemDlg(QDialog* dialog) {
-    auto* item = qobject_cast<QItemDlg*>(dialog);
-    EXPECT_NE(item, nullptr) << dialog->windowTitle().toStdString();
-    return item;
-}
-
-void ClickOk(QDialog* dialog) {
-    AsItemDlg(dialog)->OkButton()->click();
-}
-
-void ClickCancel(QDialog* dialog) {
-    AsItemDlg(dialog)->CancelButton()->click();
-}
-
 class DesignerDialogs : public EditingWindow {
 protected:
     void SetUp() override {
@@ -102,8 +72,6 @@ protected:
 
     // The dialog's top-left from the window's.
     QPoint OffsetOf(const QDialog* dialog) const { return dialog->pos() - window->pos(); }
-
-    int Steps() const { return window->UndoStack()->count(); }
 
     QString skin;
 };
@@ -167,7 +135,7 @@ TEST_F(DesignerDialogs, ADoubleClickOrEnterOpensTheDialogOfEachKind) {
 
 TEST_F(DesignerDialogs, LiveChangesShowAtOnceAndOkIsOneStepThatUndoesToTheSameFile) {
     ASSERT_TRUE(window->FileSave());
-    const QByteArray saved = ReadBytes(skin);
+    const QByteArray saved = FileBytes(skin);
     const Canvas& preview = window->PreviewBuffer();
     ASSERT_GT(CountColour(preview, kRed), 1000);
     ASSERT_EQ(CountColour(preview, kGreen), 0);
@@ -199,7 +167,7 @@ TEST_F(DesignerDialogs, LiveChangesShowAtOnceAndOkIsOneStepThatUndoesToTheSameFi
     EXPECT_EQ(Tree(), "Fill; Top; main; main2; Hover (Close, Lamp); Side; Label; Knob; Wide");
     EXPECT_FALSE(window->IsDirty());
     ASSERT_TRUE(window->FileSave());
-    EXPECT_EQ(ReadBytes(skin), saved);
+    EXPECT_EQ(FileBytes(skin), saved);
     window->UndoStack()->redo();
     EXPECT_EQ(FileNow(), edited);
     EXPECT_EQ(CountColour(preview, kRed), 0);

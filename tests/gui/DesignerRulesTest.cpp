@@ -1,3 +1,4 @@
+#include "SkinEntries.h"
 #include "designer/DrapierApp.h"
 #include "designer/ElementTreeLayout.h"
 #include "designer/ExportChecks.h"
@@ -54,13 +55,6 @@ TEST(ExportChecks, RefusalsComeInTheirOrder) {
     EXPECT_EQ(ExportRefusal("/s/a.qsk", "/s/a.png"), "Can't export - current skin is not yet saved");
     EXPECT_EQ(ExportRefusal("/s/a.ini", ""), "Can't export - no PNG loaded");
     EXPECT_EQ(ExportRefusal("/s/a.ini", "/s/a.png"), "");
-}
-
-SkinElement Entry(ElementKind kind, const QString& name, const QString& group = {}) {
-    SkinElement entry = SkinElement::Make(kind);
-    entry.SetName(name);
-    entry.group = group;
-    return entry;
 }
 
 TEST(ElementTreeLayout, MembersGoUnderTheLastGroupOfTheirName) {

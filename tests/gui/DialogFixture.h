@@ -3,10 +3,12 @@
 #include "DialogDriver.h"
 #include "FakePrompter.h"
 #include "dialogs/EntryEditing.h"
+#include "dialogs/ItemDlg.h"
 #include "document/SkinDocument.h"
 #include "widgets/IntegerBox.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -54,6 +56,20 @@ inline void TypeInto(QWidget* box, const QString& text) {
     edit->selectAll();
     edit->del();
     QTest::keyClicks(edit, text);
+}
+
+inline QItemDlg* AsItemDlg(QDialog* dialog) {
+    auto* item = qobject_cast<QItemDlg*>(dialog);
+    EXPECT_NE(item, nullptr) << dialog->windowTitle().toStdString();
+    return item;
+}
+
+inline void ClickOk(QDialog* dialog) {
+    AsItemDlg(dialog)->OkButton()->click();
+}
+
+inline void ClickCancel(QDialog* dialog) {
+    AsItemDlg(dialog)->CancelButton()->click();
 }
 
 inline QString TextOf(IntegerBox* box) {

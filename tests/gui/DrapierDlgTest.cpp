@@ -26,11 +26,6 @@ namespace {
 
 const QString kProgram = " - Pinlets Skin Designer v4.31";
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A skin file's text after its UTF-16 mark.
 QString SkinText(const QString& path) {
     const QByteArray bytes = FileBytes(path);
@@ -58,7 +53,7 @@ protected:
     // another colour, as choosing the colour the skin already has changes nothing.
     void Edit() {
         prompter.colours.push_back(MakeColour(1, 2, 3 + edits++));
-        window->findChild<QPushButton*>("pickRegion")->click();
+        Click("pickRegion");
     }
 
     QString Title() const { return window->windowTitle(); }
@@ -236,11 +231,8 @@ TEST_F(DesignerWindow, ExportMessagesInTheirOrder) {
     window->FileExport();
     EXPECT_EQ(prompter.shown.last(), "Can't export - no PNG loaded");
 
-    QImage picture(30, 10, QImage::Format_ARGB32);
-    picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(dir.filePath("art.png")));
-    prompter.files.push_back(dir.filePath("art.png"));
-    window->findChild<QPushButton*>("loadPng")->click();
+    prompter.files.push_back(WritePng("art.png", 30, 10, Qt::red));
+    Click("loadPng");
     EXPECT_TRUE(window->IsDirty());
     EXPECT_EQ(window->SourceImage().Width(), 30);
 
@@ -275,18 +267,12 @@ TEST_F(DesignerWindow, OpenLoadsTreePictureAndRecentList) {
     EXPECT_EQ(window->PngPath(), dir.filePath("a.png"));
     EXPECT_EQ(window->SourceImage().Width(), 40);
 
-    QTreeWidgetItem* elements = window->ElementsItem();
-    ASSERT_EQ(elements->childCount(), 3); // the member stands under its group
-    EXPECT_EQ(elements->child(0)->text(0), "Top");
-    EXPECT_EQ(elements->child(1)->text(0), "Hover");
-    EXPECT_EQ(elements->child(2)->text(0), "Rolled title");
-    ASSERT_EQ(elements->child(1)->childCount(), 1);
-    EXPECT_EQ(elements->child(1)->child(0)->text(0), "Close");
+    EXPECT_EQ(Tree(), "Top; Hover (Close); Rolled title"); // the member stands under its group
     // Drawn only while rolled, so greyed on the unrolled note.
-    EXPECT_EQ(window->Tree()->ItemColour(elements->child(2)), QColor(128, 128, 128));
-    EXPECT_NE(window->Tree()->ItemColour(elements->child(0)), QColor(128, 128, 128));
+    EXPECT_EQ(window->Tree()->ItemColour(Item("Rolled title")), QColor(128, 128, 128));
+    EXPECT_NE(window->Tree()->ItemColour(Item("Top")), QColor(128, 128, 128));
     window->findChild<QCheckBox*>("rolled")->setChecked(true);
-    EXPECT_NE(window->Tree()->ItemColour(elements->child(2)), QColor(128, 128, 128));
+    EXPECT_NE(window->Tree()->ItemColour(Item("Rolled title")), QColor(128, 128, 128));
 
     Open(b);
     Open(a);
@@ -399,42 +385,38 @@ TEST_F(DesignerWindow, ModeSwitchingEnablesTheRightControls) {
     QMenu* view = window->MenuBar()->actions()[1]->menu();
     QMenu* edit = window->MenuBar()->actions()[2]->menu();
 
-    window->RunCommand(Command::StackMode);
-    EXPECT_TRUE(window->IsStackSkin());
-    EXPECT_EQ(window->Document().settings.mode, 1);
-    EXPECT_TRUE(window->IsDirty());
-    expectMode(true);
-    EXPECT_EQ(text("source"), "3");
-    EXPECT_EQ(text("sourceLabel"), "Count:");
-    EXPECT_EQ(text("instack"), "Stacked up");
-    EXPECT_EQ(text("highlightAreas"), "Title/Border Areas");
-    EXPECT_EQ(window->findChild<QGroupBox*>("noteSettings")->title(), " Stack settings ");
-    window->PrepareMenu(view);
-    window->PrepareMenu(edit);
-    EXPECT_FALSE(FindCommand(view, Command::StickyMode)->isChecked());
-    EXPECT_TRUE(FindCommand(view, Command::StackMode)->isChecked());
-    EXPECT_FALSE(FindCommand(edit, Command::SkinProperties)->isEnabled());
-    EXPECT_TRUE(FindCommand(edit, Command::StackDefaultColour)->isEnabled());
-
-    // The stack skin's default note colour is kept in its default style.
-    prompter.colours.push_back(MakeColour(10, 20, 30));
-    window->RunCommand(Command::StackDefaultColour);
-    EXPECT_EQ(window->Document().settings.defaultstyle, "0|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|10|20|30");
-
-    window->RunCommand(Command::StickyMode);
-    EXPECT_EQ(window->Document().settings.mode, 0);
-    expectMode(false);
-    EXPECT_EQ(text("source"), "Ivo Brannet");
-    EXPECT_EQ(text("sourceLabel"), "Source:");
-    EXPECT_EQ(text("instack"), "In a Stack");
-    EXPECT_EQ(text("highlightAreas"), "Title/Text/Scroll Areas");
-    EXPECT_EQ(window->findChild<QGroupBox*>("noteSettings")->title(), " Note settings ");
-    window->PrepareMenu(view);
-    window->PrepareMenu(edit);
-    EXPECT_TRUE(FindCommand(view, Command::StickyMode)->isChecked());
-    EXPECT_FALSE(FindCommand(view, Command::StackMode)->isChecked());
-    EXPECT_TRUE(FindCommand(edit, Command::SkinProperties)->isEnabled());
-    EXPECT_FALSE(FindCommand(edit, Command::StackDefaultColour)->isEnabled());
+    const struct {
+        int command;
+        bool stack;
+        QString source, sourceLabel, instack, highlightAreas, group;
+    } modes[] = {
+        {Command::StackMode, true, "3", "Count:", "Stacked up", "Title/Border Areas", " Stack settings "},
+        {Command::StickyMode, false, "Ivo Brannet", "Source:", "In a Stack", "Title/Text/Scroll Areas",
+         " Note settings "}};
+    for (const auto& mode : modes) {
+        window->RunCommand(mode.command);
+        EXPECT_EQ(window->IsStackSkin(), mode.stack);
+        EXPECT_EQ(window->Document().settings.mode, mode.stack ? 1 : 0);
+        EXPECT_TRUE(window->IsDirty());
+        expectMode(mode.stack);
+        EXPECT_EQ(text("source"), mode.source);
+        EXPECT_EQ(text("sourceLabel"), mode.sourceLabel);
+        EXPECT_EQ(text("instack"), mode.instack);
+        EXPECT_EQ(text("highlightAreas"), mode.highlightAreas);
+        EXPECT_EQ(window->findChild<QGroupBox*>("noteSettings")->title(), mode.group);
+        window->PrepareMenu(view);
+        window->PrepareMenu(edit);
+        EXPECT_EQ(FindCommand(view, Command::StickyMode)->isChecked(), !mode.stack);
+        EXPECT_EQ(FindCommand(view, Command::StackMode)->isChecked(), mode.stack);
+        EXPECT_EQ(FindCommand(edit, Command::SkinProperties)->isEnabled(), !mode.stack);
+        EXPECT_EQ(FindCommand(edit, Command::StackDefaultColour)->isEnabled(), mode.stack);
+        if (mode.stack) {
+            // The stack skin's default note colour is kept in its default style.
+            prompter.colours.push_back(MakeColour(10, 20, 30));
+            window->RunCommand(Command::StackDefaultColour);
+            EXPECT_EQ(window->Document().settings.defaultstyle, "0|0|0|0|0|0|0|0|0|0|0|0|0||0|0|0|10|20|30");
+        }
+    }
 
     // Opening a skin switches to its mode.
     prompter.yesNoCancel.push_back(Prompter::Answer::No);
@@ -472,7 +454,7 @@ TEST_F(DesignerWindow, ClearingTheRegionColourMarksTheSkinChanged) {
     ASSERT_FALSE(window->IsDirty());
     EXPECT_EQ(Title(), "region.ini" + kProgram);
 
-    window->findChild<QPushButton*>("clearRegion")->click();
+    Click("clearRegion");
     EXPECT_EQ(window->Document().settings.region, kNoColour);
     EXPECT_EQ(window->findChild<ColourSwatch*>("regionSwatch")->GetColour(), kNoColour);
     EXPECT_TRUE(window->IsDirty());
@@ -486,7 +468,7 @@ TEST_F(DesignerWindow, RegionColourAndFocusCheck) {
     auto* swatch = window->findChild<ColourSwatch*>("regionSwatch");
     EXPECT_EQ(swatch->GetColour(), kNoColour);
     prompter.colours.push_back(MakeColour(255, 0, 255));
-    window->findChild<QPushButton*>("pickRegion")->click();
+    Click("pickRegion");
     ASSERT_EQ(prompter.colourStarts.size(), 1u);
     EXPECT_EQ(prompter.colourStarts[0], MakeColour(0, 0, 0));
     EXPECT_EQ(window->Document().settings.region, MakeColour(255, 0, 255));

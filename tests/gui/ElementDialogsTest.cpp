@@ -58,7 +58,7 @@ TEST_F(ElementDialogs, SizeLimitsKeepOneLimitPerDimensionAndInsistOnIntegers) {
         // While typing, text that is no number reads as 0; OK refuses it and goes back to the box.
         TypeInto(width->NumberBox(), "12x");
         EXPECT_EQ(button.drawwidthmaximum, 12);
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(prompter.shown, QStringList({"Please enter an integer."}));
         EXPECT_EQ(dialog->focusWidget(), width->NumberBox());
@@ -67,7 +67,7 @@ TEST_F(ElementDialogs, SizeLimitsKeepOneLimitPerDimensionAndInsistOnIntegers) {
         TypeInto(panel->HeightLimit()->NumberBox(), "");
         panel->HeightLimit()->CheckBox()->click();
         TypeInto(width->NumberBox(), "-250");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     });
     EXPECT_TRUE(ok);
     EXPECT_EQ(prompter.shown.size(), 1);
@@ -99,7 +99,7 @@ TEST_F(ElementDialogs, StackRefusesConditionsItCannotTest) {
         EXPECT_EQ(strip.condition, 16);
         Titled(dialog, "false")->click();
         EXPECT_FALSE(strip.conditionvalue);
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     EXPECT_TRUE(strip.conditionset);
     EXPECT_TRUE(strip.drawunrolled); // kept, though not offered
@@ -116,14 +116,14 @@ TEST_F(ElementDialogs, NameReachesTheElementWithTheNextChangeOrOkAndCancelPutsIt
         Titled(dialog, "Bold")->click();
         EXPECT_EQ(text.name, "New name");
         EXPECT_TRUE(text.bold);
-        static_cast<QItemDlg*>(dialog)->CancelButton()->click();
+        ClickCancel(dialog);
     }));
     EXPECT_EQ(text.name, "Old");
     EXPECT_FALSE(text.bold);
 
     EXPECT_TRUE(Edit(entry, [&](QDialog* dialog) {
         TypeInto(static_cast<QItemDlg*>(dialog)->NameBox(), "Typed only");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     EXPECT_EQ(text.name, "Typed only");
 }
@@ -132,7 +132,7 @@ TEST_F(ElementDialogs, EveryWayOfCancellingRestoresTheRecordAndKeepsTheDialogsPl
     const int entry = Add(ElementKind::Indicator, "Lamp");
     const SkinElement before = document.elements[entry];
     const std::vector<std::function<void(QDialog*)>> cancels = {
-        [](QDialog* dialog) { static_cast<QItemDlg*>(dialog)->CancelButton()->click(); },
+        ClickCancel,
         [](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); },
         [](QDialog* dialog) { dialog->close(); },
     };
@@ -198,7 +198,7 @@ TEST_F(ElementDialogs, ModeDropDownsSetOneModeAndKeepTheNumber) {
         EXPECT_EQ(strip.place.x.mode, PlacementMode::CenterScrollbar);
         left->setCurrentIndex(0);
         TypeInto(Named<IntegerBox>(dialog, "Left: pixel offset", " Range "), "7");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     EXPECT_EQ(strip.place.x, (Placement{50, PlacementMode::Sides, 7}));
     EXPECT_EQ(strip.extent.bottom, (Placement{-4, PlacementMode::BRScrollbar, 0}));
@@ -222,7 +222,7 @@ TEST_F(ElementDialogs, HorizontalStripTypeAndColours) {
         EXPECT_EQ(strip.endcol, MakeColour(200, 100, 50));
         TypeInto(strips->HeightBox(), "14");
         TypeInto(strips->WidthBox(), "6");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     EXPECT_EQ(prompter.colourStarts, std::vector<Colour>({MakeColour(255, 255, 255)}));
     EXPECT_EQ(strip.extent.height, 14);
@@ -273,7 +273,7 @@ TEST_F(ElementDialogs, ButtonActionsThroughThePicker) {
         buttons->PickActionButton()->click();
         EXPECT_EQ(button.action, 0);
         EXPECT_EQ(buttons->ActionBox()->text(), "None");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
 }
 
@@ -298,7 +298,7 @@ TEST_F(ElementDialogs, StackRefusesActionsAndIndicatorsItCannotHave) {
         pick("Stack");
         EXPECT_EQ(prompter.shown.size(), 1);
         EXPECT_EQ(Record<ButtonRecord>(button).action, 152);
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
 
     const int indicator = Add(ElementKind::Indicator);
@@ -311,7 +311,7 @@ TEST_F(ElementDialogs, StackRefusesActionsAndIndicatorsItCannotHave) {
         EXPECT_EQ(prompter.shown.last(), "Can't use that indicator with a Stack");
         EXPECT_EQ(indicate->currentText(), "Alarm set");
         EXPECT_EQ(Record<IndicatorRecord>(indicator).type, 5);
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     EXPECT_EQ(prompter.shown.size(), 2);
 }
@@ -339,7 +339,7 @@ TEST_F(ElementDialogs, TextPlaceholdersFontAndPoints) {
         Titled(dialog, "UPPER")->click();
         Titled(dialog, "Right")->click();
         TypeInto(text->PointsBox(), "300");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
     const TextRecord& edited = Record<TextRecord>(title);
     EXPECT_EQ(edited.point, 300);
@@ -354,7 +354,7 @@ TEST_F(ElementDialogs, TextPlaceholdersFontAndPoints) {
         EXPECT_EQ(text->CustomBox()->text(), "Due %TITLE%");
         TypeInto(text->CustomBox(), "Due soon");
         EXPECT_EQ(Record<TextRecord>(due).text, "Due soon");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
 }
 
@@ -376,7 +376,7 @@ TEST_F(ElementDialogs, StackTextKeepsAPlaceholderItDoesNotOffer) {
         EXPECT_EQ(Record<TextRecord>(entry).text, "%TITLE%");
         text->PlaceholderRadio(6)->click();
         EXPECT_EQ(Record<TextRecord>(entry).text, "%STACKNAME%");
-        static_cast<QItemDlg*>(dialog)->OkButton()->click();
+        ClickOk(dialog);
     }));
 }
 

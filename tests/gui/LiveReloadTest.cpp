@@ -7,22 +7,7 @@
 
 namespace {
 
-constexpr int kPatience = 5000;
-
-// Polls until the condition holds, for at most the patience.
-bool Eventually(const std::function<bool()>& holds) {
-    return QTest::qWaitFor(holds, kPatience);
-}
 const QString kReloadQuestion = "The skin file has changed on disk. Reload it and lose your changes?";
-
-int CountPixels(const Canvas& canvas, CanvasPixel pixel) {
-    int count = 0;
-    for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x)
-            count += canvas.Pixel(x, y) == pixel ? 1 : 0;
-    }
-    return count;
-}
 
 class LiveReload : public EditingWindow {
 protected:
@@ -35,16 +20,8 @@ protected:
 
     // The skin file as another program writes it: the tree of WriteSkin with two names changed.
     void RewriteSkin(const QString& top, const QString& side) {
-        SkinDocument document;
-        document.Append(Entry(ElementKind::HStrip, top));
-        document.Append(Entry(ElementKind::Group, "Hover"));
-        document.Append(Entry(ElementKind::Button, "Close", "hover"));
-        document.Append(Entry(ElementKind::VStrip, side));
-        document.Append(Entry(ElementKind::Indicator, "Lamp", "Hover"));
-        document.Append(Entry(ElementKind::Text, "Label"));
-        document.Append(Entry(ElementKind::Button, "Knob"));
         QString error;
-        ASSERT_TRUE(WriteSkinFile(document, skin, "skin.png", &error)) << error.toStdString();
+        ASSERT_TRUE(WriteSkinFile(KnownSkin(top, side), skin, "skin.png", &error)) << error.toStdString();
     }
 
     // The PNG rewritten in another colour, and its reload waited for: everything the watch was told
@@ -55,8 +32,6 @@ protected:
         ASSERT_TRUE(Eventually([&] { return window->StatusText() == loaded; }))
             << window->StatusText().toStdString();
     }
-
-    int Steps() const { return window->UndoStack()->count(); }
 
     QString skin;
 };
@@ -99,8 +74,7 @@ TEST_F(LiveReload, PngRewrittenOnDiskShowsInThePreviewWithoutAnEdit) {
 }
 
 TEST_F(LiveReload, SkinRewrittenWhileUnchangedReloadsWithTheSelectionKept) {
-    Select("Side");
-    window->DeleteSelected();
+    Delete("Side");
     window->UndoStack()->undo(); // a history that the reload clears, back at the saved state
     ASSERT_FALSE(window->IsDirty());
     Select("Side");
@@ -114,8 +88,7 @@ TEST_F(LiveReload, SkinRewrittenWhileUnchangedReloadsWithTheSelectionKept) {
 }
 
 TEST_F(LiveReload, SkinRewrittenWithUnsavedChangesAsksOnceForEachChange) {
-    Select("Label");
-    window->DeleteSelected();
+    Delete("Label");
     ASSERT_TRUE(window->IsDirty());
 
     // No: the edits stay, and the same change is not asked about again.
@@ -142,13 +115,11 @@ TEST_F(LiveReload, SkinRewrittenWithUnsavedChangesAsksOnceForEachChange) {
 }
 
 TEST_F(LiveReload, OwnSavesReloadNothing) {
-    Select("Label");
-    window->DeleteSelected();
+    Delete("Label");
     ASSERT_TRUE(window->FileSave());
     prompter.files.push_back(dir.filePath("other.ini"));
     ASSERT_TRUE(window->FileSaveAs());
-    Select("Side");
-    window->DeleteSelected();
+    Delete("Side");
     ASSERT_TRUE(window->FileSave());
     ASSERT_EQ(window->FileWatcher()->PathOf(SkinFileWatcher::File::Skin), dir.filePath("other.ini"));
 
@@ -167,8 +138,7 @@ TEST_F(LiveReload, SkinDeletedMarksTheDocumentChangedForGood) {
     EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Label; Knob");
 
     // Undoing back to the state that was saved does not make it look saved: the file is gone.
-    Select("Label");
-    window->DeleteSelected();
+    Delete("Label");
     window->UndoStack()->undo();
     EXPECT_TRUE(window->IsDirty());
 

@@ -1,5 +1,5 @@
 #include "dialogs/MagnifierDlg.h"
-#include "TestDesigner.h"
+#include "EditingFixture.h"
 #include "picture/Canvas.h"
 #include "widgets/IntegerBox.h"
 
@@ -29,31 +29,10 @@ QSize OnScreen(QSize size, const QWidget* window) {
     return size.boundedTo(window->screen()->availableGeometry().size());
 }
 
-// Picks the zoom menu's item with that text once the menu is open, or dismisses it for an empty text;
-// records what the menu offered.
-void AnswerNextMenu(const QString& choose, QStringList* offered, QString* checked) {
-    QTimer::singleShot(0, [=] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            *offered << action->text();
-            if (action->isChecked())
-                *checked = action->text();
-        }
-        for (QAction* action : menu->actions()) {
-            if (action->text() == choose) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-                return;
-            }
-        }
-        QTest::keyClick(menu, Qt::Key_Escape);
-    });
-}
-
-class Magnifiers : public ::testing::Test {
+class Magnifiers : public EditingWindow {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(designer.dir.isValid());
+        EditingWindow::SetUp();
         window->show();
         QApplication::processEvents();
         source = window->SourceMagnifier();
@@ -62,19 +41,6 @@ protected:
         ASSERT_NE(preview, nullptr);
     }
 
-    QString Png(const QString& name, int width, int height) {
-        QImage picture(width, height, QImage::Format_ARGB32);
-        picture.fill(QColor(20, 120, 220));
-        const QString path = designer.dir.filePath(name);
-        EXPECT_TRUE(picture.save(path));
-        return path;
-    }
-
-    void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
-
-    TestDesigner designer;
-    CDrapierDlg* window = &designer.window;
-    FakePrompter& prompter = designer.prompter;
     QMagnifierDlg* source = nullptr;
     QMagnifierDlg* preview = nullptr;
 };
@@ -88,7 +54,7 @@ TEST_F(Magnifiers, ZoomButtonsToggleTheWindowsAndTheirFlags) {
     EXPECT_FALSE(preview->isVisible());
     EXPECT_FALSE(source->isModal());
 
-    window->LoadSourcePng(Png("small.png", 40, 20));
+    window->LoadSourcePng(WritePng("small.png", 40, 20));
     Click("sourceZoom");
     EXPECT_TRUE(source->isVisible());
     EXPECT_TRUE(window->IsSourceMagnifierShown());
@@ -100,14 +66,14 @@ TEST_F(Magnifiers, ZoomButtonsToggleTheWindowsAndTheirFlags) {
     EXPECT_FALSE(window->IsSourceMagnifierShown());
 
     // The source magnifier is fitted to the picture each time it is shown, and stays where it was put.
-    window->LoadSourcePng(Png("sliver.png", 5, 2000));
+    window->LoadSourcePng(WritePng("sliver.png", 5, 2000));
     source->move(30, 40);
     Click("sourceZoom");
     EXPECT_EQ(source->size(), QSize(192, 192));
     EXPECT_EQ(source->pos(), QPoint(30, 40));
 
     // A PNG chosen with "..." refits it at once.
-    prompter.files.push_back(Png("small2.png", 40, 20));
+    prompter.files.push_back(WritePng("small2.png", 40, 20));
     Click("loadPng");
     EXPECT_EQ(source->size(), QSize(120, 60));
 
@@ -139,7 +105,7 @@ TEST_F(Magnifiers, OwnerRepaintsThemOnlyWhileShown) {
     PaintCounter sourcePaints;
     preview->installEventFilter(&previewPaints);
     source->installEventFilter(&sourcePaints);
-    const QString png = Png("small.png", 40, 20);
+    const QString png = WritePng("small.png", 40, 20);
     window->findChild<IntegerBox*>("width")->SetValue(200);
     window->LoadSourcePng(png);
     QApplication::processEvents();
@@ -171,23 +137,19 @@ TEST_F(Magnifiers, OwnerRepaintsThemOnlyWhileShown) {
 TEST_F(Magnifiers, RightButtonOffersTheZooms) {
     Click("previewZoom");
     const QSize size = preview->size();
-    QStringList offered;
+    const auto rightClick = [&] { QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20)); };
+    const std::string zooms = "x 1; x 2; x 3; x 4; x 5; x 6; x 7; x 8; x 9; x 10";
     QString checked;
-    AnswerNextMenu("x 5", &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
-    EXPECT_EQ(offered, (QStringList{"x 1", "x 2", "x 3", "x 4", "x 5", "x 6", "x 7", "x 8", "x 9", "x 10"}));
+    EXPECT_EQ(ChooseFromPopup(rightClick, "x 5", nullptr, &checked), zooms);
     EXPECT_EQ(checked, "x 2");
     EXPECT_EQ(preview->Zoom(), 5);
     EXPECT_EQ(preview->size(), size);
 
     // Dismissed: nothing changes. The same zoom again: still 5.
-    offered.clear();
-    AnswerNextMenu(QString(), &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(ChooseFromPopup(rightClick, QString(), nullptr, &checked), zooms);
     EXPECT_EQ(checked, "x 5");
     EXPECT_EQ(preview->Zoom(), 5);
-    AnswerNextMenu("x 5", &offered, &checked);
-    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(ChooseFromPopup(rightClick, "x 5"), zooms);
     EXPECT_EQ(preview->Zoom(), 5);
 
     QMenu* menu = source->BuildZoomMenu();

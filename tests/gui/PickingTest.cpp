@@ -29,7 +29,6 @@ protected:
     }
 
     const ButtonRecord& Knob() const { return *window->Document().elements[6].As<ButtonRecord>(); }
-    int Steps() const { return window->UndoStack()->count(); }
 
     SourceView* view = nullptr;
 };
@@ -155,7 +154,7 @@ TEST_F(EditingWindow, PreviewClickSelectsTheElementUnderThePointer) {
     EXPECT_FALSE(over());
     EXPECT_EQ(FileNow(), before);
     EXPECT_FALSE(window->IsDirty());
-    EXPECT_EQ(window->UndoStack()->count(), 0);
+    EXPECT_EQ(Steps(), 0);
 }
 
 TEST_F(EditingWindow, WithoutAPictureTheBlankOneIsPickedOn) {

@@ -1,18 +1,9 @@
-#include "FakePrompter.h"
-#include "designer/DrapierDlg.h"
+#include "EditingFixture.h"
 #include "designer/PreviewView.h"
-#include "picture/Canvas.h"
-
 #include "widgets/IntegerBox.h"
-#include <QApplication>
+
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
@@ -24,18 +15,18 @@ std::vector<CanvasPixel> Pixels(const Canvas& canvas) {
     return pixels;
 }
 
-TEST(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
-    QTemporaryDir dir;
-    QSettings store(dir.filePath("settings.ini"), QSettings::IniFormat);
-    FakePrompter prompter;
-    CDrapierDlg window(prompter, store);
-    window.StartUp(QStringLiteral(DRAPIER_EXAMPLES "/plain/plain.ini"));
-    window.show();
-    QApplication::processEvents();
-    ASSERT_EQ(window.Document().elements.empty(), false);
+class PreviewRebuild : public EditingWindow {
+protected:
+    QString StartPath() override { return DRAPIER_EXAMPLES "/plain/plain.ini"; }
+};
 
-    const Canvas& buffer = window.PreviewBuffer();
-    const QSize area = window.findChild<PreviewView*>("preview")->size();
+TEST_F(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
+    window->show();
+    QApplication::processEvents();
+    ASSERT_EQ(window->Document().elements.empty(), false);
+
+    const Canvas& buffer = window->PreviewBuffer();
+    const QSize area = window->findChild<PreviewView*>("preview")->size();
     ASSERT_TRUE(buffer.IsValid());
     EXPECT_EQ(buffer.Width(), area.width());
     EXPECT_EQ(buffer.Height() % 2, 0);
@@ -45,17 +36,17 @@ TEST(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
         const char* change;
         std::function<void()> apply;
     } changes[] = {
-        {"width", [&] { window.findChild<IntegerBox*>("width")->SetValue(220); }},
-        {"height", [&] { window.findChild<IntegerBox*>("height")->SetValue(160); }},
-        {"rolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(true); }},
-        {"unrolled", [&] { window.findChild<QCheckBox*>("rolled")->setChecked(false); }},
-        {"title", [&] { window.findChild<QLineEdit*>("title")->setText("Another title entirely"); }},
-        {"bulk", [&] { window.findChild<QCheckBox*>("bulk")->setChecked(true); }},
-        {"highlight areas", [&] { window.findChild<QCheckBox*>("highlightAreas")->setChecked(true); }},
+        {"width", [&] { window->findChild<IntegerBox*>("width")->SetValue(220); }},
+        {"height", [&] { window->findChild<IntegerBox*>("height")->SetValue(160); }},
+        {"rolled", [&] { window->findChild<QCheckBox*>("rolled")->setChecked(true); }},
+        {"unrolled", [&] { window->findChild<QCheckBox*>("rolled")->setChecked(false); }},
+        {"title", [&] { window->findChild<QLineEdit*>("title")->setText("Another title entirely"); }},
+        {"bulk", [&] { window->findChild<QCheckBox*>("bulk")->setChecked(true); }},
+        {"highlight areas", [&] { window->findChild<QCheckBox*>("highlightAreas")->setChecked(true); }},
         {"sticky colour",
          [&] {
              prompter.colours.push_back(MakeColour(40, 200, 90));
-             window.findChild<QPushButton*>("pickSticky")->click();
+             window->findChild<QPushButton*>("pickSticky")->click();
          }},
     };
     for (const auto& change : changes) {
@@ -63,8 +54,8 @@ TEST(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
         change.apply();
         EXPECT_NE(Pixels(buffer), before) << change.change;
     }
-    EXPECT_EQ(window.CurrentNoteSettings().notecolour, MakeColour(40, 200, 90));
-    EXPECT_FALSE(window.IsDirty()); // the note settings are not part of the skin
+    EXPECT_EQ(window->CurrentNoteSettings().notecolour, MakeColour(40, 200, 90));
+    EXPECT_FALSE(window->IsDirty()); // the note settings are not part of the skin
 }
 
 } // namespace

@@ -9,13 +9,6 @@
 
 namespace {
 
-constexpr int kPatience = 5000;
-
-// Polls until the condition holds, for at most the patience.
-bool Eventually(const std::function<bool()>& holds) {
-    return QTest::qWaitFor(holds, kPatience);
-}
-
 class Recovery : public EditingWindow {
 protected:
     void SetUp() override {
@@ -62,30 +55,26 @@ TEST_F(Recovery, UnsavedStateIsKeptUntilSavedOrGivenUp) {
     window->Recovery()->SetTimes(RecoveryKeeper::kPeriod, 100);
     EXPECT_TRUE(QDir(folder).entryList({"*.recovery"}).isEmpty());
 
-    Select("Label");
-    window->DeleteSelected();
+    Delete("Label");
     ASSERT_TRUE(Eventually([&] { return Kept().status == RecoveryReadStatus::Ok; }));
     EXPECT_EQ(Kept().record.skinPath, skin);
     EXPECT_EQ(Kept().record.skinBytes, FileNow());
 
     // Each later step is kept too.
-    Select("Side");
-    window->DeleteSelected();
+    Delete("Side");
     ASSERT_TRUE(Eventually([&] { return Kept().record.skinBytes == FileNow(); }));
 
     // A clean save ends it; so does a command that gives the changes up.
     ASSERT_TRUE(window->FileSave());
     EXPECT_FALSE(QFile::exists(window->Recovery()->FilePath()));
-    Select("Top");
-    window->DeleteSelected();
+    Delete("Top");
     ASSERT_TRUE(Eventually([&] { return Kept().status == RecoveryReadStatus::Ok; }));
     prompter.yesNoCancel.push_back(Prompter::Answer::No);
     window->FileReopen();
     EXPECT_FALSE(QFile::exists(window->Recovery()->FilePath()));
 
     // Undoing back to the saved state is nothing to keep either.
-    Select("Top");
-    window->DeleteSelected();
+    Delete("Top");
     ASSERT_TRUE(Eventually([&] { return Kept().status == RecoveryReadStatus::Ok; }));
     window->UndoStack()->undo();
     EXPECT_FALSE(QFile::exists(window->Recovery()->FilePath()));
@@ -103,15 +92,13 @@ TEST_F(Recovery, YesLoadsTheKeptStateMarkedChangedAndSaveWritesTheSkin) {
     EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Knob");
     EXPECT_TRUE(window->IsDirty());
     EXPECT_EQ(window->SkinPath(), skin);
-    EXPECT_EQ(window->UndoStack()->count(), 0);
+    EXPECT_EQ(Steps(), 0);
     // Kept again as this designer's own before the dead one's file went.
     EXPECT_FALSE(QFile::exists(stale));
     EXPECT_EQ(Kept().record.skinBytes, record.skinBytes);
 
     ASSERT_TRUE(window->FileSave());
-    QFile saved(skin);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), record.skinBytes);
+    EXPECT_EQ(FileBytes(skin), record.skinBytes);
     EXPECT_TRUE(QDir(folder).entryList({"*.recovery"}).isEmpty());
     EXPECT_EQ(prompter.unexpected, 0);
 }
@@ -164,8 +151,7 @@ TEST_F(Recovery, AFolderThatCannotBeWrittenTurnsRecoveryOffAndEditingGoesOn) {
     EXPECT_EQ(window->StatusText(),
               "Recovery is off: unsaved changes cannot be kept in " + QDir::toNativeSeparators(folder));
 
-    Select("Label");
-    window->DeleteSelected();
+    Delete("Label");
     EXPECT_TRUE(window->IsDirty());
     EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Knob");
     EXPECT_EQ(prompter.unexpected, 0);

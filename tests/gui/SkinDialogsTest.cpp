@@ -305,7 +305,7 @@ TEST_F(SkinDialogs, CancelLeavesTheSkinFileByteForByte) {
                         button->click();
                 }
             }
-            static_cast<QItemDlg*>(dialog)->CancelButton()->click();
+            ClickCancel(dialog);
         })) << entry;
         EXPECT_GT(redraws, redrawsBefore + 1) << entry;
     }

@@ -1,58 +1,19 @@
 #include "dialogs/StateSheetDlg.h"
-#include "FakePrompter.h"
+#include "EditingFixture.h"
 #include "designer/CommandIds.h"
-#include "designer/DrapierDlg.h"
 #include "render/StateSheet.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-constexpr int kPatience = 5000;
-const QString kRich = QStringLiteral(DRAPIER_EXAMPLES "/rich/rich.ini");
-
-bool SamePicture(const Canvas& a, const Canvas& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return false;
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y)))
-            return false;
-    }
-    return true;
-}
-
-QAction* MenuItem(QMenuBar* bar, const QString& menuText, const QString& itemText) {
-    for (QAction* top : bar->actions()) {
-        if (top->text() != menuText || !top->menu())
-            continue;
-        for (QAction* item : top->menu()->actions()) {
-            if (item->text() == itemText)
-                return item;
-        }
-    }
-    return nullptr;
-}
-
-class StateSheetWindow : public ::testing::Test {
+class StateSheetWindow : public EditingWindow {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QFile::copy(kRich, dir.filePath("rich.ini")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(DRAPIER_EXAMPLES "/rich/rich.png"), dir.filePath("rich.png")));
-        store = std::make_unique<QSettings>(dir.filePath("settings.ini"), QSettings::IniFormat);
-        window = std::make_unique<CDrapierDlg>(prompter, *store);
-        window->StartUp(dir.filePath("rich.ini"));
+    QString StartPath() override {
+        EXPECT_TRUE(QFile::copy(DRAPIER_EXAMPLES "/rich/rich.ini", dir.filePath("rich.ini")));
+        EXPECT_TRUE(QFile::copy(DRAPIER_EXAMPLES "/rich/rich.png", dir.filePath("rich.png")));
+        return dir.filePath("rich.ini");
     }
 
     // Opens the sheet from the View menu and waits for its first drawing.
@@ -65,7 +26,7 @@ protected:
         QStateSheetDlg* sheet = window->StateSheet();
         EXPECT_TRUE(sheet && sheet->isVisible());
         if (sheet) {
-            EXPECT_TRUE(QTest::qWaitFor([sheet] { return sheet->Sheet().IsValid(); }, kPatience));
+            EXPECT_TRUE(Eventually([sheet] { return sheet->Sheet().IsValid(); }));
         }
         return sheet;
     }
@@ -80,11 +41,6 @@ protected:
         DrawStateSheet(window->Document(), rows, DefaultStateSheetSizes(window->Document(), base), sheet);
         return sheet;
     }
-
-    QTemporaryDir dir;
-    FakePrompter prompter;
-    std::unique_ptr<QSettings> store;
-    std::unique_ptr<CDrapierDlg> window;
 };
 
 } // namespace
@@ -92,7 +48,7 @@ protected:
 TEST_F(StateSheetWindow, ShowsTheSheetAndFollowsEdits) {
     QStateSheetDlg* sheet = OpenSheet();
     ASSERT_TRUE(sheet);
-    EXPECT_TRUE(SamePicture(sheet->Sheet(), Expected()));
+    EXPECT_TRUE(SamePixels(sheet->Sheet(), Expected()));
 
     // An edit redraws the sheet once control returns to the event loop, after the main preview.
     QSignalSpy redrawn(sheet, &QStateSheetDlg::Redrawn);
@@ -100,7 +56,7 @@ TEST_F(StateSheetWindow, ShowsTheSheetAndFollowsEdits) {
     window->RedrawPreview();
     EXPECT_EQ(redrawn.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(redrawn.count(), 1, kPatience);
-    EXPECT_TRUE(SamePicture(sheet->Sheet(), Expected()));
+    EXPECT_TRUE(SamePixels(sheet->Sheet(), Expected()));
 
     // Reopening from the menu shows the same window.
     MenuItem(window->MenuBar(), "&View", QStringLiteral("State Sheet\u2026"))->trigger();
@@ -135,7 +91,7 @@ TEST_F(StateSheetWindow, RedrawsAtMostEveryHundredMillisecondsAndOnlyWhileShown)
     window->RedrawPreview();
     sheet->show();
     QTRY_COMPARE_WITH_TIMEOUT(when.size(), size_t(3), kPatience);
-    EXPECT_TRUE(SamePicture(sheet->Sheet(), Expected()));
+    EXPECT_TRUE(SamePixels(sheet->Sheet(), Expected()));
     // A later edit comes at least an interval on, so a drawing started while hidden would be counted by
     // then.
     window->RedrawPreview();

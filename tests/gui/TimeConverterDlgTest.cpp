@@ -1,4 +1,4 @@
-#include "TestDesigner.h"
+#include "EditingFixture.h"
 #include "designer/CommandIds.h"
 #include "dialogs/CTimeConverterDlg.h"
 #include "document/StoredTime.h"
@@ -76,10 +76,10 @@ TEST(ZonedTimeConverter, BothDirectionsWithoutFeedback) {
     EXPECT_EQ(number->text(), before);
 }
 
-TEST(TimeConverter, OpensFromTheEditMenu) {
-    TestDesigner designer;
-    CDrapierDlg& window = designer.window;
-    ASSERT_TRUE(window.HasCommand(Command::TimeConverter));
+using TimeConverterWindow = EditingWindow;
+
+TEST_F(TimeConverterWindow, OpensFromTheEditMenu) {
+    ASSERT_TRUE(window->HasCommand(Command::TimeConverter));
 
     QString title;
     bool modal = false;
@@ -93,14 +93,10 @@ TEST(TimeConverter, OpensFromTheEditMenu) {
         EXPECT_LE(std::abs(shown - QDateTime::currentSecsSinceEpoch()), 60);
         converter->accept();
     });
-    window.RunCommand(Command::TimeConverter);
+    window->RunCommand(Command::TimeConverter);
     EXPECT_EQ(title, "CTime conversion");
     EXPECT_TRUE(modal);
 }
-
-} // namespace
-
-namespace {
 
 TEST(TimeConverter, PickersShowFullYearsAndSeconds) {
     const QLocale before;

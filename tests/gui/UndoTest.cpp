@@ -27,17 +27,15 @@ protected:
         ASSERT_NE(redo, nullptr);
     }
 
-    void Click(const char* button) { window->findChild<QPushButton*>(button)->click(); }
-
     // The command changes the file, undoing it writes the file as it was, redoing it as it became.
     void ExpectUndoAndRedo(const char* what, const std::function<void()>& command) {
         SCOPED_TRACE(what);
         const QByteArray before = FileNow();
-        const int steps = window->UndoStack()->count();
+        const int steps = Steps();
         command();
         const QByteArray after = FileNow();
         ASSERT_NE(after, before);
-        ASSERT_EQ(window->UndoStack()->count(), steps + 1);
+        ASSERT_EQ(Steps(), steps + 1);
         undo->trigger();
         EXPECT_EQ(FileNow(), before);
         redo->trigger();
@@ -66,34 +64,28 @@ TEST_F(UndoWindow, EveryCommandKindIsUndoneToTheSameFile) {
     // The new element's dialog closes at once with OK.
     window->SetEntryEditor([](int) { return true; });
     ExpectUndoAndRedo("new", [&] { window->RunCommand(Command::NewTileArea); });
-    ExpectUndoAndRedo("copy", [&] {
-        Select("Top");
-        Click("copyElement");
-    });
-    ExpectUndoAndRedo("copy of a group", [&] {
-        Select("Hover");
-        Click("copyElement");
-    });
-    ExpectUndoAndRedo("delete of a group", [&] {
-        Select("Hover (copy)");
-        Click("deleteElement");
-    });
-    ExpectUndoAndRedo("delete", [&] {
-        Select("Side");
-        Click("deleteElement");
-    });
-    EXPECT_EQ(Selected(), "Label");
-    undo->trigger();
-    EXPECT_EQ(Selected(), "Side"); // undo selects what was selected before
-    redo->trigger();
-    ExpectUndoAndRedo("move up", [&] {
-        Select("Knob");
-        Click("moveUp");
-    });
-    ExpectUndoAndRedo("move down", [&] {
-        Select("Lamp");
-        Click("moveUp");
-    });
+    const struct {
+        const char* what;
+        QString label;
+        const char* button;
+    } clicks[] = {{"copy", "Top", "copyElement"},
+                  {"copy of a group", "Hover", "copyElement"},
+                  {"delete of a group", "Hover (copy)", "deleteElement"},
+                  {"delete", "Side", "deleteElement"},
+                  {"move up", "Knob", "moveUp"},
+                  {"move down", "Lamp", "moveUp"}};
+    for (const auto& click : clicks) {
+        ExpectUndoAndRedo(click.what, [&] {
+            Select(click.label);
+            Click(click.button);
+        });
+        if (click.label == "Side") {
+            EXPECT_EQ(Selected(), "Label");
+            undo->trigger();
+            EXPECT_EQ(Selected(), "Side"); // undo selects what was selected before
+            redo->trigger();
+        }
+    }
     ExpectUndoAndRedo("group menu", [&] {
         Select("Top");
         ChooseFromPopup(
@@ -197,7 +189,7 @@ TEST_F(UndoWindow, TheChangedMarkFollowsTheHistory) {
     Click("copyElement");
     prompter.yesNoCancel.push_back(Prompter::Answer::No);
     Open(skin);
-    EXPECT_EQ(window->UndoStack()->count(), 0);
+    EXPECT_EQ(Steps(), 0);
     EXPECT_FALSE(window->IsDirty());
 }
 
@@ -250,7 +242,7 @@ TEST_F(UndoWindow, TheHistoryKeepsTheLast200Steps) {
         prompter.colours.push_back(MakeColour(i, 0, 0));
         Click("pickRegion");
     }
-    EXPECT_EQ(window->UndoStack()->count(), 200);
+    EXPECT_EQ(Steps(), 200);
     while (window->UndoStack()->canUndo())
         undo->trigger();
     EXPECT_EQ(window->Document().settings.region, MakeColour(4, 0, 0));
