@@ -1,6 +1,7 @@
 #include "document/SkinWriter.h"
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
+#include "DocumentTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,7 @@ QString WrittenText(const SkinDocument& document, const QString& imageName = QSt
     EXPECT_GE(bytes.size(), 2);
     EXPECT_EQ(bytes.left(2), QByteArray("\xFF\xFE", 2));
     EXPECT_EQ(bytes.size() % 2, 0);
-    QString text;
-    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
-        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                            static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
+    return SkinFileText(bytes);
 }
 
 const QString kDefaultHeader =
@@ -392,19 +389,13 @@ TEST(SkinWriter, SavesAndReplacesTheFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("skin.ini");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(5000, 'x'));
-    }
+    ASSERT_TRUE(WriteBytes(path, QByteArray(5000, 'x')));
     SkinDocument d;
     d.settings.skinname = "new";
     QString error = "untouched";
     ASSERT_TRUE(WriteSkinFile(d, path, "a/b.png", &error));
     EXPECT_EQ(error, "untouched");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), SkinFileBytes(d, "b.png"));
+    EXPECT_EQ(ReadBytes(path), SkinFileBytes(d, "b.png"));
 }
 
 TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
@@ -422,11 +413,7 @@ TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
     // A write that fails half way (the file-size limit stands in for a full disk).
     const QString path = dir.filePath("skin.ini");
     const QByteArray oldBytes("old skin\n");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(oldBytes);
-    }
+    ASSERT_TRUE(WriteBytes(path, oldBytes));
     SkinDocument big;
     for (int i = 0; i < 200; ++i)
         big.Append(SkinElement::Make(ElementKind::Text));
@@ -443,8 +430,6 @@ TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
 
     EXPECT_FALSE(savedOk);
     EXPECT_TRUE(error.startsWith("Error saving " + path + ": ")) << error.toStdString();
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), oldBytes);
+    EXPECT_EQ(ReadBytes(path), oldBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
 }
