@@ -3,6 +3,7 @@
 #include "catalogue/DocumentationLink.h"
 #include "document/SkinDocument.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,50 +82,48 @@ TEST(CatalogueLine, PackageThatDidNotLoad) {
 }
 
 TEST(CatalogueLine, EachFlag) {
-    const auto flagged = [](int position) {
-        QString flags = QStringLiteral("0,0,0,0,0,0,0,0,0,");
-        flags[position * 2] = u'1';
-        return flags;
+    const auto withElement = [](ElementKind kind, const std::function<void(SkinElement&)>& set) {
+        return [=](SkinDocument& d) {
+            SkinElement e = SkinElement::Make(kind);
+            set(e);
+            d.Append(e);
+        };
     };
-    SkinDocument region;
-    region.settings.region = MakeColour(255, 0, 255);
-    EXPECT_EQ(Flags(region), flagged(0));
-
-    SkinDocument rolled;
-    rolled.Append(SkinElement::Make(ElementKind::VStrip));
-    rolled.elements[0].Common()->drawrolled = true;
-    EXPECT_EQ(Flags(rolled), flagged(1));
-
-    SkinDocument focus;
-    focus.Append(SkinElement::Make(ElementKind::Button));
-    focus.elements[0].Common()->drawfocus = true;
-    EXPECT_EQ(Flags(focus), flagged(2));
-    SkinDocument focusRule;
-    SkinElement group = SkinElement::Make(ElementKind::Group);
-    group.As<GroupRecord>()->rules.push_back(
-        {QStringLiteral("Has focus"), QStringLiteral("is"), QStringLiteral("true")});
-    focusRule.Append(group);
-    EXPECT_EQ(Flags(focusRule), flagged(2));
-
-    const char* placeholders[] = {"%CREATION%", "%SOURCE%", "%TITLE%", "%ALARM%"};
-    for (int i = 0; i < 4; ++i) {
-        SkinDocument text;
-        text.Append(Text(QStringLiteral("On ") + QLatin1String(placeholders[i]) + QStringLiteral(" now")));
-        EXPECT_EQ(Flags(text), flagged(3 + i)) << placeholders[i];
+    const auto text = [](const QString& t) { return [=](SkinDocument& d) { d.Append(Text(t)); }; };
+    const struct {
+        const char* what;
+        std::function<void(SkinDocument&)> make;
+        int flag; // -1 for none
+    } cases[] = {
+        {"region", [](SkinDocument& d) { d.settings.region = MakeColour(255, 0, 255); }, 0},
+        {"drawn rolled",
+         withElement(ElementKind::VStrip, [](SkinElement& e) { e.Common()->drawrolled = true; }), 1},
+        {"drawn with focus",
+         withElement(ElementKind::Button, [](SkinElement& e) { e.Common()->drawfocus = true; }), 2},
+        {"focus rule",
+         withElement(ElementKind::Group,
+                     [](SkinElement& e) {
+                         e.As<GroupRecord>()->rules.push_back({"Has focus", "is", "true"});
+                     }),
+         2},
+        {"creation", text("On %CREATION% now"), 3},
+        {"source", text("On %SOURCE% now"), 4},
+        {"title", text("On %TITLE% now"), 5},
+        {"alarm", text("On %ALARM% now"), 6},
+        {"lower case: the note program only knows them in capitals", text("%title%"), -1},
+        {"own scroll bar",
+         withElement(ElementKind::Layout, [](SkinElement& e) { e.As<SkinLayout>()->usescrollbar = true; }),
+         7},
+        {"stack", [](SkinDocument& d) { d.settings.stackfilename = "stack.ini"; }, 8},
+    };
+    for (const auto& c : cases) {
+        SkinDocument document;
+        c.make(document);
+        QString flags = QStringLiteral("0,0,0,0,0,0,0,0,0,");
+        if (c.flag >= 0)
+            flags[c.flag * 2] = u'1';
+        EXPECT_EQ(Flags(document), flags) << c.what;
     }
-    SkinDocument lowerCase; // the note program only knows them in capitals
-    lowerCase.Append(Text(QStringLiteral("%title%")));
-    EXPECT_EQ(Flags(lowerCase), QStringLiteral("0,0,0,0,0,0,0,0,0,"));
-
-    SkinDocument scroll;
-    SkinElement layout = SkinElement::Make(ElementKind::Layout);
-    layout.As<SkinLayout>()->usescrollbar = true;
-    scroll.Append(layout);
-    EXPECT_EQ(Flags(scroll), flagged(7));
-
-    SkinDocument stack;
-    stack.settings.stackfilename = QStringLiteral("stack.ini");
-    EXPECT_EQ(Flags(stack), flagged(8));
 }
 
 TEST(CatalogueLine, CharactersBeyondTheBasicPlaneAreOneReference) {

@@ -1,17 +1,12 @@
-#include "support/CliRunner.h"
+#include "CliExpect.h"
 #include "support/TestZones.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// One line of reason on standard error and nothing on standard output.
-void ExpectFailure(const QStringList& args, int status) {
-    const CliResult r = RunCli(QStringList{"ctime"} + args);
-    EXPECT_EQ(r.status, status) << args.join(' ').toStdString() << ": " << r.err.toStdString();
-    EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
-    EXPECT_TRUE(r.err.startsWith("drapier-cli: ")) << r.err.toStdString();
-    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+CliResult ExpectFailure(const QStringList& args, int status) {
+    return ExpectCliError(QStringList{"ctime"} + args, status);
 }
 
 QString Output(const QStringList& args) {
@@ -22,29 +17,16 @@ QString Output(const QStringList& args) {
 }
 
 TEST(CTimeCli, MalformedArgumentsAreUsageErrors) {
-    const QStringList cases[] = {
-        {},
-        {"soon"},
-        {"2147483648"},
-        {"-2147483649"},
-        {"1", "2"},
-        {"-x"},
-        {"5", "--date", "2024-01-01", "--time", "12:00"},
-        {"--date", "2024-01-01"},
-        {"--date", "2024-02-30", "--time", "12:00"},
-        {"--date", "24-01-01", "--time", "12:00"},
-        {"--date", "2024-01-01", "--time", "7:05"},
-        {"--date", "2024-01-01", "--time", "24:00"},
-    };
-    for (const QStringList& args : cases)
-        ExpectFailure(args, 2);
+    for (const char* args :
+         {"", "soon", "2147483648", "-2147483649", "1 2", "-x", "5 --date 2024-01-01 --time 12:00",
+          "--date 2024-01-01", "--date 2024-02-30 --time 12:00", "--date 24-01-01 --time 12:00",
+          "--date 2024-01-01 --time 7:05", "--date 2024-01-01 --time 24:00"})
+        ExpectFailure(QString::fromLatin1(args).split(' ', Qt::SkipEmptyParts), 2);
 }
 
 TEST(CTimeCli, MomentsAStoredTimeCannotHoldFail) {
-    ExpectFailure({"--date", "1899-12-31", "--time", "23:59"}, 1);
     ExpectFailure({"--date", "2100-01-01", "--time", "00:00"}, 1);
-    const CliResult r = RunCli({"ctime", "--date", "1899-12-31", "--time", "23:59"});
-    EXPECT_TRUE(r.err.contains("1900")) << r.err.toStdString();
+    EXPECT_TRUE(ExpectFailure({"--date", "1899-12-31", "--time", "23:59"}, 1).err.contains("1900"));
 }
 
 TEST(CTimeCli, HelpDescribesBothDirections) {
@@ -52,8 +34,6 @@ TEST(CTimeCli, HelpDescribesBothDirections) {
     EXPECT_TRUE(help.startsWith("Usage: drapier-cli ctime NUMBER\n"));
     EXPECT_TRUE(help.contains("--date YYYY-MM-DD --time HH:MM"));
     EXPECT_TRUE(help.contains("TZ"));
-    const CliResult all = RunCli({"--help"});
-    EXPECT_TRUE(all.out.contains("  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n"));
 }
 
 TEST(ZonedCTimeCli, BothDirectionsInLocalTime) {

@@ -1,5 +1,5 @@
+#include "CliExpect.h"
 #include "catalogue/CatalogueTestSupport.h"
-#include "support/CliRunner.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,21 +12,15 @@ TEST(CatalogueCli, UsageErrorsAndHelp) {
           QStringList{"catalogue", dir.path(), "--jobs", "two"},
           QStringList{"catalogue", dir.path(), "--jobs"}, QStringList{"catalogue", dir.path(), "--fast"},
           QStringList{"catalogue", dir.path(), dir.path()}}) {
-        const CliResult r = RunCli(args);
-        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith("drapier-cli: ")) << r.err.toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1);
+        ExpectCliError(args, 2);
         EXPECT_FALSE(QFile::exists(dir.filePath("_db.db")));
     }
-    const CliResult missing = RunCli({"catalogue", dir.filePath("nowhere")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.contains("nowhere")) << missing.err.toStdString();
+    ExpectCliError({"catalogue", dir.filePath("nowhere")}, 1, "nowhere");
 
     const CliResult help = RunCli({"catalogue", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: drapier-cli catalogue FOLDER [--jobs N] [--quiet]"));
     EXPECT_TRUE(help.out.contains("_db.db"));
-    EXPECT_TRUE(RunCli({"--help"}).out.contains("catalogue FOLDER [--jobs N] [--quiet]"));
 }
 
 TEST(CatalogueCli, ProgressSummaryAndExitStatus) {

@@ -1,4 +1,5 @@
-#include "support/CliRunner.h"
+#include "CliExpect.h"
+#include "package/PackageTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +23,6 @@ QJsonObject Dump(const QString& path) {
     const QJsonDocument json = QJsonDocument::fromJson(r.outBytes, &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     return json.object();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 QJsonObject Place(int value, const char* mode, int offset) {
@@ -149,9 +144,7 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
         const CliResult r = RunCli({"convert", Skin(name), "-o", out});
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
-        QFile f(out);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = ReadBytes(out);
         EXPECT_TRUE(bytes.startsWith("\xFF\xFE"));
         EXPECT_FALSE(bytes.contains(QByteArray("\r\0", 2)));
 
@@ -167,9 +160,7 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
         before["bitmap"] = bitmap.mid(bitmap.lastIndexOf(u'\\') + 1);
         EXPECT_EQ(after, before);
     }
-    QFile converted(dir.filePath("ansi.ini"));
-    ASSERT_TRUE(converted.open(QIODevice::ReadOnly));
-    const QByteArray bytes = converted.readAll();
+    const QByteArray bytes = ReadBytes(dir.filePath("ansi.ini"));
     EXPECT_TRUE(QString(reinterpret_cast<const QChar*>(bytes.constData() + 2), bytes.size() / 2 - 1)
                     .startsWith("skinname=Café €\nversion=12\n"));
 }
@@ -177,7 +168,7 @@ TEST(ConvertCommand, WritesUtf16ThatDumpsTheSame) {
 TEST(ConvertCommand, UsageAndFailures) {
     QTemporaryDir dir;
     // Without a picture to miss, a failed save is the one line on standard error.
-    WriteFile(dir.filePath("bare.ini"), "skinname=Bare\r\n");
+    ASSERT_TRUE(WriteBytes(dir.filePath("bare.ini"), "skinname=Bare\r\n"));
     const struct {
         QStringList args;
         int status;
@@ -195,28 +186,17 @@ TEST(ConvertCommand, UsageAndFailures) {
          1,
          "drapier-cli: Error saving "},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CliResult r = RunCli(c.args);
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.startsWith(QString::fromUtf8(c.reasonStart))) << r.err.toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1);
-    }
+    for (const auto& c : cases)
+        EXPECT_TRUE(ExpectCliError(c.args, c.status).err.startsWith(QString::fromUtf8(c.reasonStart)));
     EXPECT_FALSE(QFile::exists(dir.filePath("x.ini")));
 }
 
 TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
     QTemporaryDir dir;
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.png")).constData(), 0600), 0);
-    QFile pipeSkin(dir.filePath("pipe.ini"));
-    ASSERT_TRUE(pipeSkin.open(QIODevice::WriteOnly));
-    pipeSkin.write("skinname=Pipe\r\nbitmap=pipe.png\r\n");
-    pipeSkin.close();
-    QFile zeroSkin(dir.filePath("zero.ini"));
-    ASSERT_TRUE(zeroSkin.open(QIODevice::WriteOnly));
-    zeroSkin.write("skinname=Zero\r\nbitmap=" + QByteArray("../").repeated(40) + "dev/zero\r\n");
-    zeroSkin.close();
+    ASSERT_TRUE(WriteBytes(dir.filePath("pipe.ini"), "skinname=Pipe\r\nbitmap=pipe.png\r\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("zero.ini"),
+                           "skinname=Zero\r\nbitmap=" + QByteArray("../").repeated(40) + "dev/zero\r\n"));
     for (const char* name : {"pipe.ini", "zero.ini"}) {
         SCOPED_TRACE(name);
         const CliResult r = RunCli({"dump", dir.filePath(name)}, 20000);
@@ -231,7 +211,7 @@ TEST(DumpCommand, PicturesThatAreNoFilesAreMissingNotWaitedFor) {
 // pack cannot do without it and fails as before.
 TEST(SkinCommands, MissingPictureIsWarnedAbout) {
     QTemporaryDir dir;
-    WriteFile(dir.filePath("lost.ini"), "skinname=Lost\r\nBitmap=pics\\gone.png\r\n");
+    ASSERT_TRUE(WriteBytes(dir.filePath("lost.ini"), "skinname=Lost\r\nBitmap=pics\\gone.png\r\n"));
     const QString ini = dir.filePath("lost.ini");
     const QString warning =
         "drapier-cli: warning: picture not found: " + dir.filePath("pics/gone.png") + "\n";

@@ -1,4 +1,4 @@
-#include "support/CliRunner.h"
+#include "CliExpect.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,11 +27,11 @@ QJsonObject Parse(const char* json) {
     return QJsonDocument::fromJson(QByteArray(json)).object();
 }
 
-// The drawn flags of all elements, in list order.
-std::vector<bool> Drawn(const QJsonObject& geometry) {
-    std::vector<bool> drawn;
+// The drawn flags of all elements in list order, 1 for drawn.
+QString Drawn(const QJsonObject& geometry) {
+    QString drawn;
     for (const QJsonValue& e : geometry["elements"].toArray())
-        drawn.push_back(e.toObject()["drawn"].toBool());
+        drawn += e.toObject()["drawn"].toBool() ? u'1' : u'0';
     return drawn;
 }
 
@@ -79,9 +79,7 @@ TEST(GeometryCommand, RolledNote) {
     EXPECT_EQ(g["textarea"], QJsonArray({8, 28, 286, 28}));
     EXPECT_EQ(g["scrollrange"], QJsonArray({286, 30, 300, 16}));
     EXPECT_EQ(g["thumb"], QJsonArray({286, 6, 300, 16}));
-    const std::vector<bool> expected = {true,  false, false, true,  true,  false, true,
-                                        false, false, false, false, false, false, false};
-    EXPECT_EQ(Drawn(g), expected);
+    EXPECT_EQ(Drawn(g), "10011010000000");
 }
 
 TEST(GeometryCommand, StateOptionsChangeTheAnswer) {
@@ -89,45 +87,20 @@ TEST(GeometryCommand, StateOptionsChangeTheAnswer) {
         const char* name;
         QStringList sets;
         bool scrollbarRequired;
-        std::vector<bool> drawn;
+        const char* drawn;
     };
     const Case cases[] = {
-        {"narrow note hides the big group",
-         {"width=200"},
-         false,
-         {false, false, false, true, true, false, true, false, true, true, false, false, false, true}},
-        {"focus shows the tiles",
-         {"focus=1"},
-         false,
-         {true, false, false, true, true, false, true, true, true, true, false, true, false, true}},
-        {"scroll bar box",
-         {"scrollbar=1"},
-         true,
-         {true, false, false, true, true, false, true, true, true, true, false, false, false, true}},
+        {"narrow note hides the big group", {"width=200"}, false, "00011010110001"},
+        {"focus shows the tiles", {"focus=1"}, false, "10011011110101"},
+        {"scroll bar box", {"scrollbar=1"}, true, "10011011110001"},
         {"scroll bar box, thumb covers the range",
-         {"scrollbar=1", "scrolltop=0", "scrollbottom=100"},
-         false,
-         {true, false, false, true, true, false, true, true, true, true, false, false, false, true}},
-        {"scroll bar box past the layout's width limit",
-         {"scrollbar=1", "width=401"},
-         false,
-         {true, false, false, true, true, false, true, true, true, true, false, false, true, true}},
-        {"dark note",
-         {"notecolour=0,0,0"},
-         false,
-         {true, false, false, false, true, false, true, true, true, true, false, false, false, true}},
-        {"stack mode counts 3",
-         {"stackmode=1"},
-         false,
-         {true, false, true, true, true, false, true, true, true, true, false, false, false, true}},
-        {"given source wins over stack mode",
-         {"stackmode=1", "source=Ivo"},
-         false,
-         {true, false, false, true, true, false, true, true, true, true, false, false, false, true}},
-        {"source set to 3",
-         {"source=3"},
-         false,
-         {true, false, true, true, true, false, true, true, true, true, false, false, false, true}},
+         QStringList{"scrollbar=1", "scrolltop=0", "scrollbottom=100"}, false, "10011011110001"},
+        {"scroll bar box past the layout's width limit", QStringList{"scrollbar=1", "width=401"}, false,
+         "10011011110011"},
+        {"dark note", {"notecolour=0,0,0"}, false, "10001011110001"},
+        {"stack mode counts 3", {"stackmode=1"}, false, "10111011110001"},
+        {"given source wins over stack mode", {"stackmode=1", "source=Ivo"}, false, "10011011110001"},
+        {"source set to 3", {"source=3"}, false, "10111011110001"},
     };
     for (const Case& c : cases) {
         QStringList args{kSkin};
@@ -192,11 +165,6 @@ TEST(GeometryCommand, Errors) {
         {{kSkin, kSkin}, 2, "SKIN"},
         {{DRAPIER_TEST_DATA "/geometry/missing.ini"}, 1, "missing.ini"},
     };
-    for (const Case& c : cases) {
-        const CliResult r = RunCli(QStringList{"geometry"} + c.args);
-        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
-        EXPECT_TRUE(r.err.contains(QLatin1StringView(c.mentions))) << r.err.toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
-    }
+    for (const Case& c : cases)
+        ExpectCliError(QStringList{"geometry"} + c.args, c.status, QString::fromUtf8(c.mentions));
 }

@@ -1,4 +1,4 @@
-#include "support/CliRunner.h"
+#include "CliExpect.h"
 
 #include <QFile>
 #include <QImage>
@@ -70,30 +70,25 @@ TEST(RenderCli, Highlights) {
 
 TEST(RenderCli, UsageErrorsAndFailures) {
     QTemporaryDir dir;
+    const QString x = dir.filePath("x.png");
     const struct {
         QStringList args;
         int status;
     } cases[] = {
         {{"render", kPlain}, 2},
-        {{"render", "-o", dir.filePath("x.png")}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--area", "0x5"}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--area", "wide"}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--highlight-element", "-1"}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--highlight-element", "999"}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--frobnicate"}, 2},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--set", "nosuchkey=1"}, 2},
-        {{"render", dir.filePath("missing.ini"), "-o", dir.filePath("x.png")}, 1},
-        {{"render", kPlain, "-o", dir.filePath("x.png"), "--canvas", "--set", "width=9000", "--set",
-          "height=9000"},
-         1},
+        {{"render", "-o", x}, 2},
+        {{"render", kPlain, "-o", x, "--area", "0x5"}, 2},
+        {{"render", kPlain, "-o", x, "--area", "wide"}, 2},
+        {{"render", kPlain, "-o", x, "--highlight-element", "-1"}, 2},
+        {{"render", kPlain, "-o", x, "--highlight-element", "999"}, 2},
+        {{"render", kPlain, "-o", x, "--frobnicate"}, 2},
+        {{"render", kPlain, "-o", x, "--set", "nosuchkey=1"}, 2},
+        {{"render", dir.filePath("missing.ini"), "-o", x}, 1},
+        {{"render", kPlain, "-o", x, "--canvas", "--set", "width=9000", "--set", "height=9000"}, 1},
         {{"render", kPlain, "-o", dir.filePath("no/such/folder/x.png")}, 1},
     };
-    for (const auto& c : cases) {
-        const CliResult r = RunCli(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith("drapier-cli: ")) << r.err.toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1);
-    }
+    for (const auto& c : cases)
+        ExpectCliError(c.args, c.status);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
 }
 

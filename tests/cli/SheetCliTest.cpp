@@ -1,5 +1,5 @@
+#include "CliExpect.h"
 #include "render/StateSheet.h"
-#include "support/CliRunner.h"
 
 #include <QFile>
 #include <QImage>
@@ -94,19 +94,7 @@ TEST(SheetCli, UsageErrorsAndFailures) {
         {{"sheet", kRich, "-o", out, "--sizes", "9999x9999,9999x9999"}, 1, "cannot be made"},
         {{"sheet", kRich, "-o", dir.filePath("no/such/folder/x.png")}, 1, "cannot write"},
     };
-    for (const auto& c : cases) {
-        const CliResult r = RunCli(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith("drapier-cli: ")) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QLatin1StringView(c.reason))) << r.err.toStdString();
-        EXPECT_EQ(r.err.count('\n'), 1);
-    }
+    for (const auto& c : cases)
+        ExpectCliError(c.args, c.status, QString::fromUtf8(c.reason));
     EXPECT_FALSE(QFile::exists(out));
-}
-
-TEST(SheetCli, HelpDescribesTheCommand) {
-    const CliResult help = RunCli({"--help"});
-    ASSERT_EQ(help.status, 0);
-    for (const char* part : {"sheet SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...]", "--states help"})
-        EXPECT_TRUE(help.out.contains(QLatin1StringView(part))) << part;
 }

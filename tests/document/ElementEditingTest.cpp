@@ -14,25 +14,9 @@ SkinElement Entry(ElementKind kind, const QString& name, const QString& group = 
     return entry;
 }
 
+// b, h, v, t, i, a for a tile area, g, l: the kinds in their numbering order.
 ElementKind KindOf(QChar letter) {
-    switch (letter.toLatin1()) {
-    case 'b':
-        return ElementKind::Button;
-    case 'h':
-        return ElementKind::HStrip;
-    case 'v':
-        return ElementKind::VStrip;
-    case 't':
-        return ElementKind::Text;
-    case 'i':
-        return ElementKind::Indicator;
-    case 'a':
-        return ElementKind::TileArea;
-    case 'g':
-        return ElementKind::Group;
-    default:
-        return ElementKind::Layout;
-    }
+    return static_cast<ElementKind>(QStringLiteral("bhvtiagl").indexOf(letter) + 1);
 }
 
 // A document from "k:name" or "k:name@group" items, k being the kind's letter (b, h, v, t, i, a for a

@@ -2,6 +2,7 @@
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "document/SkinReader.h"
+#include "package/PackageTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,6 @@ RecoveryRecord RibbonRecord(const QString& skinPath = QStringLiteral("/home/ivo/
     SkinDocument document;
     EXPECT_TRUE(LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/rich/rich.ini"), QString()));
     return MakeRecoveryRecord(document, skinPath, QStringLiteral("/home/ivo/skins/rich.png"), kWritten);
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -70,30 +66,26 @@ TEST(RecoveryFile, CutShortOrForeignFilesAreNeverLoaded) {
     // Every shorter piece of a good file.
     for (qsizetype size = 1; size < whole.size(); ++size)
         ASSERT_EQ(ParseRecoveryFile(whole.left(size)).status, RecoveryReadStatus::Damaged) << size;
+    // A header up to its skin-size line, with empty paths.
+    const QByteArray head = "pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n";
+    const RecoveryReadStatus ok = RecoveryReadStatus::Ok, damaged = RecoveryReadStatus::Damaged,
+                             foreign = RecoveryReadStatus::NotRecovery;
     const struct {
         QByteArray bytes;
         RecoveryReadStatus status;
     } cases[] = {
-        {QByteArray(), RecoveryReadStatus::NotRecovery},
-        {QByteArrayLiteral("[settings]\nversion=12\n"), RecoveryReadStatus::NotRecovery},
-        {QByteArrayLiteral("pinletsdrapier-recovery 2\n\n\n2024-03-05T10:20:30.456Z\n0\n"),
-         RecoveryReadStatus::NotRecovery},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n0\n"),
-         RecoveryReadStatus::Ok},
-        {whole + 'x', RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\\q\n\n2024-03-05T10:20:30.456Z\n0\n"),
-         RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\nend\\\n\n2024-03-05T10:20:30.456Z\n0\n"),
-         RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\nyesterday\n0\n"), RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n+0\n"),
-         RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n 0\n"),
-         RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n-1\nx"),
-         RecoveryReadStatus::Damaged},
-        {QByteArrayLiteral("pinletsdrapier-recovery 1\n\n\n2024-03-05T10:20:30.456Z\n99999999999999999999\n"),
-         RecoveryReadStatus::Damaged},
+        {QByteArray(), foreign},
+        {"[settings]\nversion=12\n", foreign},
+        {"pinletsdrapier-recovery 2\n\n\n2024-03-05T10:20:30.456Z\n0\n", foreign},
+        {head + "0\n", ok},
+        {whole + 'x', damaged},
+        {"pinletsdrapier-recovery 1\n\\q\n\n2024-03-05T10:20:30.456Z\n0\n", damaged},
+        {"pinletsdrapier-recovery 1\nend\\\n\n2024-03-05T10:20:30.456Z\n0\n", damaged},
+        {"pinletsdrapier-recovery 1\n\n\nyesterday\n0\n", damaged},
+        {head + "+0\n", damaged},
+        {head + " 0\n", damaged},
+        {head + "-1\nx", damaged},
+        {head + "99999999999999999999\n", damaged},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseRecoveryFile(c.bytes).status, c.status) << c.bytes.left(80).toStdString();
@@ -125,15 +117,13 @@ TEST(RecoveryFile, NewerThanItsSkinFile) {
     QTemporaryDir dir;
     const QString skin = dir.filePath("rich.ini");
     ASSERT_TRUE(WriteBytes(skin, "x"));
-    QFile file(skin);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(kWritten.addSecs(-60), QFileDevice::FileModificationTime));
-    file.close();
-    EXPECT_TRUE(IsNewerThanSkinFile(RibbonRecord(skin)));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(kWritten.addSecs(60), QFileDevice::FileModificationTime));
-    file.close();
-    EXPECT_FALSE(IsNewerThanSkinFile(RibbonRecord(skin)));
+    for (const int seconds : {-60, 60}) {
+        QFile file(skin);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(kWritten.addSecs(seconds), QFileDevice::FileModificationTime));
+        file.close();
+        EXPECT_EQ(IsNewerThanSkinFile(RibbonRecord(skin)), seconds < 0) << seconds;
+    }
     // Untitled, or the skin file is gone: nothing else holds the changes.
     EXPECT_TRUE(IsNewerThanSkinFile(RibbonRecord(QString())));
     EXPECT_TRUE(IsNewerThanSkinFile(RibbonRecord(dir.filePath("gone.ini"))));

@@ -1,4 +1,5 @@
 #include "document/RecoveryFolder.h"
+#include "package/PackageTestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,11 +18,6 @@ constexpr qint64 kDeadProcess = 2147483646;
 RecoveryRecord Record(const QString& skinPath = QString()) {
     return {skinPath, QStringLiteral("/skins/x.png"), QDateTime::currentDateTimeUtc(),
             QByteArrayLiteral("\xFF\xFEv\0=\0\x31\0\n\0")};
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // What a lock file of a designer of this name on this machine holds, with its process number.

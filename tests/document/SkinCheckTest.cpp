@@ -1,4 +1,5 @@
 #include "document/SkinCheck.h"
+#include "CheckMessages.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
 
@@ -12,30 +13,6 @@ static void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace {
-
-const QString E1 =
-    "ERROR: Rolled up skins will show some of the text area.  Reduce the Rolled Height or increase "
-    "the Top Gap.\n\n";
-const QString E2 = "ERROR: The skin has no name.  Click Edit/Info to set this\n\n";
-const QString E3 = "ERROR: The designer URL does not start with \"http\".  Click Edit/Info to set this\n\n";
-const QString E4 =
-    "ERROR: The user will be able to size the skin horizontally so the text disappears.  Increase "
-    "the Minimum Width.\n\n";
-const QString E5 =
-    "ERROR: The user will be able to size the skin vertially so the text disappears.  Increase the "
-    "Minimum Height.\n\n";
-const QString E6 = "ERROR: Unable to move the sticky.  Increase the titlebar height.\n\n";
-const QString W7 = "WARNING: The region colour is a commonly used one - text set to that colour will be "
-                   "transparent in Pinlets.  Pick a slightly different colour.\n\n";
-const QString W8 = "WARN: The rolled height is very low.  Consider increasing it.\n\n";
-const QString W9 =
-    "WARN: The left border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
-const QString W10 =
-    "WARN: The right border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
-const QString W11 =
-    "WARN: The bottom border you grab to resize the skin is very thin.  Consider increasing it.\n\n";
-const QString W12 = "WARN: The Minimum Width is set very low\n\n";
-const QString W13 = "WARN: The Minimum Height is set very low\n\n";
 
 // Borders at their lowest quiet values: the check of this skin is empty in both modes.
 SkinDocument CleanSkin() {

@@ -22,25 +22,14 @@ SkinElement Group(const QString& name, bool enabled) {
 
 } // namespace
 
+// The default layout and settings values are the lines SkinWriter.EmptyDocumentIsTheHeaderAndTwoBlankLines
+// expects; here only what the file does not show.
 TEST(SkinDocument, CreateHasDefaults) {
     const SkinDocument doc;
     EXPECT_TRUE(doc.elements.empty());
     EXPECT_TRUE(doc.pngsource);
     EXPECT_FALSE(doc.image.IsValid());
     EXPECT_EQ(doc.layout.name, "Layout");
-    EXPECT_EQ(doc.layout.top, 25);
-    EXPECT_EQ(doc.layout.bottom, 10);
-    EXPECT_EQ(doc.layout.minimumwidth, 100);
-    EXPECT_EQ(doc.layout.minimumheight, 50);
-    EXPECT_EQ(doc.layout.minimumthumbtrackheight, 15);
-    EXPECT_EQ(doc.layout.titlebar.right.value, -1);
-    EXPECT_EQ(doc.layout.titlebar.height, 25);
-    EXPECT_EQ(doc.layout.scrollbar.left.value, -10);
-    EXPECT_EQ(doc.layout.scrollbar.top.value, 25);
-    EXPECT_EQ(doc.layout.scrollbar.bottom.value, -1);
-    EXPECT_EQ(doc.layout.scrollbar.width, 10);
-    EXPECT_EQ(doc.settings.titletooltip, 1);
-    EXPECT_EQ(doc.settings.selectedborderdashcolour1, 16777215);
     EXPECT_EQ(doc.settings.transparent, -1);
     EXPECT_EQ(doc.settings.tooltipfontsize, -1);
 }
@@ -80,24 +69,7 @@ TEST(SkinElement, RecordsResetToTheirDefaults) {
     }
     EXPECT_EQ(SkinElement::Make(ElementKind::Blank).Kind(), ElementKind::Blank);
     EXPECT_EQ(SkinElement::Make(static_cast<ElementKind>(9)).Kind(), ElementKind::Blank);
-
-    const ButtonRecord b;
-    EXPECT_EQ(b.source, (SourcePoint{0, 0}));
-    EXPECT_EQ(b.sourcerollover, (SourcePoint{-1, -1}));
-    const HStripRecord h;
-    EXPECT_EQ(h.startcol, MakeColour(128, 128, 128));
-    EXPECT_EQ(h.endcol, MakeColour(255, 255, 255));
-    EXPECT_EQ(h.alpha, -1);
-    const TextRecord t;
-    EXPECT_EQ(t.font, "System");
-    EXPECT_EQ(t.point, 8);
-    EXPECT_EQ(t.antialias, 1);
-    const IndicatorRecord i;
-    EXPECT_EQ(i.sourceoff, (SourcePoint{0, 0}));
-    EXPECT_EQ(i.sourceoffalpha, (SourcePoint{-1, -1}));
-    const GroupRecord g;
-    EXPECT_TRUE(g.enabled);
-    EXPECT_TRUE(g.match);
+    // Each record's own default values are the lines SkinWriter.SectionOfEachKind... expects of it.
 
     SkinElement changed = SkinElement::Make(ElementKind::Text);
     changed.group = "g";
@@ -159,26 +131,11 @@ TEST(NoteState, FlagOfCode) {
     s.fixedsize = true;
     EXPECT_TRUE(FlagOfCode(s, 9));
     // Every code names a distinct flag.
-    bool NoteState::*flags[] = {&NoteState::ontop,
-                                &NoteState::emailok,
-                                &NoteState::transmitok,
-                                &NoteState::readonly,
-                                &NoteState::alarmset,
-                                &NoteState::attached,
-                                &NoteState::moreabove,
-                                &NoteState::morebelow,
-                                &NoteState::fixedsize,
-                                &NoteState::user1,
-                                &NoteState::user2,
-                                &NoteState::user3,
-                                &NoteState::scrollbarrequired,
-                                &NoteState::image,
-                                &NoteState::stand,
-                                &NoteState::hasfocus,
-                                &NoteState::instack,
-                                &NoteState::backgroundislight,
-                                &NoteState::solo,
-                                &NoteState::sync};
+    using N = NoteState;
+    bool N::*flags[] = {&N::ontop,    &N::emailok,   &N::transmitok,        &N::readonly,  &N::alarmset,
+                        &N::attached, &N::moreabove, &N::morebelow,         &N::fixedsize, &N::user1,
+                        &N::user2,    &N::user3,     &N::scrollbarrequired, &N::image,     &N::stand,
+                        &N::hasfocus, &N::instack,   &N::backgroundislight, &N::solo,      &N::sync};
     for (int code = 1; code <= 20; ++code) {
         NoteState one;
         one.*flags[code - 1] = true;
@@ -188,42 +145,39 @@ TEST(NoteState, FlagOfCode) {
 }
 
 TEST(LeadingNumber, Forms) {
-    const std::pair<const char*, int> rows[] = {
-        {"12", 12},
-        {"-5", -5},
-        {"+7", 7},
-        {"12abc", 12},
-        {"abc", 0},
-        {"", 0},
-        {"-", 0},
-        {" 42", 42},
-        {"99999999999", 2147483647},
-        {"-99999999999", -2147483648},
-        {"3,4", 3},
-    };
+    const std::pair<const char*, int> rows[] = {{"12", 12},
+                                                {"-5", -5},
+                                                {"+7", 7},
+                                                {"12abc", 12},
+                                                {"abc", 0},
+                                                {"", 0},
+                                                {"-", 0},
+                                                {" 42", 42},
+                                                {"99999999999", 2147483647},
+                                                {"-99999999999", -2147483648},
+                                                {"3,4", 3}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromUtf8(text)), value) << text;
 }
 
 TEST(StrictInteger, OnlySignAndDigitsInRange) {
-    const std::pair<const char*, std::optional<int>> rows[] = {
-        {"12", 12},
-        {"-5", -5},
-        {"+7", 7},
-        {"0", 0},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483648},
-        {"2147483648", std::nullopt},
-        {"-2147483649", std::nullopt},
-        {"99999999999999999999", std::nullopt},
-        {"12abc", std::nullopt},
-        {" 42", std::nullopt},
-        {"42 ", std::nullopt},
-        {"", std::nullopt},
-        {"-", std::nullopt},
-        {"+-1", std::nullopt},
-        {"1e3", std::nullopt},
-    };
+    const std::optional<int> no;
+    const std::pair<const char*, std::optional<int>> rows[] = {{"12", 12},
+                                                               {"-5", -5},
+                                                               {"+7", 7},
+                                                               {"0", 0},
+                                                               {"2147483647", 2147483647},
+                                                               {"-2147483648", -2147483648},
+                                                               {"2147483648", no},
+                                                               {"-2147483649", no},
+                                                               {"99999999999999999999", no},
+                                                               {"12abc", no},
+                                                               {" 42", no},
+                                                               {"42 ", no},
+                                                               {"", no},
+                                                               {"-", no},
+                                                               {"+-1", no},
+                                                               {"1e3", no}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(StrictInteger(QString::fromUtf8(text)), value) << text;
 }

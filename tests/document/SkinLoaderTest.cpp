@@ -1,4 +1,5 @@
 #include "document/SkinLoader.h"
+#include "DocumentTestSupport.h"
 #include "document/SkinDocument.h"
 #include "package/ZipReader.h"
 #include "package/ZipWriter.h"
@@ -11,20 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray Utf16(const QString& text) {
-    QByteArray bytes("\xFF\xFE", 2);
-    for (QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
-}
 
 // A 4 by 2 PNG with alpha: the first pixel half clear.
 QByteArray SmallPng() {
@@ -52,15 +39,16 @@ QByteArray SmallBmp() {
     return bmp;
 }
 
+using Entries = std::vector<std::pair<QString, QByteArray>>;
+
 // A package of the given entries, written by our writer from files in dir.
-bool MakePackage(const QTemporaryDir& dir, const QString& name,
-                 const std::vector<std::pair<QString, QByteArray>>& entries) {
+bool MakePackage(const QTemporaryDir& dir, const QString& name, const Entries& entries) {
     ZipWriter writer;
     if (writer.Create(dir.filePath(name)) != ZipResult::Ok)
         return false;
     for (const auto& [entry, bytes] : entries) {
         const QString source = dir.filePath("src-" + QString::number(qHash(entry)));
-        if (!Write(source, bytes) || writer.AddFile(entry, source) != ZipResult::Ok)
+        if (!WriteBytes(source, bytes) || writer.AddFile(entry, source) != ZipResult::Ok)
             return false;
     }
     return writer.Close() == ZipResult::Ok;
@@ -98,10 +86,10 @@ TEST(SkinLoader, DefaultSkin) {
 
 TEST(SkinLoader, PlainSkinFiles) {
     QTemporaryDir dir;
-    ASSERT_TRUE(Write(dir.filePath("blue.png"), SmallPng()));
-    ASSERT_TRUE(Write(dir.filePath("bad.png"), "not a picture"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("blue.png"), SmallPng()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("bad.png"), "not a picture"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("pics"));
-    ASSERT_TRUE(Write(dir.filePath("pics/blue.png"), SmallPng()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("pics/blue.png"), SmallPng()));
     const struct {
         const char* what;
         QByteArray bytes;
@@ -109,7 +97,7 @@ TEST(SkinLoader, PlainSkinFiles) {
         bool picture; // a 4 by 2 picture was loaded
         QString skinname;
     } cases[] = {
-        {"UTF-16 with its mark", Utf16("skinname=Blue\r\nbitmap=blue.png\r\n"), true, true, "Blue"},
+        {"UTF-16 with its mark", Utf16Bytes("skinname=Blue\r\nbitmap=blue.png\r\n"), true, true, "Blue"},
         {"8-bit text", "skinname=Bl\xe9u\r\nBITMAP=blue.png", true, true, QString::fromUtf8("Bl\xc3\xa9u")},
         {"no picture named", "skinname=Blue\n", true, false, "Blue"},
         {"last Bitmap= line counts", "bitmap=gone.png\nbitmap=blue.png\nskinname=Blue", true, true, "Blue"},
@@ -124,7 +112,7 @@ TEST(SkinLoader, PlainSkinFiles) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = dir.filePath("skin.ini");
-        ASSERT_TRUE(Write(path, c.bytes));
+        ASSERT_TRUE(WriteBytes(path, c.bytes));
         SkinDocument doc;
         EXPECT_EQ(LoadSkin(doc, path, ""), c.result);
         EXPECT_EQ(doc.displayname, path + " (skin in qsk: )");
@@ -140,8 +128,8 @@ TEST(SkinLoader, PlainSkinFiles) {
 
 TEST(SkinLoader, KeyedPictureTakesTheSkinsTransparentColour) {
     QTemporaryDir dir;
-    ASSERT_TRUE(Write(dir.filePath("old.bmp"), SmallBmp()));
-    ASSERT_TRUE(Write(dir.filePath("old.ini"), "bitmap=old.bmp\ntransparent=255,0,255\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), SmallBmp()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.ini"), "bitmap=old.bmp\ntransparent=255,0,255\n"));
     SkinDocument doc = Filled();
     ASSERT_TRUE(LoadSkin(doc, dir.filePath("old.ini"), ""));
     EXPECT_FALSE(doc.pngsource);
@@ -153,13 +141,13 @@ TEST(SkinLoader, KeyedPictureTakesTheSkinsTransparentColour) {
     EXPECT_TRUE(doc.keyed.IsKey(2, 0));
 
     // Without a transparent colour nothing is keyed.
-    ASSERT_TRUE(Write(dir.filePath("old.ini"), "bitmap=old.bmp\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.ini"), "bitmap=old.bmp\n"));
     ASSERT_TRUE(LoadSkin(doc, dir.filePath("old.ini"), ""));
     EXPECT_FALSE(doc.keyed.IsKey(2, 0));
 
     // A PNG skin afterwards drops the keyed picture.
-    ASSERT_TRUE(Write(dir.filePath("blue.png"), SmallPng()));
-    ASSERT_TRUE(Write(dir.filePath("blue.ini"), "bitmap=blue.png\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("blue.png"), SmallPng()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("blue.ini"), "bitmap=blue.png\n"));
     ASSERT_TRUE(LoadSkin(doc, dir.filePath("blue.ini"), ""));
     EXPECT_TRUE(doc.pngsource);
     EXPECT_FALSE(doc.keyed.IsValid());
@@ -167,8 +155,8 @@ TEST(SkinLoader, KeyedPictureTakesTheSkinsTransparentColour) {
 
 TEST(SkinLoader, FailuresThatLeaveTheDocumentAlone) {
     QTemporaryDir dir;
-    ASSERT_TRUE(Write(dir.filePath("skin.txt"), "skinname=Blue\n"));
-    ASSERT_TRUE(Write(dir.filePath("junk.qsk"), "not a package at all"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("skin.txt"), "skinname=Blue\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("junk.qsk"), "not a package at all"));
     ASSERT_TRUE(
         MakePackage(dir, "stackonly.qsk", {{"stack.ini", "skinname=Stack\n"}, {"s.png", SmallPng()}}));
     ASSERT_TRUE(MakePackage(dir, "nopicture.qsk", {{"blue.ini", "skinname=Blue\n"}, {"readme.txt", "x"}}));
@@ -214,69 +202,35 @@ TEST(SkinLoader, Packages) {
     const QByteArray png = SmallPng();
     const struct {
         const char* what;
-        std::vector<std::pair<QString, QByteArray>> entries;
         QString inner;
         QString skinname;
         int elements;
         bool pngsource;
+        Entries entries;
     } cases[] = {
-        {"UTF-16 skin text",
-         {{"blue.ini", Utf16(QString(kButtonSkin) + "\n")}, {"blue.png", png}},
-         "",
-         "Blue",
-         1,
-         true},
-        {"8-bit skin text",
-         {{"blue.ini", "skinname=Bl\xe9u\n"}, {"blue.png", png}},
-         "",
-         QString::fromUtf8("Bl\xc3\xa9u"),
-         0,
-         true},
+        {"UTF-16 skin text", "", "Blue", 1, true,
+         Entries{{"blue.ini", Utf16Bytes(QString(kButtonSkin) + "\n")}, {"blue.png", png}}},
+        {"8-bit skin text", "", QString::fromUtf8("Bl\xc3\xa9u"), 0, true,
+         Entries{{"blue.ini", "skinname=Bl\xe9u\n"}, {"blue.png", png}}},
         // The packaged text is not read line by line, so a last line without LF is lost.
-        {"last line without LF lost", {{"blue.ini", "skinname=Blue"}, {"blue.png", png}}, "", "", 0, true},
-        {"UTF-8 mark read as 8-bit",
-         {{"blue.ini", "\xEF\xBB\xBFskinname=Blue\nversion=3\n"}, {"blue.png", png}},
-         "",
-         "",
-         0,
-         true},
-        {"stack.ini beside another skin",
-         {{"stack.ini", "skinname=Stack\n"}, {"blue.ini", "skinname=Blue\n"}, {"b.png", png}},
-         "",
-         "Blue",
-         0,
-         true},
-        {"stack.ini by inner name",
-         {{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"stack.ini", "skinname=Stack\n"}},
-         "stack.ini",
-         "Stack",
-         0,
-         true},
-        {"inner name in another case",
-         {{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"Stack.INI", "skinname=Stack\n"}},
-         "STACK.ini",
-         "Stack",
-         0,
-         true},
-        {"upper-case endings", {{"BLUE.INI", "skinname=Blue\n"}, {"BLUE.PNG", png}}, "", "Blue", 0, true},
-        {"bitmap key is not used",
-         {{"blue.ini", "skinname=Blue\nbitmap=other.png\n"}, {"x.png", png}},
-         "",
-         "Blue",
-         0,
-         true},
-        {"PNG preferred to BMP",
-         {{"a.ini", "skinname=Blue\n"}, {"a.bmp", SmallBmp()}, {"a.png", png}},
-         "",
-         "Blue",
-         0,
-         true},
-        {"BMP only",
-         {{"a.ini", "skinname=Old\ntransparent=255,0,255\n"}, {"a.bmp", SmallBmp()}},
-         "",
-         "Old",
-         0,
-         false},
+        {"last line without LF lost", "", "", 0, true,
+         Entries{{"blue.ini", "skinname=Blue"}, {"blue.png", png}}},
+        {"UTF-8 mark read as 8-bit", "", "", 0, true,
+         Entries{{"blue.ini", "\xEF\xBB\xBFskinname=Blue\nversion=3\n"}, {"blue.png", png}}},
+        {"stack.ini beside another skin", "", "Blue", 0, true,
+         Entries{{"stack.ini", "skinname=Stack\n"}, {"blue.ini", "skinname=Blue\n"}, {"b.png", png}}},
+        {"stack.ini by inner name", "stack.ini", "Stack", 0, true,
+         Entries{{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"stack.ini", "skinname=Stack\n"}}},
+        {"inner name in another case", "STACK.ini", "Stack", 0, true,
+         Entries{{"blue.ini", "skinname=Blue\n"}, {"b.png", png}, {"Stack.INI", "skinname=Stack\n"}}},
+        {"upper-case endings", "", "Blue", 0, true,
+         Entries{{"BLUE.INI", "skinname=Blue\n"}, {"BLUE.PNG", png}}},
+        {"bitmap key is not used", "", "Blue", 0, true,
+         Entries{{"blue.ini", "skinname=Blue\nbitmap=other.png\n"}, {"x.png", png}}},
+        {"PNG preferred to BMP", "", "Blue", 0, true,
+         Entries{{"a.ini", "skinname=Blue\n"}, {"a.bmp", SmallBmp()}, {"a.png", png}}},
+        {"BMP only", "", "Old", 0, false,
+         Entries{{"a.ini", "skinname=Old\ntransparent=255,0,255\n"}, {"a.bmp", SmallBmp()}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -298,16 +252,9 @@ TEST(SkinLoader, Packages) {
 }
 
 TEST(SkinLoader, PackagedTextDecoding) {
-    EXPECT_EQ(PackagedSkinText(QByteArray("\xFF\xFE"
-                                          "a\0b\0c",
-                                          7)),
-              "ab"); // an odd byte is no character
+    EXPECT_EQ(PackagedSkinText(QByteArray("\xFF\xFE\x61\0b\0c", 7)), "ab"); // an odd byte is no character
     EXPECT_EQ(PackagedSkinText(QByteArray("\xFF\xFE", 2)), "");
-    EXPECT_EQ(PackagedSkinText(QByteArray("\xFE\xFF"
-                                          "a",
-                                          3)),
-              QString::fromUtf8("\xc3\xbe\xc3\xbf"
-                                "a"));
+    EXPECT_EQ(PackagedSkinText(QByteArray("\xFE\xFF\x61", 3)), QString::fromUtf8("\xc3\xbe\xc3\xbf\x61"));
     EXPECT_EQ(PackagedSkinText(QByteArray("x\0y", 3)), QString("x") + QChar(0) + "y");
     EXPECT_EQ(PackagedSkinText("\x80\x9f"), QString::fromUtf8("\xe2\x82\xac\xc5\xb8"));
 }

@@ -2,6 +2,7 @@
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
 #include "document/SkinWriter.h"
+#include "DocumentTestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,10 +16,8 @@ namespace {
 bool ReadBytes(const QByteArray& bytes, SkinDocument* document, QString* imageName = nullptr) {
     QTemporaryDir dir;
     const QString path = dir.filePath("skin.ini");
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+    if (!WriteBytes(path, bytes))
         return false;
-    f.close();
     QString text;
     QString image;
     if (!ReadPlainSkinText(path, &text, &image))
@@ -27,15 +26,6 @@ bool ReadBytes(const QByteArray& bytes, SkinDocument* document, QString* imageNa
     if (imageName)
         *imageName = image;
     return true;
-}
-
-QByteArray Utf16(const QString& text) {
-    QByteArray bytes("\xFF\xFE", 2);
-    for (QChar c : text) {
-        bytes += static_cast<char>(c.unicode() & 0xFF);
-        bytes += static_cast<char>(c.unicode() >> 8);
-    }
-    return bytes;
 }
 
 } // namespace
@@ -55,9 +45,7 @@ TEST(SkinReaderMalformed, RandomBytesReadWithoutHarm) {
         ASSERT_TRUE(ReadBytes(bytes, &d)) << round;
         // Whatever was read can be written and read back.
         SkinDocument again;
-        const QByteArray written = SkinFileBytes(d, d.bitmap);
-        ReadSkinText(
-            again, QString(reinterpret_cast<const QChar*>(written.constData() + 2), written.size() / 2 - 1));
+        ReadSkinText(again, SkinFileText(SkinFileBytes(d, d.bitmap)));
         EXPECT_EQ(again.elements.size(), d.elements.size()) << round;
     }
 }
@@ -70,7 +58,7 @@ TEST(SkinReaderMalformed, OddShapes) {
     ASSERT_TRUE(ReadBytes(QByteArray(8 << 20, 'x'), &d));
     EXPECT_TRUE(d.elements.empty());
     const QString longName(3 << 20, u'n');
-    ASSERT_TRUE(ReadBytes(Utf16("[text]\nname=" + longName + "\nbitmap=" + longName), &d, &image));
+    ASSERT_TRUE(ReadBytes(Utf16Bytes("[text]\nname=" + longName + "\nbitmap=" + longName), &d, &image));
     ASSERT_EQ(d.elements.size(), 1u);
     EXPECT_EQ(d.elements[0].Name(), longName);
     EXPECT_EQ(image, longName);
@@ -82,7 +70,7 @@ TEST(SkinReaderMalformed, OddShapes) {
     EXPECT_EQ(d.layout.top, 25);
 
     // A UTF-16 file with an odd number of bytes loses only the lone last byte.
-    ASSERT_TRUE(ReadBytes(Utf16("[indicator]\ntype=alarm\n") + "\x41", &d));
+    ASSERT_TRUE(ReadBytes(Utf16Bytes("[indicator]\ntype=alarm\n") + "\x41", &d));
     ASSERT_EQ(d.elements.size(), 1u);
     EXPECT_EQ(d.elements[0].As<IndicatorRecord>()->type, 5);
 

@@ -28,6 +28,13 @@ struct ReadCase {
     std::function<void(const SkinDocument&)> check;
 };
 
+// The document holds one button, of this name.
+void ExpectOneButton(const SkinDocument& d, const QString& name) {
+    ASSERT_EQ(d.elements.size(), 1u);
+    ASSERT_TRUE(FirstButton(d));
+    EXPECT_EQ(FirstButton(d)->name, name);
+}
+
 void RunCases(const std::vector<ReadCase>& cases) {
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.label);
@@ -40,10 +47,7 @@ void RunCases(const std::vector<ReadCase>& cases) {
 TEST(SkinReader, LinesSectionsAndComments) {
     RunCases({
         {"header in capitals and with leading blanks", " \t[BUTTON]\nname=b\n",
-         [](const SkinDocument& d) {
-             ASSERT_EQ(d.elements.size(), 1u);
-             EXPECT_EQ(FirstButton(d)->name, "b");
-         }},
+         [](const SkinDocument& d) { ExpectOneButton(d, "b"); }},
         {"header with a trailing blank is no header", "[button] \nname=b\ntop=7\n",
          [](const SkinDocument& d) {
              EXPECT_TRUE(d.elements.empty());
@@ -75,20 +79,11 @@ TEST(SkinReader, LinesSectionsAndComments) {
              EXPECT_EQ(*d.elements[4].As<SkinLayout>(), SkinLayout());
          }},
         {"comments neither close nor set", "[button]\n  #name=x\n#\nname=y\n",
-         [](const SkinDocument& d) {
-             ASSERT_EQ(d.elements.size(), 1u);
-             EXPECT_EQ(FirstButton(d)->name, "y");
-         }},
+         [](const SkinDocument& d) { ExpectOneButton(d, "y"); }},
         {"text after the last LF is not read", "[button]\nname=a\nname=b",
-         [](const SkinDocument& d) {
-             ASSERT_EQ(d.elements.size(), 1u);
-             EXPECT_EQ(FirstButton(d)->name, "a");
-         }},
+         [](const SkinDocument& d) { ExpectOneButton(d, "a"); }},
         {"CR before LF is dropped, trailing blanks are kept", "[button]\r\nname= a b \r\r\n",
-         [](const SkinDocument& d) {
-             ASSERT_EQ(d.elements.size(), 1u);
-             EXPECT_EQ(FirstButton(d)->name, " a b ");
-         }},
+         [](const SkinDocument& d) { ExpectOneButton(d, " a b "); }},
         {"keys match by prefix with their = and without case",
          "[button]\nNAME=up\nnameX=no\nsourcealpha=5,6\nSOURCE=1,2\nname =no\n",
          [](const SkinDocument& d) {

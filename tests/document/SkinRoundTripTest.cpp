@@ -3,6 +3,7 @@
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
 #include "document/SkinWriter.h"
+#include "DocumentTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -323,10 +324,6 @@ SkinDocument Expected(SkinDocument d, const QString& imageName) {
     return d;
 }
 
-QString TextOf(const QByteArray& bytes) {
-    return QString(reinterpret_cast<const QChar*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
-}
-
 void ExpectSameDocument(const SkinDocument& actual, const SkinDocument& expected) {
     EXPECT_EQ(actual.settings, expected.settings);
     EXPECT_EQ(actual.layout, expected.layout);
@@ -348,13 +345,13 @@ TEST(SkinRoundTrip, GeneratedDocumentsReadBackAsWritten) {
 
         SkinDocument back;
         back.displayname = "kept";
-        ReadSkinText(back, TextOf(bytes));
+        ReadSkinText(back, SkinFileText(bytes));
         ExpectSameDocument(back, Expected(original, imageName));
         EXPECT_EQ(back.displayname, "kept");
 
         // What was read back is stable under another save and load.
         SkinDocument again;
-        ReadSkinText(again, TextOf(SkinFileBytes(back, back.bitmap)));
+        ReadSkinText(again, SkinFileText(SkinFileBytes(back, back.bitmap)));
         ExpectSameDocument(again, back);
         if (HasFailure())
             break;
@@ -364,7 +361,7 @@ TEST(SkinRoundTrip, GeneratedDocumentsReadBackAsWritten) {
 TEST(SkinRoundTrip, HandWrittenFlagLinesSurviveASave) {
     SkinDocument read;
     ReadSkinText(read, "DrawOnRtfBg=1 \nusescrollbar=10\n[settings]\nname=L\nUseScrollBar=1abc\n");
-    const QString saved = TextOf(SkinFileBytes(read, QString()));
+    const QString saved = SkinFileText(SkinFileBytes(read, QString()));
     EXPECT_EQ(saved.count(QStringLiteral("usescrollbar=1\n")), 2) << qPrintable(saved);
     EXPECT_TRUE(saved.contains(QStringLiteral("drawonrtfbg=1\n"))) << qPrintable(saved);
 }

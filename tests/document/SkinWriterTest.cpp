@@ -1,4 +1,5 @@
 #include "document/SkinWriter.h"
+#include "DocumentTestSupport.h"
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
 
@@ -18,11 +19,7 @@ QString WrittenText(const SkinDocument& document, const QString& imageName = QSt
     EXPECT_GE(bytes.size(), 2);
     EXPECT_EQ(bytes.left(2), QByteArray("\xFF\xFE", 2));
     EXPECT_EQ(bytes.size() % 2, 0);
-    QString text;
-    for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
-        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                            static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
+    return SkinFileText(bytes);
 }
 
 const QString kDefaultHeader =
@@ -55,10 +52,10 @@ void SetAllCommon(DrawableCommon& c) {
     c.drawfocus = true;
 }
 
-const char* const kAllCommonTail = "condition=alarm\nconditionvalue=0\n";
-const char* const kAllLimits =
-    "drawwidthminimum=1\ndrawwidthmaximum=2\ndrawheightminimum=3\ndrawheightmaximum=4\n";
-const char* const kAllRollAndFocus = "drawunrolled=1\ndrawrolled=1\ndrawfocus=1\n";
+// The lines SetAllCommon gives, as the writer places them.
+const QString kLimits = "drawwidthminimum=1\ndrawwidthmaximum=2\ndrawheightminimum=3\ndrawheightmaximum=4\n";
+const QString kCondition = "condition=alarm\nconditionvalue=0\n";
+const QString kRoll = "drawunrolled=1\ndrawrolled=1\ndrawfocus=1\n";
 
 struct SectionCase {
     const char* label;
@@ -68,9 +65,6 @@ struct SectionCase {
 
 std::vector<SectionCase> SectionCases() {
     std::vector<SectionCase> cases;
-    const QString limits = QString::fromLatin1(kAllLimits);
-    const QString condition = QString::fromLatin1(kAllCommonTail);
-    const QString roll = QString::fromLatin1(kAllRollAndFocus);
 
     cases.push_back({"button, defaults", SkinElement::Make(ElementKind::Button),
                      "[button]\nname=Button\nplace=0,0\nsource=0,0\nsourcerollover=-1,-1\nsourcealpha=-1,-1\n"
@@ -91,7 +85,7 @@ std::vector<SectionCase> SectionCases() {
         cases.push_back({"button, every line", e,
                          "[button]\nname=Close\ngroup=g1\nplace=tl5&2,m-3\nsource=1,2\nsourcerollover=3,4\n"
                          "sourcealpha=5,6\nsourcerolloveralpha=7,8\nsize=10x20\n" +
-                             limits + condition + "action=close\n" + roll + "\n"});
+                             kLimits + kCondition + "action=close\n" + kRoll + "\n"});
     }
 
     cases.push_back({"hstrip, defaults", SkinElement::Make(ElementKind::HStrip),
@@ -139,7 +133,7 @@ std::vector<SectionCase> SectionCases() {
                          "[vstrip]\nname=Side\ngroup=bars\nplace=br3,sc4&-1\nextent=6,tl-2&5\nheight=12\n"
                          "source=0,0\nsourcealpha=-1,-1\nstartcol=128,128,128\nendcol=255,255,255\n"
                          "solidcol=0,0,0\nalpha=-1\n" +
-                             limits + condition + "striptype=3\n" + roll + "\n"});
+                             kLimits + kCondition + "striptype=3\n" + kRoll + "\n"});
     }
 
     cases.push_back(
@@ -165,8 +159,8 @@ std::vector<SectionCase> SectionCases() {
             {"text, every line", e,
              "[text]\nname=Title\nplace=2&4,3\nextent=-20&-1,16\nfont=DejaVu Sans\ncol=255,0,128\n"
              "point=11\ntext=%TITLE% – ok \nsetcase=2\n" +
-                 limits + "format=bold,italic,underline,transparent,no_aa,\n" + condition +
-                 "alignment=right\n" + roll + "\n"});
+                 kLimits + "format=bold,italic,underline,transparent,no_aa,\n" + kCondition +
+                 "alignment=right\n" + kRoll + "\n"});
     }
     {
         SkinElement e = SkinElement::Make(ElementKind::Text);
@@ -202,7 +196,7 @@ std::vector<SectionCase> SectionCases() {
             {"indicator, every line", e,
              "[indicator]\nname=Indicator\nplace=1&3,-1%\nsource=1,1\nsourceoff=2,2\nsourcealpha=3,3\n"
              "sourceoffalpha=4,4\nsize=8x9\n" +
-                 limits + condition + "type=sync\n" + roll + "\n"});
+                 kLimits + kCondition + "type=sync\n" + kRoll + "\n"});
     }
 
     cases.push_back(
@@ -221,7 +215,7 @@ std::vector<SectionCase> SectionCases() {
         cases.push_back({"tilearea, offsets and scroll-bar modes dropped", e,
                          "[tilearea]\nname=Tile Area\ntopleft=m10,20\nbottomright=-10,90%\nsource=0,0\n"
                          "sourcealpha=-1,-1\nsize=4x5\ntiletype=1\nsolidcol=9,8,7\n" +
-                             limits + condition + roll + "\n"});
+                             kLimits + kCondition + kRoll + "\n"});
     }
 
     cases.push_back({"group, defaults", SkinElement::Make(ElementKind::Group),
@@ -371,13 +365,10 @@ TEST(SkinWriter, LineBreaksInsideValuesCannotStartNewLines) {
 
     const QString written = WrittenText(d, "pic\n.png");
     EXPECT_TRUE(written.contains("\nskinname=two lines\n") || written.startsWith("skinname=two lines\n"));
-    EXPECT_TRUE(written.contains("\nauthorname=a  b\n"));
-    EXPECT_TRUE(written.contains("\nnotes=x^My^Mz^Mw\n"));
-    EXPECT_TRUE(written.contains("\nbitmap=pic .png\n"));
-    EXPECT_TRUE(written.contains("\nname=n \ngroup=g h\n"));
-    EXPECT_TRUE(written.contains("\ntext=hello [button] action=close\n"));
-    EXPECT_TRUE(written.contains("\nfont=f ont\n"));
-    EXPECT_TRUE(written.contains("\nrule=Ti tle,is , v\n"));
+    for (const char* line :
+         {"\nauthorname=a  b\n", "\nnotes=x^My^Mz^Mw\n", "\nbitmap=pic .png\n", "\nname=n \ngroup=g h\n",
+          "\ntext=hello [button] action=close\n", "\nfont=f ont\n", "\nrule=Ti tle,is , v\n"})
+        EXPECT_TRUE(written.contains(QString::fromUtf8(line))) << line;
     EXPECT_FALSE(written.contains(u'\r'));
 
     SkinDocument back;
@@ -392,19 +383,13 @@ TEST(SkinWriter, SavesAndReplacesTheFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("skin.ini");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(5000, 'x'));
-    }
+    ASSERT_TRUE(WriteBytes(path, QByteArray(5000, 'x')));
     SkinDocument d;
     d.settings.skinname = "new";
     QString error = "untouched";
     ASSERT_TRUE(WriteSkinFile(d, path, "a/b.png", &error));
     EXPECT_EQ(error, "untouched");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), SkinFileBytes(d, "b.png"));
+    EXPECT_EQ(ReadBytes(path), SkinFileBytes(d, "b.png"));
 }
 
 TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
@@ -422,11 +407,7 @@ TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
     // A write that fails half way (the file-size limit stands in for a full disk).
     const QString path = dir.filePath("skin.ini");
     const QByteArray oldBytes("old skin\n");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write(oldBytes);
-    }
+    ASSERT_TRUE(WriteBytes(path, oldBytes));
     SkinDocument big;
     for (int i = 0; i < 200; ++i)
         big.Append(SkinElement::Make(ElementKind::Text));
@@ -443,8 +424,6 @@ TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
 
     EXPECT_FALSE(savedOk);
     EXPECT_TRUE(error.startsWith("Error saving " + path + ": ")) << error.toStdString();
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), oldBytes);
+    EXPECT_EQ(ReadBytes(path), oldBytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
 }

@@ -95,68 +95,45 @@ TEST(SourcePicking, TextGroupAndLayoutAreNotPicked) {
 }
 
 TEST(SourcePicking, TintedAreasPerKind) {
+    using Areas = std::vector<SourceArea>;
     const struct {
         const char* what;
         ElementKind kind;
         std::function<void(SkinElement&)> set;
-        std::vector<SourceArea> expected;
+        Areas expected;
     } cases[] = {
-        {"button with both sources",
-         ElementKind::Button,
+        {"button with both sources", ElementKind::Button,
+         [](SkinElement& e) { e.As<ButtonRecord>()->size = BoxSize(14, 12); },
+         Areas{{10, 10, 14, 12, false}, {40, 5, 14, 12, true}}},
+        {"button without rollover", ElementKind::Button,
          [](SkinElement& e) {
-             e.As<ButtonRecord>()->size = {14, 12};
+             e.As<ButtonRecord>()->size = BoxSize(14, 12),
+             e.As<ButtonRecord>()->sourcerollover = SourcePoint(-1, 5);
          },
-         {{10, 10, 14, 12, false}, {40, 5, 14, 12, true}}},
-        {"button without rollover",
-         ElementKind::Button,
+         Areas{{10, 10, 14, 12, false}}},
+        {"button without source", ElementKind::Button,
+         [](SkinElement& e) { e.As<ButtonRecord>()->source = SourcePoint(-1, -1); },
+         Areas{{40, 5, 0, 0, true}}},
+        {"indicator", ElementKind::Indicator,
+         [](SkinElement& e) { e.As<IndicatorRecord>()->size = BoxSize(3, 4); },
+         Areas{{10, 10, 3, 4, false}, {40, 5, 3, 4, true}}},
+        {"bitmap hstrip", ElementKind::HStrip,
+         [](SkinElement& e) { e.As<HStripRecord>()->width = 8, e.As<HStripRecord>()->extent.height = 20; },
+         Areas{{10, 10, 8, 20, false}}},
+        {"faded hstrip", ElementKind::HStrip, [](SkinElement& e) { e.As<HStripRecord>()->striptype = 1; },
+         Areas{}},
+        {"bitmap vstrip", ElementKind::VStrip,
+         [](SkinElement& e) { e.As<VStripRecord>()->extent.width = 6, e.As<VStripRecord>()->height = 9; },
+         Areas{{10, 10, 6, 9, false}}},
+        {"solid vstrip", ElementKind::VStrip, [](SkinElement& e) { e.As<VStripRecord>()->striptype = 2; },
+         Areas{}},
+        {"bitmap tiles", ElementKind::TileArea,
          [](SkinElement& e) {
-             e.As<ButtonRecord>()->size = {14, 12};
-             e.As<ButtonRecord>()->sourcerollover = {-1, 5};
+             e.As<TileAreaRecord>()->tiletype = 1, e.As<TileAreaRecord>()->size = BoxSize(5, 5);
          },
-         {{10, 10, 14, 12, false}}},
-        {"button without source",
-         ElementKind::Button,
-         [](SkinElement& e) {
-             e.As<ButtonRecord>()->source = {-1, -1};
-         },
-         {{40, 5, 0, 0, true}}},
-        {"indicator",
-         ElementKind::Indicator,
-         [](SkinElement& e) {
-             e.As<IndicatorRecord>()->size = {3, 4};
-         },
-         {{10, 10, 3, 4, false}, {40, 5, 3, 4, true}}},
-        {"bitmap hstrip",
-         ElementKind::HStrip,
-         [](SkinElement& e) {
-             e.As<HStripRecord>()->width = 8;
-             e.As<HStripRecord>()->extent.height = 20;
-         },
-         {{10, 10, 8, 20, false}}},
-        {"faded hstrip",
-         ElementKind::HStrip,
-         [](SkinElement& e) { e.As<HStripRecord>()->striptype = 1; },
-         {}},
-        {"bitmap vstrip",
-         ElementKind::VStrip,
-         [](SkinElement& e) {
-             e.As<VStripRecord>()->extent.width = 6;
-             e.As<VStripRecord>()->height = 9;
-         },
-         {{10, 10, 6, 9, false}}},
-        {"solid vstrip",
-         ElementKind::VStrip,
-         [](SkinElement& e) { e.As<VStripRecord>()->striptype = 2; },
-         {}},
-        {"bitmap tiles",
-         ElementKind::TileArea,
-         [](SkinElement& e) {
-             e.As<TileAreaRecord>()->tiletype = 1;
-             e.As<TileAreaRecord>()->size = {5, 5};
-         },
-         {{10, 10, 5, 5, false}}},
-        {"solid tiles", ElementKind::TileArea, [](SkinElement&) {}, {}},
-        {"text", ElementKind::Text, [](SkinElement&) {}, {}},
+         Areas{{10, 10, 5, 5, false}}},
+        {"solid tiles", ElementKind::TileArea, [](SkinElement&) {}, Areas{}},
+        {"text", ElementKind::Text, [](SkinElement&) {}, Areas{}},
     };
     for (const auto& test : cases) {
         SkinElement e = Placed(test.kind);

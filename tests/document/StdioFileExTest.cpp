@@ -1,4 +1,5 @@
 #include "document/StdioFileEx.h"
+#include "DocumentTestSupport.h"
 #include "document/PlainSkinText.h"
 
 #include <QFile>
@@ -10,16 +11,8 @@ namespace {
 class TextFiles : public ::testing::Test {
 protected:
     QString Make(const QByteArray& bytes, const QString& name = "f.ini") {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    static QByteArray Contents(const QString& path) {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
+        EXPECT_TRUE(WriteBytes(m_dir.filePath(name), bytes));
+        return m_dir.filePath(name);
     }
     static QStringList Lines(const QString& path,
                              CStdioFileEx::CodePage codePage = CStdioFileEx::CodePage::Windows1252,
@@ -36,14 +29,6 @@ protected:
         EXPECT_FALSE(file.ReadString(line));
         return lines;
     }
-    static QByteArray Utf16(const QString& text) {
-        QByteArray bytes;
-        for (QChar c : text) {
-            bytes += static_cast<char>(c.unicode() & 0xFF);
-            bytes += static_cast<char>(c.unicode() >> 8);
-        }
-        return bytes;
-    }
 
     QTemporaryDir m_dir;
 };
@@ -51,71 +36,33 @@ protected:
 } // namespace
 
 TEST_F(TextFiles, ReadsLinesOfEachEncoding) {
-    const QByteArray mark("\xFF\xFE", 2);
+    const auto u16 = [](const QString& text) { return Utf16Bytes(text); };
+    const QChar a41(0x0A41), a0a(0x0A0A), a00(0x0A00), x10a(0x010A);
     const struct {
         const char* label;
         QByteArray bytes;
-        CStdioFileEx::CodePage codePage;
         bool utf16;
         QStringList lines;
+        CStdioFileEx::CodePage codePage = CStdioFileEx::CodePage::Windows1252;
     } cases[] = {
-        {"utf-16 with its mark",
-         mark + Utf16("a=1\r\n\r\nb=€\nlast"),
-         CStdioFileEx::CodePage::Windows1252,
-         true,
-         {"a=1", "", "b=€", "last"}},
-        {"utf-16, LF at the end gives no extra line",
-         mark + Utf16("x\n"),
-         CStdioFileEx::CodePage::Windows1252,
-         true,
-         {"x"}},
-        {"utf-16 odd byte count drops the lone byte",
-         mark + Utf16("ab") + "c",
-         CStdioFileEx::CodePage::Windows1252,
-         true,
-         {"ab"}},
-        {"utf-16 unit with 0A in its high byte is no line end",
-         mark + Utf16(QString(QChar(0x0A41)) + "\n"),
-         CStdioFileEx::CodePage::Windows1252,
-         true,
-         {QString(QChar(0x0A41))}},
-        {"utf-16 units 0A0A and 0A00 hold 0A bytes but end no line",
-         mark + Utf16(QString(QChar(0x0A0A)) + QChar(0x0A00) + "x\n" + QChar(0x010A)),
-         CStdioFileEx::CodePage::Windows1252,
-         true,
-         {QString(QChar(0x0A0A)) + QChar(0x0A00) + "x", QString(QChar(0x010A))}},
-        {"only the mark", mark, CStdioFileEx::CodePage::Windows1252, true, {}},
-        {"empty file", QByteArray(), CStdioFileEx::CodePage::Windows1252, false, {}},
-        {"windows-1252",
-         QByteArray("caf\xE9\r\n\x80 \x9F\n"),
-         CStdioFileEx::CodePage::Windows1252,
-         false,
-         {"café", "€ Ÿ"}},
-        {"a mark FE FF is not utf-16",
-         QByteArray("\xFE\xFFx"),
-         CStdioFileEx::CodePage::Windows1252,
-         false,
-         {"þÿx"}},
-        {"utf-8 mark read as 8-bit text",
-         QByteArray("\xEF\xBB\xBFname=x\n"),
-         CStdioFileEx::CodePage::Windows1252,
-         false,
-         {"ï»¿name=x"}},
-        {"utf-8 mark skipped with the utf-8 code page",
-         QByteArray("\xEF\xBB\xBFname=\xC3\xA9\n"),
-         CStdioFileEx::CodePage::Utf8,
-         false,
-         {"name=é"}},
-        {"lone CR stays inside a line, only the last is removed",
-         QByteArray("a\rb\r\r\n"),
-         CStdioFileEx::CodePage::Windows1252,
-         false,
-         {"a\rb\r"}},
-        {"NULs are characters",
-         QByteArray("a\0b\n", 4),
-         CStdioFileEx::CodePage::Windows1252,
-         false,
-         {QString("a") + QChar(0) + "b"}},
+        {"utf-16 with its mark", u16("a=1\r\n\r\nb=€\nlast"), true, QStringList{"a=1", "", "b=€", "last"}},
+        {"utf-16, LF at the end gives no extra line", u16("x\n"), true, QStringList{"x"}},
+        {"utf-16 odd byte count drops the lone byte", u16("ab") + "c", true, QStringList{"ab"}},
+        {"utf-16 unit with 0A in its high byte is no line end", u16(QString(a41) + "\n"), true,
+         QStringList{QString(a41)}},
+        {"utf-16 units 0A0A and 0A00 hold 0A bytes but end no line", u16(QString(a0a) + a00 + "x\n" + x10a),
+         true, QStringList{QString(a0a) + a00 + "x", QString(x10a)}},
+        {"only the mark", u16(""), true, QStringList{}},
+        {"empty file", QByteArray(), false, QStringList{}},
+        {"windows-1252", QByteArray("caf\xE9\r\n\x80 \x9F\n"), false, QStringList{"café", "€ Ÿ"}},
+        {"a mark FE FF is not utf-16", QByteArray("\xFE\xFFx"), false, QStringList{"þÿx"}},
+        {"utf-8 mark read as 8-bit text", QByteArray("\xEF\xBB\xBFname=x\n"), false,
+         QStringList{"ï»¿name=x"}},
+        {"utf-8 mark skipped with the utf-8 code page", QByteArray("\xEF\xBB\xBFname=\xC3\xA9\n"), false,
+         QStringList{"name=é"}, CStdioFileEx::CodePage::Utf8},
+        {"lone CR stays inside a line, only the last is removed", QByteArray("a\rb\r\r\n"), false,
+         QStringList{"a\rb\r"}},
+        {"NULs are characters", QByteArray("a\0b\n", 4), false, QStringList{QString("a") + QChar(0) + "b"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -134,7 +81,7 @@ TEST_F(TextFiles, LongLinesAcrossReadPieces) {
         expected << line;
         text += line + "\r\n";
     }
-    EXPECT_EQ(Lines(Make(QByteArray("\xFF\xFE", 2) + Utf16(text))), expected);
+    EXPECT_EQ(Lines(Make(Utf16Bytes(text))), expected);
     EXPECT_EQ(Lines(Make(text.toLatin1(), "8bit.ini")), expected);
 }
 
@@ -146,7 +93,7 @@ TEST_F(TextFiles, WritesTheMarkAtTheStartOnly) {
         EXPECT_TRUE(file.WriteString("a=€\n"));
         EXPECT_TRUE(file.WriteString("b\n"));
     }
-    EXPECT_EQ(Contents(path), QByteArray("\xFF\xFE", 2) + Utf16("a=€\nb\n"));
+    EXPECT_EQ(ReadBytes(path), Utf16Bytes("a=€\nb\n"));
 
     {
         CStdioFileEx file(CStdioFileEx::CodePage::Utf8);
@@ -154,14 +101,14 @@ TEST_F(TextFiles, WritesTheMarkAtTheStartOnly) {
         EXPECT_TRUE(file.WriteString("é\n"));
         EXPECT_TRUE(file.WriteString("x"));
     }
-    EXPECT_EQ(Contents(path), QByteArray("\xEF\xBB\xBF\xC3\xA9\nx"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("\xEF\xBB\xBF\xC3\xA9\nx"));
 
     {
         CStdioFileEx file;
         ASSERT_TRUE(file.Open(path, CStdioFileEx::Write | CStdioFileEx::Create));
         EXPECT_TRUE(file.WriteString("€é\n"));
     }
-    EXPECT_EQ(Contents(path), QByteArray("\x80\xE9\n"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("\x80\xE9\n"));
 
     CStdioFileEx missing;
     EXPECT_FALSE(missing.Open(m_dir.filePath("none/x.ini"), CStdioFileEx::Write | CStdioFileEx::Create));
@@ -174,8 +121,8 @@ TEST_F(TextFiles, WritesTheMarkAtTheStartOnly) {
 TEST_F(TextFiles, PlainSkinTextEndsEveryLineAndFindsTheBitmap) {
     QString text;
     QString image = "unset";
-    const QString utf16 = Make(QByteArray("\xFF\xFE", 2) +
-                               Utf16("bitmap=a.png\r\n[button]\r\nBITMAP=b c.png \r\nbitmapx=d\r\nlast"));
+    const QString utf16 =
+        Make(Utf16Bytes("bitmap=a.png\r\n[button]\r\nBITMAP=b c.png \r\nbitmapx=d\r\nlast"));
     ASSERT_TRUE(ReadPlainSkinText(utf16, &text, &image));
     EXPECT_EQ(text, "bitmap=a.png\n[button]\nBITMAP=b c.png \nbitmapx=d\nlast\n");
     EXPECT_EQ(image, "b c.png ");
