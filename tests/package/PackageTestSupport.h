@@ -102,17 +102,22 @@ struct ZipHeaderFields {
     uint32_t uncompressedSize = 0;
 };
 
-// A local header without extra fields; the entry's data goes right after it.
-inline void AppendLocalHeader(QByteArray& out, const ZipHeaderFields& f) {
-    PutLe32(out, kLocalHeaderSignature);
-    PutLe16(out, 20);
+// The part a local header and its directory record share, from the flags to the name's length.
+inline void AppendSharedFields(QByteArray& out, const ZipHeaderFields& f) {
     PutLe16(out, f.flags);
     PutLe16(out, f.method);
-    PutLe32(out, 0);
+    PutLe32(out, 0); // time and date
     PutLe32(out, f.crc);
     PutLe32(out, f.compressedSize);
     PutLe32(out, f.uncompressedSize);
     PutLe16(out, uint32_t(f.name.size()));
+}
+
+// A local header without extra fields; the entry's data goes right after it.
+inline void AppendLocalHeader(QByteArray& out, const ZipHeaderFields& f) {
+    PutLe32(out, kLocalHeaderSignature);
+    PutLe16(out, 20);
+    AppendSharedFields(out, f);
     PutLe16(out, 0);
     out += f.name;
 }
@@ -122,17 +127,9 @@ inline void AppendCentralHeader(QByteArray& out, const ZipHeaderFields& f, uint3
     PutLe32(out, kCentralHeaderSignature);
     PutLe16(out, 20);
     PutLe16(out, 20);
-    PutLe16(out, f.flags);
-    PutLe16(out, f.method);
-    PutLe32(out, 0);
-    PutLe32(out, f.crc);
-    PutLe32(out, f.compressedSize);
-    PutLe32(out, f.uncompressedSize);
-    PutLe16(out, uint32_t(f.name.size()));
-    PutLe16(out, 0);
-    PutLe16(out, 0);
-    PutLe16(out, 0);
-    PutLe16(out, 0);
+    AppendSharedFields(out, f);
+    PutLe32(out, 0); // extra field and comment lengths
+    PutLe32(out, 0); // disk number and internal attributes
     PutLe32(out, 0x81A40000);
     PutLe32(out, localOffset);
     out += f.name;

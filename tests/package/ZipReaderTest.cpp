@@ -83,25 +83,19 @@ TEST(ZipReader, DecodesNamesByTheLanguageFlag) {
 TEST(ZipReader, RefusesDamagedAndHostileArchives) {
     const QByteArray small = "hello, skin";
     const QByteArray compressedSmall = RawDeflate(small);
-    RawEntry lying{"a.ini", small};
-    lying.uncompressedSize = 5; // less than the data holds
-    RawEntry longer{"a.ini", small};
-    longer.uncompressedSize = small.size() + 10;
-    RawEntry badCrc{"a.ini", small};
-    badCrc.crc = 0x12345678;
-    RawEntry huge{"a.ini", small};
-    huge.uncompressedSize = ZipReader::kMaxEntrySize + 1;
-    RawEntry storedMismatch{"a.ini", small, kMethodStored};
-    storedMismatch.uncompressedSize = small.size() - 1;
-    RawEntry encrypted{"a.ini", small, kMethodDeflated, kFlagEncrypted};
-    RawEntry unknownMethod{"a.ini", small, 12};
-    RawEntry intoDirectory{"a.ini", small};
-    intoDirectory.compressedSize = compressedSmall.size() + 40; // runs into the central directory
-    RawEntry beyondDirectory{"b.ini", small};
-    beyondDirectory.writeLocal = false;
-    beyondDirectory.localOffset = 5000;
-    RawEntry first{"a.ini", kText};
-    first.compressedSize = RawDeflate(kText).size() + 30; // runs into the next entry's header
+    const RawEntry lying{.name = "a.ini", .data = small, .uncompressedSize = 5}; // less than the data holds
+    const RawEntry longer{.name = "a.ini", .data = small, .uncompressedSize = small.size() + 10};
+    const RawEntry badCrc{.name = "a.ini", .data = small, .crc = 0x12345678};
+    const RawEntry huge{.name = "a.ini", .data = small, .uncompressedSize = ZipReader::kMaxEntrySize + 1};
+    const RawEntry storedMismatch{
+        .name = "a.ini", .data = small, .method = kMethodStored, .uncompressedSize = small.size() - 1};
+    const RawEntry encrypted{"a.ini", small, kMethodDeflated, kFlagEncrypted};
+    const RawEntry unknownMethod{"a.ini", small, 12};
+    // Data running into the central directory, and into the next entry's header.
+    const RawEntry intoDirectory{
+        .name = "a.ini", .data = small, .compressedSize = compressedSmall.size() + 40};
+    const RawEntry first{.name = "a.ini", .data = kText, .compressedSize = RawDeflate(kText).size() + 30};
+    const RawEntry beyondDirectory{.name = "b.ini", .data = small, .localOffset = 5000, .writeLocal = false};
     QByteArray damagedStream = MakeRawZip({{"a.ini", kText}});
     damagedStream[40] = char(damagedStream[40] ^ 0x55);
     QByteArray badLocal = MakeRawZip({{"a.ini", small}});
@@ -179,8 +173,8 @@ TEST(ZipReader, SkipsEntriesWithOverlongNames) {
     EXPECT_EQ(reader.SkippedLongNames(), 0);
     EXPECT_EQ(reader.Entries().size(), 1u);
 
-    RawEntry greedy{"skin.ini", kText};
-    greedy.compressedSize = RawDeflate(kText).size() + 20; // reaches into the skipped entry
+    // The first entry's data reaches into the skipped one.
+    const RawEntry greedy{.name = "skin.ini", .data = kText, .compressedSize = RawDeflate(kText).size() + 20};
     ASSERT_TRUE(reader.OpenBytes(MakeRawZip({greedy, {longName, QByteArray(100, 'z')}})));
     EXPECT_FALSE(reader.Extract(0, &data));
     EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
@@ -203,13 +197,8 @@ TEST(ZipReader, RefusesOverlappingEntryBomb) {
     const qint64 compressedSize = RawDeflate(zeros).size();
     std::vector<RawEntry> entries{{"bomb0.png", zeros}};
     for (int i = 1; i < 200; ++i) {
-        RawEntry e{QByteArray("bomb") + QByteArray::number(i) + ".png", QByteArray()};
-        e.writeLocal = false;
-        e.localOffset = 0;
-        e.crc = crc;
-        e.compressedSize = compressedSize;
-        e.uncompressedSize = zeros.size();
-        entries.push_back(e);
+        entries.push_back({QByteArray("bomb") + QByteArray::number(i) + ".png", QByteArray(), kMethodDeflated,
+                           0, 0, crc, compressedSize, zeros.size(), false});
     }
     const QByteArray zip = MakeRawZip(entries);
     ASSERT_LT(zip.size(), 200 * 1024);

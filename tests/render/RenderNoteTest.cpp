@@ -47,6 +47,14 @@ HStripRecord& AddHStrip(SkinDocument& document, PlacePair place, BandExtent exte
     return s;
 }
 
+void AddVStrip(SkinDocument& document, PlacePair place, ColumnExtent extent, int type = 0, int height = 0) {
+    VStripRecord& s = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
+    s.place = place;
+    s.extent = extent;
+    s.striptype = type;
+    s.height = height;
+}
+
 TileAreaRecord& AddTiles(SkinDocument& document, PlacePair topleft, PlacePair bottomright, int type,
                          BoxSize size = {}) {
     TileAreaRecord& t = AddDrawn<TileAreaRecord>(document, ElementKind::TileArea);
@@ -111,14 +119,8 @@ TEST(RenderNote, HStripPiecesRunThroughTheEndEdge) {
 TEST(RenderNote, VStripPiecesAndTileLengthBelowOne) {
     SkinDocument document;
     GiveColumnPicture(document);
-    VStripRecord& s = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
-    s.place = {At(10), At(0)};
-    s.extent = {3, At(24)}; // bottom 25: pieces at 0, 10, then 20 .. 25
-    s.height = 10;
-    VStripRecord& none = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
-    none.place = {At(50), At(0)};
-    none.extent = {3, At(-1)};
-    none.height = 0;
+    AddVStrip(document, {At(10), At(0)}, {3, At(24)}, 0, 10); // bottom 25: pieces at 0, 10, then 20 .. 25
+    AddVStrip(document, {At(50), At(0)}, {3, At(-1)}, 0, 0);
     const Canvas canvas = Paint(document, State());
     EXPECT_EQ(canvas.ColourAt(12, 25), ColumnColour(2));
     EXPECT_EQ(canvas.ColourAt(12, 26), kNote);
@@ -146,10 +148,7 @@ TEST(RenderNote, PiecesStartingBeforeTheCanvas) {
         if (horizontal) {
             AddHStrip(document, {minusTwo, At(0)}, {minusOne, 8}, 0, 2);
         } else {
-            VStripRecord& s = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
-            s.place = {At(0), minusTwo};
-            s.extent = {8, minusOne};
-            s.height = 2;
+            AddVStrip(document, {At(0), minusTwo}, {8, minusOne}, 0, 2);
         }
         NoteState state = State(40, 30);
         state.notecolour = white;
@@ -370,14 +369,9 @@ TEST(RenderNote, CanvasLimitAndAbsurdValues) {
     GiveColumnPicture(document);
     AddHStrip(document, {At(-2000000000), At(0)}, {At(2000000000), 100000}, 0, 1);
     AddHStrip(document, {At(-2000000000), At(0)}, {At(2000000000), 100000}, 1, 1);
-    VStripRecord& v = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
-    v.place = {At(-100000), At(-2147483647)};
-    v.extent = {100000, At(2147483647)};
-    v.height = 0;
-    VStripRecord& vfade = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
-    vfade = v;
-    vfade.striptype = 1;
-    vfade.extent = {100000, Placement{2147483647, PlacementMode::BRScrollbar, 2147483647}};
+    AddVStrip(document, {At(-100000), At(-2147483647)}, {100000, At(2147483647)});
+    AddVStrip(document, {At(-100000), At(-2147483647)},
+              {100000, Placement{2147483647, PlacementMode::BRScrollbar, 2147483647}}, 1);
     AddButton(document, {Placement{100, PlacementMode::Percent, -2147483647}, At(5)}, {-100000, 100000},
               {0, 0});
     AddTiles(document, {At(-2147483647), At(-2147483647)}, {At(2147483646), At(2147483646)}, 1, {1, 1});

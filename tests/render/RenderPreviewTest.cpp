@@ -196,7 +196,7 @@ TEST(RenderPreview, NoteWithoutACanvasKeepsFillAndHighlights) {
     NoteSettings rolled = Settings(60, 40);
     rolled.rolled = true;
     const Colour green = MakeColour(0, 255, 0);
-    const Colour bg30 = Background(32, 30, 64, 48);
+    const auto bg = [](int x, int y) { return Background(x, y, 64, 48); };
     const struct {
         const char* name;
         NoteSettings settings;
@@ -204,19 +204,17 @@ TEST(RenderPreview, NoteWithoutACanvasKeepsFillAndHighlights) {
         int x, y;
         Colour expected;
     } cases[] = {
-        {"no height: title bar", Settings(300, 0), areas, 32, 30, Tinted(green, bg30)},
-        {"no height: above the note", Settings(300, 0), areas, 32, 2, Background(32, 2, 64, 48)},
-        {"no height: selected button", Settings(300, 0), selected, 5, 30,
-         Tinted(kMagenta, Background(5, 30, 64, 48))},
-        {"rolled to nothing: title bar", rolled, areas, 32, 10, Tinted(green, Background(32, 10, 64, 48))},
-        {"rolled to nothing: no fill", rolled, plain, 32, 10, Background(32, 10, 64, 48)},
+        {"no height: title bar", Settings(300, 0), areas, 32, 30, Tinted(green, bg(32, 30))},
+        {"no height: above the note", Settings(300, 0), areas, 32, 2, bg(32, 2)},
+        {"no height: selected button", Settings(300, 0), selected, 5, 30, Tinted(kMagenta, bg(5, 30))},
+        {"rolled to nothing: title bar", rolled, areas, 32, 10, Tinted(green, bg(32, 10))},
+        {"rolled to nothing: no fill", rolled, plain, 32, 10, bg(32, 10)},
         {"past the limit: text area in the note colour", Settings(100000, 100000), plain, 32, 24, kNote},
         {"past the limit: text area highlighted", Settings(100000, 100000), areas, 32, 24,
          MakeColour(255, 0, 0)},
-        {"past the limit: stack mode leaves it", Settings(100000, 100000), stack, 32, 24,
-         Background(32, 24, 64, 48)},
-        {"absurd width: title bar", Settings(2147483647, 1), areas, 32, 30, Tinted(green, bg30)},
-        {"negative width: nothing to show", Settings(-50, 100), areas, 32, 2, Background(32, 2, 64, 48)},
+        {"past the limit: stack mode leaves it", Settings(100000, 100000), stack, 32, 24, bg(32, 24)},
+        {"absurd width: title bar", Settings(2147483647, 1), areas, 32, 30, Tinted(green, bg(32, 30))},
+        {"negative width: nothing to show", Settings(-50, 100), areas, 32, 2, bg(32, 2)},
     };
     for (const auto& c : cases) {
         const Canvas preview = Preview(document, c.settings, c.options, 64, 48);
