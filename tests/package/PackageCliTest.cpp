@@ -1,10 +1,9 @@
 #include "PackageTestSupport.h"
 #include "package/ZipFormat.h"
 #include "support/CliRunner.h"
+#include "support/EncodedImage.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -14,17 +13,6 @@ namespace {
 
 QString Crc(const QByteArray& b) {
     return QStringLiteral("%1").arg(ZipCrc32(0, b.constData(), b.size()), 8, 16, QLatin1Char('0'));
-}
-
-// A plain picture of one colour in a picture format.
-QByteArray Encoded(int width, int height, Qt::GlobalColor colour, const char* format) {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 } // namespace
@@ -122,7 +110,7 @@ TEST(PackageCli, OddEntryNamesInnerSkinsAndKeyedPictures) {
                     .contains("\nmode=stack\n"));
 
     // A picture that is not a PNG is the skin's picture all the same, and dump gives its size.
-    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), Encoded(7, 3, Qt::red, "BMP")));
+    ASSERT_TRUE(WriteBytes(dir.filePath("old.bmp"), EncodedImage(7, 3, Qt::red, "BMP")));
     ASSERT_TRUE(WriteBytes(dir.filePath("old.ini"), "bitmap=old.bmp\r\n"));
     const CliResult dump = RunCli({"dump", dir.filePath("old.ini")});
     ASSERT_EQ(dump.status, 0) << dump.err.toStdString();
@@ -134,7 +122,7 @@ TEST(PackageCli, OddEntryNamesInnerSkinsAndKeyedPictures) {
 // Other ZIP tools store deep folder paths; a package with one such entry still loads and lists.
 TEST(PackageCli, EntryWithOverlongNameIsSkippedAlone) {
     QTemporaryDir dir;
-    const QByteArray png = Encoded(5, 4, Qt::blue, "PNG");
+    const QByteArray png = EncodedImage(5, 4, Qt::blue, "PNG");
     const QByteArray longName = QByteArray("docs/") + QByteArray(291, 'x') + ".txt";
     ASSERT_EQ(longName.size(), 300);
     const QString path = dir.filePath("deep.qsk");

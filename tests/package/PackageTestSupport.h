@@ -1,6 +1,7 @@
 #pragma once
 
 #include "package/ZipFormat.h"
+#include "package/ZipWriter.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -53,6 +54,17 @@ inline bool HasTool(const QString& program) {
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
+// Writes a package of the given files, each an entry name and the file it is read from.
+inline ZipResult WritePackage(const QString& package, const std::vector<std::pair<QString, QString>>& files) {
+    ZipWriter writer;
+    ZipResult result = writer.Create(package);
+    for (const auto& [entry, source] : files) {
+        if (result == ZipResult::Ok)
+            result = writer.AddFile(entry, source);
+    }
+    return result == ZipResult::Ok ? writer.Close() : result;
+}
+
 // Bytes no compressor can shrink, the same for the same seed.
 inline QByteArray NoiseBytes(qsizetype size, quint32 seed) {
     QByteArray b(size, Qt::Uninitialized);
@@ -78,6 +90,49 @@ inline QByteArray RawDeflate(const QByteArray& data, int level = 9) {
     out.resize(static_cast<qsizetype>(z.total_out));
     deflateEnd(&z);
     return out;
+}
+
+// The fields a local header and its directory record share.
+struct ZipHeaderFields {
+    QByteArray name;
+    uint16_t flags = 0;
+    uint16_t method = kMethodStored;
+    uint32_t crc = 0;
+    uint32_t compressedSize = 0;
+    uint32_t uncompressedSize = 0;
+};
+
+// The part a local header and its directory record share, from the flags to the name's length.
+inline void AppendSharedFields(QByteArray& out, const ZipHeaderFields& f) {
+    PutLe16(out, f.flags);
+    PutLe16(out, f.method);
+    PutLe32(out, 0); // time and date
+    PutLe32(out, f.crc);
+    PutLe32(out, f.compressedSize);
+    PutLe32(out, f.uncompressedSize);
+    PutLe16(out, uint32_t(f.name.size()));
+}
+
+// A local header without extra fields; the entry's data goes right after it.
+inline void AppendLocalHeader(QByteArray& out, const ZipHeaderFields& f) {
+    PutLe32(out, kLocalHeaderSignature);
+    PutLe16(out, 20);
+    AppendSharedFields(out, f);
+    PutLe16(out, 0);
+    out += f.name;
+}
+
+// A directory record of a plain file without extra fields or comment.
+inline void AppendCentralHeader(QByteArray& out, const ZipHeaderFields& f, uint32_t localOffset) {
+    PutLe32(out, kCentralHeaderSignature);
+    PutLe16(out, 20);
+    PutLe16(out, 20);
+    AppendSharedFields(out, f);
+    PutLe32(out, 0); // extra field and comment lengths
+    PutLe32(out, 0); // disk number and internal attributes
+    PutLe32(out, 0x81A40000);
+    PutLe32(out, localOffset);
+    out += f.name;
 }
 
 // One entry of a hand-made archive. The directory normally describes the entry truthfully; the fields
@@ -110,37 +165,12 @@ inline QByteArray MakeRawZip(const std::vector<RawEntry>& entries, const QByteAr
         const uint32_t usize =
             e.uncompressedSize >= 0 ? uint32_t(e.uncompressedSize) : uint32_t(e.data.size());
         const uint32_t written = uint32_t(out.size());
+        const ZipHeaderFields fields{e.name, e.flags, e.method, crc, csize, usize};
         if (e.writeLocal) {
-            PutLe32(out, kLocalHeaderSignature);
-            PutLe16(out, 20);
-            PutLe16(out, e.flags);
-            PutLe16(out, e.method);
-            PutLe32(out, 0);
-            PutLe32(out, crc);
-            PutLe32(out, csize);
-            PutLe32(out, usize);
-            PutLe16(out, uint32_t(e.name.size()));
-            PutLe16(out, 0);
-            out += e.name;
+            AppendLocalHeader(out, fields);
             out += payload;
         }
-        PutLe32(central, kCentralHeaderSignature);
-        PutLe16(central, 20);
-        PutLe16(central, 20);
-        PutLe16(central, e.flags);
-        PutLe16(central, e.method);
-        PutLe32(central, 0);
-        PutLe32(central, crc);
-        PutLe32(central, csize);
-        PutLe32(central, usize);
-        PutLe16(central, uint32_t(e.name.size()));
-        PutLe16(central, 0);
-        PutLe16(central, 0);
-        PutLe16(central, 0);
-        PutLe16(central, 0);
-        PutLe32(central, 0x81A40000);
-        PutLe32(central, e.localOffset >= 0 ? uint32_t(e.localOffset) : written);
-        central += e.name;
+        AppendCentralHeader(central, fields, e.localOffset >= 0 ? uint32_t(e.localOffset) : written);
     }
     const uint32_t centralOffset = uint32_t(out.size());
     out += central;

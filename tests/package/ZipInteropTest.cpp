@@ -4,7 +4,6 @@
 #include "package/ZipFormat.h"
 #include "package/ZipReader.h"
 
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,11 +18,7 @@ const QByteArray kSkin = QByteArray("skinname=Blue\r\nbitmap=blue.png\r\n").repe
 const QByteArray kStack = "mode=1\r\n";
 
 QByteArray Picture() {
-    QByteArray b(40000, '\0');
-    QRandomGenerator rng(11);
-    for (char& c : b)
-        c = char(rng.bounded(256));
-    return b;
+    return NoiseBytes(40000, 11);
 }
 
 // A skin folder with its picture and stack skin, exported to blue.qsk.

@@ -2,19 +2,10 @@
 #include "PackageTestSupport.h"
 #include "package/ZipWriter.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Noise(int size, quint32 seed) {
-    QByteArray b(size, '\0');
-    QRandomGenerator rng(seed);
-    for (char& c : b)
-        c = char(rng.bounded(256));
-    return b;
-}
 
 const QByteArray kText = QByteArray("skinname=Blue\nbitmap=blue.png\n").repeated(20);
 
@@ -28,17 +19,16 @@ TEST(ZipReader, ReadsBackWhatTheWriterWrote) {
     } files[] = {
         {"empty.ini", QByteArray()},
         {"one.ini", QByteArray("x")},
-        {"noise.png", Noise(300 * 1024, 7)},                 // incompressible, several chunks
+        {"noise.png", NoiseBytes(300 * 1024, 7)},            // incompressible, several chunks
         {"text.ini", QByteArray("line\n").repeated(200000)}, // 1 MB that deflates to little
-        {"stored.gz", Noise(5000, 8)},
+        {"stored.gz", NoiseBytes(5000, 8)},
     };
-    ZipWriter writer;
-    ASSERT_EQ(writer.Create(dir.filePath("all.qsk")), ZipResult::Ok);
+    std::vector<std::pair<QString, QString>> sources;
     for (const auto& f : files) {
         ASSERT_TRUE(WriteBytes(dir.filePath(f.name), f.data));
-        ASSERT_EQ(writer.AddFile(f.name, dir.filePath(f.name)), ZipResult::Ok);
+        sources.emplace_back(f.name, dir.filePath(f.name));
     }
-    ASSERT_EQ(writer.Close(), ZipResult::Ok);
+    ASSERT_EQ(WritePackage(dir.filePath("all.qsk"), sources), ZipResult::Ok);
 
     ZipReader reader;
     ASSERT_TRUE(reader.Open(dir.filePath("all.qsk")));
@@ -93,25 +83,19 @@ TEST(ZipReader, DecodesNamesByTheLanguageFlag) {
 TEST(ZipReader, RefusesDamagedAndHostileArchives) {
     const QByteArray small = "hello, skin";
     const QByteArray compressedSmall = RawDeflate(small);
-    RawEntry lying{"a.ini", small};
-    lying.uncompressedSize = 5; // less than the data holds
-    RawEntry longer{"a.ini", small};
-    longer.uncompressedSize = small.size() + 10;
-    RawEntry badCrc{"a.ini", small};
-    badCrc.crc = 0x12345678;
-    RawEntry huge{"a.ini", small};
-    huge.uncompressedSize = ZipReader::kMaxEntrySize + 1;
-    RawEntry storedMismatch{"a.ini", small, kMethodStored};
-    storedMismatch.uncompressedSize = small.size() - 1;
-    RawEntry encrypted{"a.ini", small, kMethodDeflated, kFlagEncrypted};
-    RawEntry unknownMethod{"a.ini", small, 12};
-    RawEntry intoDirectory{"a.ini", small};
-    intoDirectory.compressedSize = compressedSmall.size() + 40; // runs into the central directory
-    RawEntry beyondDirectory{"b.ini", small};
-    beyondDirectory.writeLocal = false;
-    beyondDirectory.localOffset = 5000;
-    RawEntry first{"a.ini", kText};
-    first.compressedSize = RawDeflate(kText).size() + 30; // runs into the next entry's header
+    const RawEntry lying{.name = "a.ini", .data = small, .uncompressedSize = 5}; // less than the data holds
+    const RawEntry longer{.name = "a.ini", .data = small, .uncompressedSize = small.size() + 10};
+    const RawEntry badCrc{.name = "a.ini", .data = small, .crc = 0x12345678};
+    const RawEntry huge{.name = "a.ini", .data = small, .uncompressedSize = ZipReader::kMaxEntrySize + 1};
+    const RawEntry storedMismatch{
+        .name = "a.ini", .data = small, .method = kMethodStored, .uncompressedSize = small.size() - 1};
+    const RawEntry encrypted{"a.ini", small, kMethodDeflated, kFlagEncrypted};
+    const RawEntry unknownMethod{"a.ini", small, 12};
+    // Data running into the central directory, and into the next entry's header.
+    const RawEntry intoDirectory{
+        .name = "a.ini", .data = small, .compressedSize = compressedSmall.size() + 40};
+    const RawEntry first{.name = "a.ini", .data = kText, .compressedSize = RawDeflate(kText).size() + 30};
+    const RawEntry beyondDirectory{.name = "b.ini", .data = small, .localOffset = 5000, .writeLocal = false};
     QByteArray damagedStream = MakeRawZip({{"a.ini", kText}});
     damagedStream[40] = char(damagedStream[40] ^ 0x55);
     QByteArray badLocal = MakeRawZip({{"a.ini", small}});
@@ -189,8 +173,8 @@ TEST(ZipReader, SkipsEntriesWithOverlongNames) {
     EXPECT_EQ(reader.SkippedLongNames(), 0);
     EXPECT_EQ(reader.Entries().size(), 1u);
 
-    RawEntry greedy{"skin.ini", kText};
-    greedy.compressedSize = RawDeflate(kText).size() + 20; // reaches into the skipped entry
+    // The first entry's data reaches into the skipped one.
+    const RawEntry greedy{.name = "skin.ini", .data = kText, .compressedSize = RawDeflate(kText).size() + 20};
     ASSERT_TRUE(reader.OpenBytes(MakeRawZip({greedy, {longName, QByteArray(100, 'z')}})));
     EXPECT_FALSE(reader.Extract(0, &data));
     EXPECT_EQ(reader.LastError(), ZipReadError::Overlap);
@@ -213,13 +197,8 @@ TEST(ZipReader, RefusesOverlappingEntryBomb) {
     const qint64 compressedSize = RawDeflate(zeros).size();
     std::vector<RawEntry> entries{{"bomb0.png", zeros}};
     for (int i = 1; i < 200; ++i) {
-        RawEntry e{QByteArray("bomb") + QByteArray::number(i) + ".png", QByteArray()};
-        e.writeLocal = false;
-        e.localOffset = 0;
-        e.crc = crc;
-        e.compressedSize = compressedSize;
-        e.uncompressedSize = zeros.size();
-        entries.push_back(e);
+        entries.push_back({QByteArray("bomb") + QByteArray::number(i) + ".png", QByteArray(), kMethodDeflated,
+                           0, 0, crc, compressedSize, zeros.size(), false});
     }
     const QByteArray zip = MakeRawZip(entries);
     ASSERT_LT(zip.size(), 200 * 1024);
@@ -239,48 +218,20 @@ TEST(ZipReader, RefusesDataThatSpansTheDirectory) {
     const QByteArray a = "a.ini";
     const QByteArray b = "b.png";
     const QByteArray picture = "png!";
-    const auto local = [](QByteArray& out, const QByteArray& name, uint32_t crc, uint32_t size) {
-        PutLe32(out, kLocalHeaderSignature);
-        PutLe16(out, 20);
-        PutLe16(out, 0);
-        PutLe16(out, kMethodStored);
-        PutLe32(out, 0);
-        PutLe32(out, crc);
-        PutLe32(out, size);
-        PutLe32(out, size);
-        PutLe16(out, uint32_t(name.size()));
-        PutLe16(out, 0);
-        out += name;
-    };
-    const auto central = [](QByteArray& out, const QByteArray& name, uint32_t crc, uint32_t size,
-                            uint32_t offset) {
-        PutLe32(out, kCentralHeaderSignature);
-        PutLe16(out, 20);
-        PutLe16(out, 20);
-        PutLe16(out, 0);
-        PutLe16(out, kMethodStored);
-        PutLe32(out, 0);
-        PutLe32(out, crc);
-        PutLe32(out, size);
-        PutLe32(out, size);
-        PutLe16(out, uint32_t(name.size()));
-        PutLe32(out, 0);
-        PutLe32(out, 0);
-        PutLe32(out, 0x81A40000);
-        PutLe32(out, offset);
-        out += name;
-    };
     const uint32_t directorySize = 2 * kCentralHeaderSize + uint32_t(a.size() + b.size());
     const uint32_t directoryOffset = kLocalHeaderSize + uint32_t(a.size());
     const uint32_t secondOffset = directoryOffset + directorySize;
     const uint32_t pictureCrc = ZipCrc32(0, picture.constData(), picture.size());
 
+    const ZipHeaderFields first{a, 0, kMethodStored, 0, directorySize, directorySize};
+    const ZipHeaderFields second{
+        b, 0, kMethodStored, pictureCrc, uint32_t(picture.size()), uint32_t(picture.size())};
     QByteArray zip;
-    local(zip, a, 0, directorySize); // its data is the directory itself
-    central(zip, a, 0, directorySize, 0);
-    central(zip, b, pictureCrc, uint32_t(picture.size()), secondOffset);
+    AppendLocalHeader(zip, first); // its data is the directory itself
+    AppendCentralHeader(zip, first, 0);
+    AppendCentralHeader(zip, second, secondOffset);
     ASSERT_EQ(uint32_t(zip.size()), secondOffset);
-    local(zip, b, pictureCrc, uint32_t(picture.size()));
+    AppendLocalHeader(zip, second);
     zip += picture;
     PutLe32(zip, kEndOfCentralSignature);
     PutLe32(zip, 0);
@@ -300,12 +251,10 @@ TEST(ZipReader, RefusesDataThatSpansTheDirectory) {
 TEST(ZipReader, TruncatedPackagesNeverOpen) {
     QTemporaryDir dir;
     ASSERT_TRUE(WriteBytes(dir.filePath("a.ini"), kText));
-    ASSERT_TRUE(WriteBytes(dir.filePath("a.png"), Noise(3000, 3)));
-    ZipWriter writer;
-    ASSERT_EQ(writer.Create(dir.filePath("a.qsk")), ZipResult::Ok);
-    ASSERT_EQ(writer.AddFile("a.ini", dir.filePath("a.ini")), ZipResult::Ok);
-    ASSERT_EQ(writer.AddFile("a.png", dir.filePath("a.png")), ZipResult::Ok);
-    ASSERT_EQ(writer.Close(), ZipResult::Ok);
+    ASSERT_TRUE(WriteBytes(dir.filePath("a.png"), NoiseBytes(3000, 3)));
+    ASSERT_EQ(WritePackage(dir.filePath("a.qsk"),
+                           {{"a.ini", dir.filePath("a.ini")}, {"a.png", dir.filePath("a.png")}}),
+              ZipResult::Ok);
     const QByteArray whole = ReadBytes(dir.filePath("a.qsk"));
     for (qsizetype length = 0; length < whole.size(); ++length) {
         ZipReader reader;

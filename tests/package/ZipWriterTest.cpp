@@ -7,7 +7,6 @@
 #include "package/ZipSourceStamp.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,11 +49,9 @@ TEST(ZipWriter, WritesExactHeaders) {
     MakeFile(dir.filePath("old.ZIP"), archive);
     const QString package = dir.filePath("blue.qsk");
 
-    ZipWriter writer;
-    ASSERT_EQ(writer.Create(package), ZipResult::Ok);
-    ASSERT_EQ(writer.AddFile("blue.ini", dir.filePath("blue.ini")), ZipResult::Ok);
-    ASSERT_EQ(writer.AddFile("old.ZIP", dir.filePath("old.ZIP")), ZipResult::Ok);
-    ASSERT_EQ(writer.Close(), ZipResult::Ok);
+    ASSERT_EQ(
+        WritePackage(package, {{"blue.ini", dir.filePath("blue.ini")}, {"old.ZIP", dir.filePath("old.ZIP")}}),
+        ZipResult::Ok);
     const QByteArray zip = ReadBytes(package);
     const char* p = zip.constData();
 
@@ -197,10 +194,7 @@ TEST(ZipWriter, DeflatedEntriesStayCloseToLevelEight) {
         SCOPED_TRACE(c.what);
         MakeFile(dir.filePath("data.bin"), c.data);
         const QString package = dir.filePath("out.qsk");
-        ZipWriter writer;
-        ASSERT_EQ(writer.Create(package), ZipResult::Ok);
-        ASSERT_EQ(writer.AddFile("data.bin", dir.filePath("data.bin")), ZipResult::Ok);
-        ASSERT_EQ(writer.Close(), ZipResult::Ok);
+        ASSERT_EQ(WritePackage(package, {{"data.bin", dir.filePath("data.bin")}}), ZipResult::Ok);
         ZipReader reader;
         ASSERT_TRUE(reader.Open(package));
         ASSERT_EQ(reader.Entries().size(), 1u);
@@ -256,10 +250,7 @@ TEST(ZipWriter, NamesOutsideWindows1252AreUtf8WithTheFlag) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         const QString package = dir.filePath("names.qsk");
-        ZipWriter writer;
-        ASSERT_EQ(writer.Create(package), ZipResult::Ok);
-        ASSERT_EQ(writer.AddFile(c.name, dir.filePath("src")), ZipResult::Ok);
-        ASSERT_EQ(writer.Close(), ZipResult::Ok);
+        ASSERT_EQ(WritePackage(package, {{c.name, dir.filePath("src")}}), ZipResult::Ok);
         const QByteArray zip = ReadBytes(package);
         EXPECT_EQ(GetLe16(zip.constData() + 6), c.utf8 ? kFlagUtf8Name : 0);
         EXPECT_EQ(zip.mid(30, c.stored.size()), c.stored);

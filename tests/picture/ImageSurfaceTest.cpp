@@ -19,14 +19,6 @@ ImageSurface Numbered(int w, int h) {
     return s;
 }
 
-ImageSurface OnePixel(Colour colour, int alpha) {
-    ImageSurface s;
-    EXPECT_TRUE(s.Create(1, 1, 24, kImagePng));
-    s.SetPixelColour(0, 0, colour);
-    s.SetAlpha(0, 0, alpha);
-    return s;
-}
-
 // The source pixel Draw takes for destination offset (dx, dy) when scaling w x h to cx x cy.
 std::pair<int, int> StretchSource(int dx, int dy, int w, int h, int cx, int cy) {
     const float fx = static_cast<float>(w) / static_cast<float>(cx);
@@ -86,31 +78,6 @@ TEST(ImageSurface, CreateRefusesSizesAtTheLimit) {
     EXPECT_FALSE(FitsPictureLimit(65536, 32768, 1));
     EXPECT_TRUE(FitsPictureLimit(65536, 32767, 1));
     EXPECT_FALSE(FitsPictureLimit(2147483647, 2147483647, 24));
-}
-
-TEST(ImageSurface, AlphaBlendExamples) {
-    struct Case {
-        int alpha;
-        Colour expected;
-    } cases[] = {
-        {128, MakeColour(254, 126, 126)}, // (255 * 128 + 255 * 127) >> 8 and (255 * 127) >> 8
-        {0, MakeColour(255, 255, 255)},
-        {255, MakeColour(255, 0, 0)},
-    };
-    for (const Case& c : cases) {
-        Canvas canvas(1, 1, MakeColour(255, 255, 255));
-        ASSERT_TRUE(OnePixel(MakeColour(255, 0, 0), c.alpha).Draw(canvas, 0, 0));
-        EXPECT_EQ(canvas.ColourAt(0, 0), c.expected) << c.alpha;
-    }
-    // The same from an RGBA PNG.
-    PngRecipe recipe;
-    recipe.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-    recipe.samples = {255, 0, 0, 128};
-    ImageSurface decoded;
-    ASSERT_TRUE(decoded.Decode(MakePng(recipe), kImagePng));
-    Canvas canvas(1, 1, MakeColour(255, 255, 255));
-    ASSERT_TRUE(decoded.Draw(canvas, 0, 0, -1, -1));
-    EXPECT_EQ(canvas.ColourAt(0, 0), MakeColour(254, 126, 126));
 }
 
 // Alpha differs from pixel to pixel so every lane of the wide loop meets every alpha; red covers
@@ -278,13 +245,10 @@ TEST(ImageSurface, LoadRetriesAsUnknownKind) {
     recipe.samples = {1, 2, 3};
     const QString pngPath = dir.filePath("picture.bin");
     const QString junkPath = dir.filePath("junk.bin");
-    {
-        QFile f(pngPath);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(MakePng(recipe));
-        QFile j(junkPath);
-        ASSERT_TRUE(j.open(QIODevice::WriteOnly));
-        j.write("not a picture at all");
+    for (const auto& [path, bytes] :
+         {std::pair{pngPath, MakePng(recipe)}, {junkPath, "not a picture at all"}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
     ImageSurface s;
     ASSERT_TRUE(s.Load(pngPath, kImageJpeg));

@@ -1,6 +1,6 @@
 #include "picture/KeyedPicture.h"
+#include "support/EncodedImage.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -18,17 +18,9 @@ QImage Sample() {
     return image;
 }
 
-QByteArray Encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format));
-    return bytes;
-}
-
 KeyedPicture Keyed(Colour transparent) {
     KeyedPicture picture;
-    EXPECT_TRUE(picture.Decode(Encoded(Sample(), "BMP"))) << picture.LastError().toStdString();
+    EXPECT_TRUE(picture.Decode(EncodedImage(Sample(), "BMP"))) << picture.LastError().toStdString();
     picture.ApplyKey(transparent);
     return picture;
 }
@@ -96,7 +88,7 @@ TEST(KeyedPicture, AlphaRectangleBlendTruncatesInDoublePrecision) {
     image.setPixel(2, 0, qRgb(128, 0, 0));
     image.setPixel(3, 0, qRgb(255, 255, 255));
     KeyedPicture p;
-    ASSERT_TRUE(p.Decode(Encoded(image, "BMP")));
+    ASSERT_TRUE(p.Decode(EncodedImage(image, "BMP")));
     p.ApplyKey(kNoColour);
     struct Case {
         int ax;
@@ -125,7 +117,7 @@ TEST(KeyedPicture, AlphaIsComposedOverBlackAndBadDataFails) {
     QImage image(1, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(255, 100, 0, 128));
     KeyedPicture p;
-    ASSERT_TRUE(p.Decode(Encoded(image, "PNG")));
+    ASSERT_TRUE(p.Decode(EncodedImage(image, "PNG")));
     EXPECT_EQ(p.Picture().ColourAt(0, 0), MakeColour(128, 50, 0));
 
     EXPECT_FALSE(p.Decode("definitely not a picture"));

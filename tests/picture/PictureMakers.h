@@ -2,7 +2,12 @@
 
 // PNG and JPEG files made in memory with libpng and libjpeg, for the decoder tests.
 
+#include "picture/PictureData.h"
+
 #include <QByteArray>
+#include <QString>
+#include <gtest/gtest.h>
+#include <initializer_list>
 
 #include <cstdio>
 #include <jpeglib.h>
@@ -161,4 +166,33 @@ inline QByteArray MakeJpeg(const JpegRecipe& recipe) {
     QByteArray bytes(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     free(buffer);
     return bytes;
+}
+
+// A picture file a decoder must refuse, and the reason it must give when the reason is ours.
+struct RefusedPicture {
+    const char* name;
+    QByteArray bytes;
+    const char* error; // null when the library's reason stands
+};
+
+// Every file fails to decode with a reason and leaves no picture behind.
+template <class Decode> void ExpectRefused(Decode decode, std::initializer_list<RefusedPicture> cases) {
+    for (const RefusedPicture& c : cases) {
+        SCOPED_TRACE(c.name);
+        PictureData out;
+        QString error;
+        EXPECT_FALSE(decode(reinterpret_cast<const unsigned char*>(c.bytes.constData()),
+                            static_cast<std::size_t>(c.bytes.size()), out, error));
+        EXPECT_TRUE(out.IsEmpty());
+        EXPECT_FALSE(error.isEmpty());
+        if (c.error) {
+            EXPECT_EQ(error, QString::fromUtf8(c.error));
+        }
+    }
+}
+
+// Writes v big-endian at `at`, as PNG and JPEG store their numbers.
+inline void PutBe32(QByteArray& bytes, qsizetype at, quint32 v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>(v >> (24 - 8 * i));
 }

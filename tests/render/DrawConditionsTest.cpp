@@ -23,6 +23,15 @@ SkinElement Drawable(ElementKind kind, const std::function<void(DrawableCommon&)
     return e;
 }
 
+// Drawn unrolled only when condition code reads as value.
+SkinElement Conditioned(ElementKind kind, int code, bool value = true) {
+    return Drawable(kind, [=](DrawableCommon& c) {
+        c.conditionset = true;
+        c.condition = code;
+        c.conditionvalue = value;
+    });
+}
+
 SkinElement GroupEntry(const QString& name, bool enabled = true) {
     SkinElement e = SkinElement::Make(ElementKind::Group);
     e.As<GroupRecord>()->name = name;
@@ -58,112 +67,56 @@ TEST(DrawConditions, SizeTestPassesAtEquality) {
 
 TEST(DrawConditions, IsDrawn) {
     const auto none = [](DrawableCommon&) {};
+    // Drawn by the roll flags and a minimum height.
+    const auto rolls = [](ElementKind kind, bool unrolled, bool rolled, int heightMinimum = -1) {
+        return Drawable(kind, [=](DrawableCommon& c) {
+            c.drawunrolled = unrolled;
+            c.drawrolled = rolled;
+            c.drawheightminimum = heightMinimum;
+        });
+    };
     struct Case {
         const char* name;
         SkinElement element;
         NoteState state;
         bool drawn;
     };
-    NoteState alarm = State(300, 100);
+    const NoteState note = State(300, 100);
+    const NoteState rolled = State(300, 25, true);
+    NoteState alarm = note;
     alarm.alarmset = true;
-    NoteState focused = State(300, 100);
+    NoteState focused = note;
     focused.hasfocus = true;
     const Case cases[] = {
-        {"unrolled flag, unrolled note", Drawable(ElementKind::Button, none), State(300, 100), true},
-        {"unrolled flag, rolled note", Drawable(ElementKind::Button, none), State(300, 25, true), false},
-        {"both roll flags clear, unrolled",
-         Drawable(ElementKind::Text, [](auto& c) { c.drawunrolled = false; }), State(300, 100), false},
-        {"both roll flags clear, rolled",
-         Drawable(ElementKind::Text, [](auto& c) { c.drawunrolled = false; }), State(300, 25, true), false},
-        {"rolled flag, rolled note",
-         Drawable(ElementKind::Text,
-                  [](auto& c) {
-                      c.drawunrolled = false;
-                      c.drawrolled = true;
-                  }),
-         State(300, 25, true), true},
+        {"unrolled flag, unrolled note", Drawable(ElementKind::Button, none), note, true},
+        {"unrolled flag, rolled note", Drawable(ElementKind::Button, none), rolled, false},
+        {"both roll flags clear, unrolled", rolls(ElementKind::Text, false, false), note, false},
+        {"both roll flags clear, rolled", rolls(ElementKind::Text, false, false), rolled, false},
+        {"rolled flag, rolled note", rolls(ElementKind::Text, false, true), rolled, true},
         {"width minimum 300 on 300",
-         Drawable(ElementKind::TileArea, [](auto& c) { c.drawwidthminimum = 300; }), State(300, 100), true},
+         Drawable(ElementKind::TileArea, [](auto& c) { c.drawwidthminimum = 300; }), note, true},
         {"width minimum 300 on 299",
          Drawable(ElementKind::TileArea, [](auto& c) { c.drawwidthminimum = 300; }), State(299, 100), false},
-        {"rolled HStrip skips the size test",
-         Drawable(ElementKind::HStrip,
-                  [](auto& c) {
-                      c.drawrolled = true;
-                      c.drawheightminimum = 60;
-                  }),
-         State(300, 25, true), true},
-        {"rolled VStrip applies the size test",
-         Drawable(ElementKind::VStrip,
-                  [](auto& c) {
-                      c.drawrolled = true;
-                      c.drawheightminimum = 60;
-                  }),
-         State(300, 25, true), false},
+        {"rolled HStrip skips the size test", rolls(ElementKind::HStrip, true, true, 60), rolled, true},
+        {"rolled VStrip applies the size test", rolls(ElementKind::VStrip, true, true, 60), rolled, false},
         {"unrolled HStrip applies the size test",
          Drawable(ElementKind::HStrip, [](auto& c) { c.drawheightminimum = 60; }), State(300, 59), false},
-        {"condition code -1 wanting true",
-         Drawable(ElementKind::Indicator,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = -1;
-                  }),
-         State(300, 100), false},
-        {"condition code -1 wanting false",
-         Drawable(ElementKind::Indicator,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = -1;
-                      c.conditionvalue = false;
-                  }),
-         State(300, 100), false},
-        {"condition code 21 wanting false",
-         Drawable(ElementKind::Button,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = 21;
-                      c.conditionvalue = false;
-                  }),
-         State(300, 100), false},
-        {"condition code -1 not set", Drawable(ElementKind::Button, [](auto& c) { c.condition = -1; }),
-         State(300, 100), true},
-        {"alarm wanted, alarm set",
-         Drawable(ElementKind::Button,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = 5;
-                  }),
-         alarm, true},
-        {"alarm wanted, no alarm",
-         Drawable(ElementKind::Button,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = 5;
-                  }),
-         State(300, 100), false},
-        {"no alarm wanted, no alarm",
-         Drawable(ElementKind::Button,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = 5;
-                      c.conditionvalue = false;
-                  }),
-         State(300, 100), true},
-        {"no alarm wanted, alarm set",
-         Drawable(ElementKind::Button,
-                  [](auto& c) {
-                      c.conditionset = true;
-                      c.condition = 5;
-                      c.conditionvalue = false;
-                  }),
-         alarm, false},
-        {"focus wanted, no focus", Drawable(ElementKind::VStrip, [](auto& c) { c.drawfocus = true; }),
-         State(300, 100), false},
+        {"condition code -1 wanting true", Conditioned(ElementKind::Indicator, -1), note, false},
+        {"condition code -1 wanting false", Conditioned(ElementKind::Indicator, -1, false), note, false},
+        {"condition code 21 wanting false", Conditioned(ElementKind::Button, 21, false), note, false},
+        {"condition code -1 not set", Drawable(ElementKind::Button, [](auto& c) { c.condition = -1; }), note,
+         true},
+        {"alarm wanted, alarm set", Conditioned(ElementKind::Button, 5), alarm, true},
+        {"alarm wanted, no alarm", Conditioned(ElementKind::Button, 5), note, false},
+        {"no alarm wanted, no alarm", Conditioned(ElementKind::Button, 5, false), note, true},
+        {"no alarm wanted, alarm set", Conditioned(ElementKind::Button, 5, false), alarm, false},
+        {"focus wanted, no focus", Drawable(ElementKind::VStrip, [](auto& c) { c.drawfocus = true; }), note,
+         false},
         {"focus wanted, focus", Drawable(ElementKind::VStrip, [](auto& c) { c.drawfocus = true; }), focused,
          true},
-        {"group entry", SkinElement::Make(ElementKind::Group), State(300, 100), false},
-        {"layout entry", SkinElement::Make(ElementKind::Layout), State(300, 100), false},
-        {"blank entry", SkinElement::Make(ElementKind::Blank), State(300, 100), false},
+        {"group entry", SkinElement::Make(ElementKind::Group), note, false},
+        {"layout entry", SkinElement::Make(ElementKind::Layout), note, false},
+        {"blank entry", SkinElement::Make(ElementKind::Blank), note, false},
     };
     const SkinDocument doc;
     for (const Case& c : cases)

@@ -1,7 +1,6 @@
 #include "document/SkinDocument.h"
 #include "render/SampleNoteState.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,42 +68,37 @@ TEST(SampleNoteState, TextsCarryOver) {
 TEST(SampleNoteState, EachBoxSetsItsFlag) {
     struct Case {
         const char* box;
-        std::function<void(NoteSettings&)> tick;
-        std::function<bool(const NoteState&)> flag;
+        bool NoteSettings::*tick;
+        bool NoteState::*flag;
     };
     const Case cases[] = {
-        {"ontop", [](NoteSettings& n) { n.ontop = true; }, [](const NoteState& s) { return s.ontop; }},
-        {"focus", [](NoteSettings& n) { n.focus = true; }, [](const NoteState& s) { return s.hasfocus; }},
-        {"locked", [](NoteSettings& n) { n.locked = true; }, [](const NoteState& s) { return s.readonly; }},
-        {"alarm", [](NoteSettings& n) { n.alarm = true; }, [](const NoteState& s) { return s.alarmset; }},
-        {"attached", [](NoteSettings& n) { n.attached = true; },
-         [](const NoteState& s) { return s.attached; }},
-        {"stand", [](NoteSettings& n) { n.stand = true; }, [](const NoteState& s) { return s.stand; }},
-        {"solo", [](NoteSettings& n) { n.solo = true; }, [](const NoteState& s) { return s.solo; }},
-        {"user1", [](NoteSettings& n) { n.user1 = true; }, [](const NoteState& s) { return s.user1; }},
-        {"user2", [](NoteSettings& n) { n.user2 = true; }, [](const NoteState& s) { return s.user2; }},
-        {"user3", [](NoteSettings& n) { n.user3 = true; }, [](const NoteState& s) { return s.user3; }},
-        {"transmit", [](NoteSettings& n) { n.transmit = true; },
-         [](const NoteState& s) { return s.transmitok; }},
-        {"email", [](NoteSettings& n) { n.email = true; }, [](const NoteState& s) { return s.emailok; }},
-        {"sync", [](NoteSettings& n) { n.sync = true; }, [](const NoteState& s) { return s.sync; }},
-        {"image", [](NoteSettings& n) { n.image = true; }, [](const NoteState& s) { return s.image; }},
-        {"instack", [](NoteSettings& n) { n.instack = true; }, [](const NoteState& s) { return s.instack; }},
-        {"bulk", [](NoteSettings& n) { n.bulk = true; }, [](const NoteState& s) { return s.bulkselected; }},
-        {"scrollbar", [](NoteSettings& n) { n.scrollbar = true; },
-         [](const NoteState& s) { return s.fixedsize; }},
-        {"moreabove", [](NoteSettings& n) { n.moreabove = true; },
-         [](const NoteState& s) { return s.moreabove; }},
-        {"morebelow", [](NoteSettings& n) { n.morebelow = true; },
-         [](const NoteState& s) { return s.morebelow; }},
-        {"rolled", [](NoteSettings& n) { n.rolled = true; }, [](const NoteState& s) { return s.rolled; }},
+        {"ontop", &NoteSettings::ontop, &NoteState::ontop},
+        {"focus", &NoteSettings::focus, &NoteState::hasfocus},
+        {"locked", &NoteSettings::locked, &NoteState::readonly},
+        {"alarm", &NoteSettings::alarm, &NoteState::alarmset},
+        {"attached", &NoteSettings::attached, &NoteState::attached},
+        {"stand", &NoteSettings::stand, &NoteState::stand},
+        {"solo", &NoteSettings::solo, &NoteState::solo},
+        {"user1", &NoteSettings::user1, &NoteState::user1},
+        {"user2", &NoteSettings::user2, &NoteState::user2},
+        {"user3", &NoteSettings::user3, &NoteState::user3},
+        {"transmit", &NoteSettings::transmit, &NoteState::transmitok},
+        {"email", &NoteSettings::email, &NoteState::emailok},
+        {"sync", &NoteSettings::sync, &NoteState::sync},
+        {"image", &NoteSettings::image, &NoteState::image},
+        {"instack", &NoteSettings::instack, &NoteState::instack},
+        {"bulk", &NoteSettings::bulk, &NoteState::bulkselected},
+        {"scrollbar", &NoteSettings::scrollbar, &NoteState::fixedsize},
+        {"moreabove", &NoteSettings::moreabove, &NoteState::moreabove},
+        {"morebelow", &NoteSettings::morebelow, &NoteState::morebelow},
+        {"rolled", &NoteSettings::rolled, &NoteState::rolled},
     };
     for (const Case& ticked : cases) {
         NoteSettings settings;
-        ticked.tick(settings);
+        settings.*ticked.tick = true;
         const NoteState s = SampleNoteState(settings, SkinDocument());
         for (const Case& other : cases)
-            EXPECT_EQ(other.flag(s), &other == &ticked) << "ticked " << ticked.box << ", read " << other.box;
+            EXPECT_EQ(s.*other.flag, &other == &ticked) << "ticked " << ticked.box << ", read " << other.box;
     }
 }
 

@@ -130,21 +130,26 @@ TEST(SampleDate, ClockAndFormatting) {
     EXPECT_TRUE(IsTwentyFourHourPicture(QStringLiteral("HH 'a'")));
 
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QDateTime sunday(QDate(2023, 1, 8), QTime(14, 5));
-    EXPECT_EQ(FormatTime(QStringLiteral("%A, %d %B %Y"), sunday, english),
-              QStringLiteral("Sunday, 08 January 2023"));
-    EXPECT_EQ(FormatTime(QStringLiteral("%a %#d %b %#m/%y"), sunday, english),
-              QStringLiteral("Sun 8 Jan 1/23"));
-    EXPECT_EQ(FormatTime(QStringLiteral("%#I:%M %p"), sunday, english), QStringLiteral("2:05 PM"));
-    EXPECT_EQ(FormatTime(QStringLiteral("%H:%M"), QDateTime(QDate(2023, 1, 9), QTime(0, 7)), english),
-              QStringLiteral("00:07"));
-    EXPECT_EQ(FormatTime(QStringLiteral("%#I %p"), QDateTime(QDate(2023, 1, 9), QTime(0, 7)), english),
-              QStringLiteral("12 AM"));
-    // Without a time the names are empty.
-    EXPECT_EQ(FormatTime(QStringLiteral("[%A][%B]"), QDateTime(), english), QStringLiteral("[][]"));
-
     const QLocale german(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(FormatTime(QStringLiteral("%A %B"), sunday, german), QStringLiteral("Sonntag Januar"));
+    const QDateTime sunday(QDate(2023, 1, 8), QTime(14, 5));
+    const QDateTime midnight(QDate(2023, 1, 9), QTime(0, 7));
+    const struct {
+        const char* format;
+        QDateTime when;
+        const QLocale& locale;
+        const char* text;
+    } cases[] = {
+        {"%A, %d %B %Y", sunday, english, "Sunday, 08 January 2023"},
+        {"%a %#d %b %#m/%y", sunday, english, "Sun 8 Jan 1/23"},
+        {"%#I:%M %p", sunday, english, "2:05 PM"},
+        {"%H:%M", midnight, english, "00:07"},
+        {"%#I %p", midnight, english, "12 AM"},
+        {"[%A][%B]", QDateTime(), english, "[][]"}, // without a time the names are empty
+        {"%A %B", sunday, german, "Sonntag Januar"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatTime(QString::fromUtf8(c.format), c.when, c.locale), QString::fromUtf8(c.text))
+            << c.format;
 }
 
 TEST(SampleDate, TimeFirstThenTheLongDate) {

@@ -1,4 +1,5 @@
 #include "render/PreviewPointer.h"
+#include "RenderTestSupport.h"
 #include "document/NoteState.h"
 #include "document/SkinDocument.h"
 
@@ -13,10 +14,6 @@ NoteState State() {
     s.unrolledheight = 100;
     s.pointerinnote = true;
     return s;
-}
-
-Placement At(int value) {
-    return Placement{value, PlacementMode::Sides, 0};
 }
 
 SkinElement Button(int x, int y, int size, bool drawn = true, SourcePoint rollover = {-1, -1}) {

@@ -1,9 +1,10 @@
 #include "render/RenderNote.h"
+#include "RenderTestSupport.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "render/SelectedBorder.h"
+#include "support/EncodedImage.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -36,17 +37,40 @@ NoteState State(int width = 300, int height = 100) {
     return s;
 }
 
-// The returned record stays valid while a test adds up to 32 elements.
-template <class R> R& Add(SkinDocument& document, ElementKind kind) {
-    document.elements.reserve(32);
-    SkinElement e = SkinElement::Make(kind);
-    e.Common()->drawunrolled = true;
-    document.Append(std::move(e));
-    return *document.elements.back().As<R>();
+HStripRecord& AddHStrip(SkinDocument& document, PlacePair place, BandExtent extent, int type = 0,
+                        int width = 0) {
+    HStripRecord& s = AddDrawn<HStripRecord>(document, ElementKind::HStrip);
+    s.place = place;
+    s.extent = extent;
+    s.striptype = type;
+    s.width = width;
+    return s;
 }
 
-Placement At(int value) {
-    return Placement{value, PlacementMode::Sides, 0};
+void AddVStrip(SkinDocument& document, PlacePair place, ColumnExtent extent, int type = 0, int height = 0) {
+    VStripRecord& s = AddDrawn<VStripRecord>(document, ElementKind::VStrip);
+    s.place = place;
+    s.extent = extent;
+    s.striptype = type;
+    s.height = height;
+}
+
+TileAreaRecord& AddTiles(SkinDocument& document, PlacePair topleft, PlacePair bottomright, int type,
+                         BoxSize size = {}) {
+    TileAreaRecord& t = AddDrawn<TileAreaRecord>(document, ElementKind::TileArea);
+    t.topleft = topleft;
+    t.bottomright = bottomright;
+    t.tiletype = type;
+    t.size = size;
+    return t;
+}
+
+ButtonRecord& AddButton(SkinDocument& document, PlacePair place, BoxSize size, SourcePoint source) {
+    ButtonRecord& b = AddDrawn<ButtonRecord>(document, ElementKind::Button);
+    b.place = place;
+    b.size = size;
+    b.source = source;
+    return b;
 }
 
 Canvas Paint(const SkinDocument& document, NoteState state) {
@@ -81,10 +105,7 @@ TEST(RenderNote, HStripPiecesRunThroughTheEndEdge) {
     for (const auto& c : cases) {
         SkinDocument document;
         GiveColumnPicture(document);
-        HStripRecord& s = Add<HStripRecord>(document, ElementKind::HStrip);
-        s.place = {At(0), At(0)};
-        s.extent = {At(c.rightX), 2};
-        s.width = 10;
+        AddHStrip(document, {At(0), At(0)}, {At(c.rightX), 2}, 0, 10);
         const Canvas canvas = Paint(document, State());
         for (int x = 0; x <= c.lastDrawn; ++x) {
             const int column = x < 90 ? x % 10 : x - (x >= 100 ? 100 : 90);
@@ -98,14 +119,8 @@ TEST(RenderNote, HStripPiecesRunThroughTheEndEdge) {
 TEST(RenderNote, VStripPiecesAndTileLengthBelowOne) {
     SkinDocument document;
     GiveColumnPicture(document);
-    VStripRecord& s = Add<VStripRecord>(document, ElementKind::VStrip);
-    s.place = {At(10), At(0)};
-    s.extent = {3, At(24)}; // bottom 25: pieces at 0, 10, then 20 .. 25
-    s.height = 10;
-    VStripRecord& none = Add<VStripRecord>(document, ElementKind::VStrip);
-    none.place = {At(50), At(0)};
-    none.extent = {3, At(-1)};
-    none.height = 0;
+    AddVStrip(document, {At(10), At(0)}, {3, At(24)}, 0, 10); // bottom 25: pieces at 0, 10, then 20 .. 25
+    AddVStrip(document, {At(50), At(0)}, {3, At(-1)}, 0, 0);
     const Canvas canvas = Paint(document, State());
     EXPECT_EQ(canvas.ColourAt(12, 25), ColumnColour(2));
     EXPECT_EQ(canvas.ColourAt(12, 26), kNote);
@@ -131,15 +146,9 @@ TEST(RenderNote, PiecesStartingBeforeTheCanvas) {
         const Placement minusTwo{0, PlacementMode::Sides, -2};
         const Placement minusOne{0, PlacementMode::Sides, -1}; // an end edge of 0
         if (horizontal) {
-            HStripRecord& s = Add<HStripRecord>(document, ElementKind::HStrip);
-            s.place = {minusTwo, At(0)};
-            s.extent = {minusOne, 8};
-            s.width = 2;
+            AddHStrip(document, {minusTwo, At(0)}, {minusOne, 8}, 0, 2);
         } else {
-            VStripRecord& s = Add<VStripRecord>(document, ElementKind::VStrip);
-            s.place = {At(0), minusTwo};
-            s.extent = {8, minusOne};
-            s.height = 2;
+            AddVStrip(document, {At(0), minusTwo}, {8, minusOne}, 0, 2);
         }
         NoteState state = State(40, 30);
         state.notecolour = white;
@@ -155,11 +164,8 @@ TEST(RenderNote, PiecesStartingBeforeTheCanvas) {
 
     SkinDocument document;
     GiveColumnPicture(document);
-    TileAreaRecord& tiles = Add<TileAreaRecord>(document, ElementKind::TileArea);
-    tiles.topleft = {Placement{-1, PlacementMode::Percent, 0}, Placement{-1, PlacementMode::Percent, 0}};
-    tiles.bottomright = {At(9), At(9)};
-    tiles.tiletype = 1;
-    tiles.size = {4, 4};
+    const Placement minusOnePercent{-1, PlacementMode::Percent, 0};
+    AddTiles(document, {minusOnePercent, minusOnePercent}, {At(9), At(9)}, 1, {4, 4});
     const Canvas canvas = Paint(document, State(500, 500)); // the area starts at (-5, -5)
     EXPECT_EQ(canvas.ColourAt(0, 0), ColumnColour(1));
     EXPECT_EQ(canvas.ColourAt(2, 2), ColumnColour(3));
@@ -168,10 +174,7 @@ TEST(RenderNote, PiecesStartingBeforeTheCanvas) {
 
 TEST(RenderNote, FadeOf256ColumnsSteps) {
     SkinDocument document;
-    HStripRecord& s = Add<HStripRecord>(document, ElementKind::HStrip);
-    s.place = {At(0), At(0)};
-    s.extent = {At(254), 3}; // right edge 255: columns 0 .. 255 inclusive
-    s.striptype = 1;
+    HStripRecord& s = AddHStrip(document, {At(0), At(0)}, {At(254), 3}, 1); // columns 0 .. 255 inclusive
     s.startcol = MakeColour(0, 0, 0);
     s.endcol = MakeColour(255, 255, 255);
     const Canvas canvas = Paint(document, State());
@@ -194,12 +197,9 @@ TEST(RenderNote, SolidBlendAndCover) {
     };
     for (const auto& c : cases) {
         SkinDocument document;
-        HStripRecord& first = Add<HStripRecord>(document, ElementKind::HStrip);
-        first.place = {At(0), At(0)};
-        first.extent = {At(-1), 10};
-        first.striptype = 2;
+        HStripRecord& first = AddHStrip(document, {At(0), At(0)}, {At(-1), 10}, 2);
         first.solidcol = under;
-        HStripRecord& second = Add<HStripRecord>(document, ElementKind::HStrip);
+        HStripRecord& second = AddDrawn<HStripRecord>(document, ElementKind::HStrip);
         second = first;
         second.solidcol = over;
         second.alpha = c.alpha;
@@ -212,23 +212,10 @@ TEST(RenderNote, SolidBlendAndCover) {
 TEST(RenderNote, PenColourStripAndTileAreas) {
     SkinDocument document;
     GiveColumnPicture(document);
-    HStripRecord& pen = Add<HStripRecord>(document, ElementKind::HStrip);
-    pen.place = {At(0), At(0)};
-    pen.extent = {At(-1), 2};
-    pen.striptype = 3;
-    TileAreaRecord& tiles = Add<TileAreaRecord>(document, ElementKind::TileArea);
-    tiles.topleft = {At(0), At(10)};
-    tiles.bottomright = {At(24), At(29)}; // 25 wide, 20 high: pieces 10, 10 and 5
-    tiles.tiletype = 1;
-    tiles.size = {10, 10};
-    TileAreaRecord& solid = Add<TileAreaRecord>(document, ElementKind::TileArea);
-    solid.topleft = {At(100), At(50)};
-    solid.bottomright = {At(109), At(59)};
-    solid.solidcol = MakeColour(1, 2, 3);
-    TileAreaRecord& penArea = Add<TileAreaRecord>(document, ElementKind::TileArea);
-    penArea.topleft = {At(200), At(50)};
-    penArea.bottomright = {At(209), At(59)};
-    penArea.tiletype = 2;
+    AddHStrip(document, {At(0), At(0)}, {At(-1), 2}, 3);
+    AddTiles(document, {At(0), At(10)}, {At(24), At(29)}, 1, {10, 10}); // 25 by 20: pieces 10, 10 and 5
+    AddTiles(document, {At(100), At(50)}, {At(109), At(59)}, 0).solidcol = MakeColour(1, 2, 3);
+    AddTiles(document, {At(200), At(50)}, {At(209), At(59)}, 2);
     const Canvas canvas = Paint(document, State());
     EXPECT_EQ(canvas.ColourAt(7, 1), MakeColour(255, 64, 255));
     for (int x = 0; x < 25; ++x)
@@ -257,10 +244,7 @@ TEST(RenderNote, ButtonRolloverAndIndicatorPictures) {
     for (const Case& c : cases) {
         SkinDocument document;
         GiveColumnPicture(document);
-        ButtonRecord& b = Add<ButtonRecord>(document, ElementKind::Button);
-        b.place = {At(-10), At(5)};
-        b.size = {4, 4};
-        b.source = {2, 0};
+        ButtonRecord& b = AddButton(document, {At(-10), At(5)}, {4, 4}, {2, 0});
         b.sourcerollover = {c.rolloverX, 0};
         b.pointerover = c.pointerOver;
         NoteState state = State();
@@ -273,7 +257,7 @@ TEST(RenderNote, ButtonRolloverAndIndicatorPictures) {
     for (const bool alarm : {true, false}) {
         SkinDocument document;
         GiveColumnPicture(document);
-        IndicatorRecord& i = Add<IndicatorRecord>(document, ElementKind::Indicator);
+        IndicatorRecord& i = AddDrawn<IndicatorRecord>(document, ElementKind::Indicator);
         i.place = {At(20), At(20)};
         i.size = {3, 3};
         i.type = 5;
@@ -288,18 +272,10 @@ TEST(RenderNote, ButtonRolloverAndIndicatorPictures) {
 TEST(RenderNote, PictureRunningOffTheSourceIsStretched) {
     SkinDocument document;
     GiveColumnPicture(document, 10, 10);
-    ButtonRecord& b = Add<ButtonRecord>(document, ElementKind::Button);
-    b.place = {At(0), At(0)};
-    b.size = {10, 10};
-    b.source = {5, 0}; // columns 5 .. 9 exist; the crop is stretched to 10
-    ButtonRecord& outside = Add<ButtonRecord>(document, ElementKind::Button);
-    outside.place = {At(50), At(0)};
-    outside.size = {10, 10};
-    outside.source = {40, 40};
-    ButtonRecord& none = Add<ButtonRecord>(document, ElementKind::Button);
-    none.place = {At(70), At(0)};
-    none.size = {10, 10};
-    none.source = {-1, 0};
+    AddButton(document, {At(0), At(0)}, {10, 10},
+              {5, 0}); // columns 5 .. 9 exist; the crop is stretched to 10
+    AddButton(document, {At(50), At(0)}, {10, 10}, {40, 40});
+    AddButton(document, {At(70), At(0)}, {10, 10}, {-1, 0});
     const Canvas canvas = Paint(document, State());
     for (int x = 0; x < 10; ++x)
         EXPECT_EQ(canvas.ColourAt(x, 3), ColumnColour(5 + x / 2)) << x;
@@ -314,7 +290,7 @@ TEST(RenderNote, PngAlphaIsBlendedPerPixel) {
     document.image.SetPixelColour(1, 0, MakeColour(0, 0, 255));
     document.image.SetAlpha(0, 0, 128);
     document.image.SetAlpha(1, 0, 0);
-    ButtonRecord& b = Add<ButtonRecord>(document, ElementKind::Button);
+    ButtonRecord& b = AddDrawn<ButtonRecord>(document, ElementKind::Button);
     b.size = {2, 1};
     NoteState state = State();
     state.notecolour = MakeColour(255, 255, 255);
@@ -329,29 +305,14 @@ TEST(RenderNote, KeyedPictureMaskAndAlphaRectangle) {
     picture.setPixel(1, 0, qRgb(10, 20, 30));
     picture.setPixel(2, 0, qRgb(0, 0, 0));       // alpha picture: black shows the source
     picture.setPixel(3, 0, qRgb(128, 128, 128)); // half
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(picture.save(&buffer, "BMP"));
-
     SkinDocument document;
     document.pngsource = false;
     document.settings.transparent = MakeColour(255, 0, 255);
-    ASSERT_TRUE(document.keyed.Decode(bytes));
+    ASSERT_TRUE(document.keyed.Decode(EncodedImage(picture, "BMP")));
     document.keyed.ApplyKey(document.settings.transparent);
-    ButtonRecord& masked = Add<ButtonRecord>(document, ElementKind::Button);
-    masked.size = {2, 1};
-    masked.source = {0, 0};
-    ButtonRecord& blended = Add<ButtonRecord>(document, ElementKind::Button);
-    blended.place = {At(10), At(0)};
-    blended.size = {1, 1};
-    blended.source = {1, 0};
-    blended.sourcealpha = {3, 0};
-    ButtonRecord& opaque = Add<ButtonRecord>(document, ElementKind::Button);
-    opaque.place = {At(12), At(0)};
-    opaque.size = {1, 1};
-    opaque.source = {1, 0};
-    opaque.sourcealpha = {2, 0};
+    AddButton(document, {At(0), At(0)}, {2, 1}, {0, 0});                       // masked
+    AddButton(document, {At(10), At(0)}, {1, 1}, {1, 0}).sourcealpha = {3, 0}; // blended
+    AddButton(document, {At(12), At(0)}, {1, 1}, {1, 0}).sourcealpha = {2, 0}; // opaque
     const Canvas canvas = Paint(document, State());
     EXPECT_EQ(canvas.ColourAt(0, 0), kNote);
     EXPECT_EQ(canvas.ColourAt(1, 0), MakeColour(10, 20, 30));
@@ -362,15 +323,10 @@ TEST(RenderNote, KeyedPictureMaskAndAlphaRectangle) {
 
 TEST(RenderNote, ElementsOutsideTheStateOrGroupAreSkipped) {
     SkinDocument document;
-    HStripRecord& rolledOnly = Add<HStripRecord>(document, ElementKind::HStrip);
-    rolledOnly.extent = {At(-1), 5};
-    rolledOnly.striptype = 2;
+    HStripRecord& rolledOnly = AddHStrip(document, {At(0), At(0)}, {At(-1), 5}, 2);
     rolledOnly.drawunrolled = false;
     rolledOnly.drawrolled = true;
-    HStripRecord& grouped = Add<HStripRecord>(document, ElementKind::HStrip);
-    grouped.place = {At(0), At(10)};
-    grouped.extent = {At(-1), 5};
-    grouped.striptype = 2;
+    AddHStrip(document, {At(0), At(10)}, {At(-1), 5}, 2);
     document.elements.back().group = QStringLiteral("nosuchgroup");
     const Canvas canvas = Paint(document, State());
     EXPECT_EQ(canvas.ColourAt(5, 2), kNote);
@@ -411,30 +367,15 @@ TEST(RenderNote, CanvasLimitAndAbsurdValues) {
     EXPECT_FALSE(PaintNoteCanvas(document, state, canvas));
 
     GiveColumnPicture(document);
-    HStripRecord& h = Add<HStripRecord>(document, ElementKind::HStrip);
-    h.place = {At(-2000000000), At(0)};
-    h.extent = {At(2000000000), 100000};
-    h.width = 1;
-    HStripRecord& fade = Add<HStripRecord>(document, ElementKind::HStrip);
-    fade = h;
-    fade.striptype = 1;
-    VStripRecord& v = Add<VStripRecord>(document, ElementKind::VStrip);
-    v.place = {At(-100000), At(-2147483647)};
-    v.extent = {100000, At(2147483647)};
-    v.height = 0;
-    VStripRecord& vfade = Add<VStripRecord>(document, ElementKind::VStrip);
-    vfade = v;
-    vfade.striptype = 1;
-    vfade.extent = {100000, Placement{2147483647, PlacementMode::BRScrollbar, 2147483647}};
-    ButtonRecord& b = Add<ButtonRecord>(document, ElementKind::Button);
-    b.place = {Placement{100, PlacementMode::Percent, -2147483647}, At(5)};
-    b.size = {-100000, 100000};
-    TileAreaRecord& t = Add<TileAreaRecord>(document, ElementKind::TileArea);
-    t.topleft = {At(-2147483647), At(-2147483647)};
-    t.bottomright = {At(2147483646), At(2147483646)};
-    t.tiletype = 1;
-    t.size = {1, 1};
-    TextRecord& text = Add<TextRecord>(document, ElementKind::Text);
+    AddHStrip(document, {At(-2000000000), At(0)}, {At(2000000000), 100000}, 0, 1);
+    AddHStrip(document, {At(-2000000000), At(0)}, {At(2000000000), 100000}, 1, 1);
+    AddVStrip(document, {At(-100000), At(-2147483647)}, {100000, At(2147483647)});
+    AddVStrip(document, {At(-100000), At(-2147483647)},
+              {100000, Placement{2147483647, PlacementMode::BRScrollbar, 2147483647}}, 1);
+    AddButton(document, {Placement{100, PlacementMode::Percent, -2147483647}, At(5)}, {-100000, 100000},
+              {0, 0});
+    AddTiles(document, {At(-2147483647), At(-2147483647)}, {At(2147483646), At(2147483646)}, 1, {1, 1});
+    TextRecord& text = AddDrawn<TextRecord>(document, ElementKind::Text);
     text.text = QStringLiteral("%TITLE% absurd");
     text.point = 100000;
     text.extent = {At(100000), 100000};

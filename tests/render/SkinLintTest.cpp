@@ -1,7 +1,7 @@
 #include "render/SkinLint.h"
 #include "document/SkinDocument.h"
+#include "support/EncodedImage.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
@@ -46,9 +46,9 @@ SkinElement& AddGroup(SkinDocument& d, const QString& name, std::vector<GroupRul
     return g;
 }
 
-ButtonRecord& AddButton(SkinDocument& d, SourcePoint source, int w = 8, int h = 8,
-                        const QString& name = "B") {
-    ButtonRecord& b = *Add(d, ElementKind::Button, name).As<ButtonRecord>();
+ButtonRecord& AddButton(SkinDocument& d, SourcePoint source, int w = 8, int h = 8, const QString& name = "B",
+                        const QString& group = {}) {
+    ButtonRecord& b = *Add(d, ElementKind::Button, name, group).As<ButtonRecord>();
     b.source = source;
     b.size = {w, h};
     return b;
@@ -61,9 +61,24 @@ QString Messages(const LintReport& report) {
     return lines.join('\n');
 }
 
+using Build = std::function<void(SkinDocument&)>;
+
+// An 8 by 8 button drawn from the given sources.
+Build Button(SourcePoint source, SourcePoint rollover = {}, SourcePoint alpha = {}, int w = 8, int h = 8) {
+    return [=](SkinDocument& d) {
+        ButtonRecord& b = AddButton(d, source, w, h);
+        b.sourcerollover = rollover;
+        b.sourcealpha = alpha;
+    };
+}
+
+template <class R> Build Element(ElementKind kind, const QString& name, std::function<void(R&)> set) {
+    return [=](SkinDocument& d) { set(*Add(d, kind, name).As<R>()); };
+}
+
 struct Case {
     const char* what;
-    std::function<void(SkinDocument&)> build;
+    Build build;
     QString report;
 };
 
@@ -79,119 +94,70 @@ void RunCases(std::initializer_list<Case> cases, int pictureWidth = 32, int pict
     }
 }
 
-const QString kOutside = "runs outside the 32x16 picture";
+QString Outside(const QString& element, const char* field, const char* at, const char* size) {
+    return QStringLiteral("%1 (element 0): %2 %3 with size %4 runs outside the 32x16 picture")
+        .arg(element, field, at, size);
+}
 
 } // namespace
 
 TEST(SkinLint, SourcesTheElementDrawsMustLieInThePicture) {
+    const auto indicator = [](int type, SourcePoint off) {
+        return Element<IndicatorRecord>(ElementKind::Indicator, "I", [=](IndicatorRecord& i) {
+            i.type = type;
+            i.size = {8, 8};
+            i.source = {30, 0};
+            i.sourceoff = off;
+        });
+    };
+    const auto tiles = [](int type) {
+        return Element<TileAreaRecord>(ElementKind::TileArea, "A", [type](TileAreaRecord& a) {
+            a.tiletype = type;
+            a.size = {8, 8};
+            a.source = {28, 8};
+        });
+    };
+    const auto hstrip = [](int type, int width, int height, SourcePoint source) {
+        return Element<HStripRecord>(ElementKind::HStrip, "H", [=](HStripRecord& s) {
+            s.striptype = type;
+            s.width = width;
+            s.extent.height = height;
+            s.source = source;
+        });
+    };
+    const QString b = "Button 'B'";
     RunCases({
-        {"inside to the last pixel",
-         [](SkinDocument& d) {
-             AddButton(d, {24, 8});
-         },
-         ""},
-        {"past the right edge",
-         [](SkinDocument& d) {
-             AddButton(d, {25, 0});
-         },
-         "Button 'B' (element 0): source 25,0 with size 8x8 " + kOutside},
-        {"past the bottom",
-         [](SkinDocument& d) {
-             AddButton(d, {0, 9});
-         },
-         "Button 'B' (element 0): source 0,9 with size 8x8 " + kOutside},
-        {"left of the picture",
-         [](SkinDocument& d) {
-             AddButton(d, {-2, 0});
-         },
-         "Button 'B' (element 0): source -2,0 with size 8x8 " + kOutside},
-        {"rollover",
-         [](SkinDocument& d) {
-             AddButton(d, {0, 0}).sourcerollover = {30, 0};
-         },
-         "Button 'B' (element 0): sourcerollover 30,0 with size 8x8 " + kOutside},
-        {"unset rollover",
-         [](SkinDocument& d) {
-             AddButton(d, {0, 0}).sourcerollover = {-1, 90};
-         },
-         ""},
-        {"alpha sources are not drawn from",
-         [](SkinDocument& d) {
-             AddButton(d, {0, 0}).sourcealpha = {30, 30};
-         },
-         ""},
-        {"indicator of a state",
-         [](SkinDocument& d) {
-             IndicatorRecord& i = *Add(d, ElementKind::Indicator, "I").As<IndicatorRecord>();
-             i.type = 5;
-             i.size = {8, 8};
-             i.source = {30, 0};
-             i.sourceoff = {0, 12};
-         },
-         "Indicator 'I' (element 0): source 30,0 with size 8x8 " + kOutside + "\n" +
-             "Indicator 'I' (element 0): sourceoff 0,12 with size 8x8 " + kOutside},
-        {"indicator of no state shows its off picture only",
-         [](SkinDocument& d) {
-             IndicatorRecord& i = *Add(d, ElementKind::Indicator, "I").As<IndicatorRecord>();
-             i.size = {8, 8};
-             i.source = {30, 0};
-         },
-         ""},
-        {"horizontal strip: its width by the band's height",
-         [](SkinDocument& d) {
-             HStripRecord& s = *Add(d, ElementKind::HStrip, "H").As<HStripRecord>();
-             s.width = 8;
-             s.extent.height = 10;
-             s.source = {0, 8};
-         },
-         "HStrip 'H' (element 0): source 0,8 with size 8x10 " + kOutside},
-        {"fade strip draws no picture",
-         [](SkinDocument& d) {
-             HStripRecord& s = *Add(d, ElementKind::HStrip, "H").As<HStripRecord>();
-             s.striptype = 1;
-             s.source = {90, 90};
-         },
-         ""},
+        {"inside to the last pixel", Button({24, 8}), ""},
+        {"past the right edge", Button({25, 0}), Outside(b, "source", "25,0", "8x8")},
+        {"past the bottom", Button({0, 9}), Outside(b, "source", "0,9", "8x8")},
+        {"left of the picture", Button({-2, 0}), Outside(b, "source", "-2,0", "8x8")},
+        {"rollover", Button({0, 0}, {30, 0}), Outside(b, "sourcerollover", "30,0", "8x8")},
+        {"unset rollover", Button({0, 0}, {-1, 90}), ""},
+        {"alpha sources are not drawn from", Button({0, 0}, {}, {30, 30}), ""},
+        {"indicator of a state", indicator(5, {0, 12}),
+         Outside("Indicator 'I'", "source", "30,0", "8x8") + "\n" +
+             Outside("Indicator 'I'", "sourceoff", "0,12", "8x8")},
+        {"indicator of no state shows its off picture only", indicator(0, {0, 0}), ""},
+        {"horizontal strip: its width by the band's height", hstrip(0, 8, 10, {0, 8}),
+         Outside("HStrip 'H'", "source", "0,8", "8x10")},
+        {"fade strip draws no picture", hstrip(1, 0, 0, {90, 90}), ""},
         {"vertical strip: the column's width by its height",
-         [](SkinDocument& d) {
-             VStripRecord& s = *Add(d, ElementKind::VStrip, "V").As<VStripRecord>();
-             s.extent.width = 10;
-             s.height = 8;
-             s.source = {24, 0};
-         },
-         "VStrip 'V' (element 0): source 24,0 with size 10x8 " + kOutside},
-        {"tiles of a picture",
-         [](SkinDocument& d) {
-             TileAreaRecord& a = *Add(d, ElementKind::TileArea, "A").As<TileAreaRecord>();
-             a.tiletype = 1;
-             a.size = {8, 8};
-             a.source = {28, 8};
-         },
-         "Tile area 'A' (element 0): source 28,8 with size 8x8 " + kOutside},
-        {"solid tiles draw no picture",
-         [](SkinDocument& d) {
-             TileAreaRecord& a = *Add(d, ElementKind::TileArea, "A").As<TileAreaRecord>();
-             a.size = {8, 8};
-             a.source = {28, 8};
-         },
-         ""},
-        {"no width",
-         [](SkinDocument& d) {
-             AddButton(d, {0, 0}, 0, 8);
-         },
+         Element<VStripRecord>(ElementKind::VStrip, "V",
+                               [](VStripRecord& s) {
+                                   s.extent.width = 10;
+                                   s.height = 8;
+                                   s.source = {24, 0};
+                               }),
+         Outside("VStrip 'V'", "source", "24,0", "10x8")},
+        {"tiles of a picture", tiles(1), Outside("Tile area 'A'", "source", "28,8", "8x8")},
+        {"solid tiles draw no picture", tiles(0), ""},
+        {"no width", Button({0, 0}, {}, {}, 0, 8),
          "Button 'B' (element 0): source 0,0 has an empty size 0x8"},
-        {"negative height, outside too: empty is the finding",
-         [](SkinDocument& d) {
-             AddButton(d, {40, 0}, 8, -1);
-         },
+        {"negative height, outside too: empty is the finding", Button({40, 0}, {}, {}, 8, -1),
          "Button 'B' (element 0): source 40,0 has an empty size 8x-1"},
         {"a new button has no size yet", [](SkinDocument& d) { Add(d, ElementKind::Button, "Button"); },
          "Button 'Button' (element 0): source 0,0 has an empty size 0x0"},
-        {"strip without length",
-         [](SkinDocument& d) {
-             HStripRecord& s = *Add(d, ElementKind::HStrip, "H").As<HStripRecord>();
-             s.extent.height = 4;
-         },
+        {"strip without length", hstrip(0, 0, 4, {0, 0}),
          "HStrip 'H' (element 0): source 0,0 has an empty size 0x4"},
     });
 }
@@ -201,8 +167,7 @@ TEST(SkinLint, GroupsAndNames) {
         {"a group differing in case: unknown, unused and never drawn",
          [](SkinDocument& d) {
              AddGroup(d, "Hover");
-             AddButton(d, {0, 0}).name = "Close";
-             d.elements.back().group = "hover";
+             AddButton(d, {0, 0}, 8, 8, "Close", "hover");
          },
          "Group 'Hover' (element 0) is named by no element\n"
          "Button 'Close' (element 1) names group 'hover', which does not exist; group 'Hover' differs only "
@@ -236,8 +201,7 @@ TEST(SkinLint, GroupsAndNames) {
          [](SkinDocument& d) {
              AddGroup(d, "g");
              AddGroup(d, "g");
-             AddButton(d, {0, 0}).name = "Member";
-             d.elements.back().group = "g";
+             AddButton(d, {0, 0}, 8, 8, "Member", "g");
          },
          "Group 'g' (element 1) has the same name as element 0"},
     });
@@ -246,8 +210,7 @@ TEST(SkinLint, GroupsAndNames) {
 TEST(SkinLint, NeverDrawnInTheStatesTried) {
     const auto button = [](SkinDocument& d, std::function<void(DrawableCommon&)> set = {},
                            const QString& group = {}) {
-        ButtonRecord& b = AddButton(d, {0, 0});
-        d.elements.back().group = group;
+        ButtonRecord& b = AddButton(d, {0, 0}, 8, 8, "B", group);
         if (set)
             set(b);
     };
@@ -256,6 +219,13 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
             c.conditionset = true;
             c.condition = code;
             c.conditionvalue = value;
+        };
+    };
+    // A button in a group "g" of the rules.
+    const auto inGroup = [=](std::vector<GroupRule> rules, bool all = true) -> Build {
+        return [=](SkinDocument& d) {
+            AddGroup(d, "g", rules, all);
+            button(d, {}, "g");
         };
     };
     const QString never9 = "Button 'B' (element %1) is drawn in none of the 9 states tried";
@@ -279,17 +249,8 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
          },
          "Button 'B' (element 1) is drawn in none of the 15 states tried"},
         {"a flag of the group's rules, one of two",
-         [&](SkinDocument& d) {
-             AddGroup(d, "g", {{"Alarm set", "is", "true"}, {"Bulk selected", "is", "true"}}, false);
-             button(d, {}, "g");
-         },
-         ""},
-        {"the light background flag set the other way",
-         [&](SkinDocument& d) {
-             AddGroup(d, "g", {{"BG colour is light", "is", "false"}});
-             button(d, {}, "g");
-         },
-         ""},
+         inGroup({{"Alarm set", "is", "true"}, {"Bulk selected", "is", "true"}}, false), ""},
+        {"the light background flag set the other way", inGroup({{"BG colour is light", "is", "false"}}), ""},
         {"a scroll bar the layout's limits take away",
          [&](SkinDocument& d) {
              d.layout.scrollbardrawwidthmaximum = 10;
@@ -302,24 +263,14 @@ TEST(SkinLint, NeverDrawnInTheStatesTried) {
         {"wider than three times the minimum",
          [&](SkinDocument& d) { button(d, [](DrawableCommon& c) { c.drawwidthminimum = 301; }); },
          never9.arg(0)},
-        {"smaller than 300 by 100 at the minimum size",
-         [&](SkinDocument& d) {
-             AddGroup(d, "narrow", {{"Width", "is less than", "101"}});
-             button(d, {}, "narrow");
-         },
-         ""},
-        {"a text rule sees the start values",
-         [&](SkinDocument& d) {
-             AddGroup(d, "g", {{"Title", "contains", "plan"}});
-             button(d, {}, "g");
-         },
-         "Button 'B' (element 1) is drawn in none of the 9 states tried"},
+        {"smaller than 300 by 100 at the minimum size", inGroup({{"Width", "is less than", "101"}}), ""},
+        {"a text rule sees the start values", inGroup({{"Title", "contains", "plan"}}), never9.arg(1)},
         {"a disabled group",
          [&](SkinDocument& d) {
              AddGroup(d, "g").As<GroupRecord>()->enabled = false;
              button(d, {}, "g");
          },
-         "Button 'B' (element 1) is drawn in none of the 9 states tried"},
+         never9.arg(1)},
         {"the minimum size of the layout active in the changed state",
          [&](SkinDocument& d) {
              AddGroup(d, "big", {{"User 3", "is", "true"}});
@@ -347,8 +298,7 @@ TEST(SkinLint, StartValuesFollowTheSkinsMode) {
         GivePicture(d, 8, 8);
         d.settings.mode = mode;
         AddGroup(d, "pile", {{"Stack count", "is greater than", "2"}});
-        AddButton(d, {0, 0}).name = "Count";
-        d.elements.back().group = "pile";
+        AddButton(d, {0, 0}, 8, 8, "Count", "pile");
         EXPECT_EQ(Messages(LintSkin(d)),
                   mode == 1 ? "" : "Button 'Count' (element 1) is drawn in none of the 9 states tried");
     }
@@ -465,10 +415,7 @@ TEST(SkinLint, VisiblePixelsOfEachKindOfPicture) {
              QImage picture(16, 8, QImage::Format_RGB32);
              picture.fill(QColor(255, 0, 255));
              picture.setPixelColor(9, 1, QColor(0, 0, 0));
-             QByteArray bytes;
-             QBuffer buffer(&bytes);
-             ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
-             ASSERT_TRUE(d.keyed.Decode(bytes));
+             ASSERT_TRUE(d.keyed.Decode(EncodedImage(picture, "BMP")));
              d.settings.transparent = key;
              d.keyed.ApplyKey(key);
              d.pngsource = false;
@@ -476,12 +423,7 @@ TEST(SkinLint, VisiblePixelsOfEachKindOfPicture) {
          Area(8, 0, 16, 8)},
         {"a keyed picture without a key tells nothing",
          [](SkinDocument& d) {
-             QImage picture(16, 8, QImage::Format_RGB32);
-             picture.fill(Qt::black);
-             QByteArray bytes;
-             QBuffer buffer(&bytes);
-             ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
-             ASSERT_TRUE(d.keyed.Decode(bytes));
+             ASSERT_TRUE(d.keyed.Decode(EncodedImage(16, 8, Qt::black, "BMP")));
              d.pngsource = false;
          },
          ""},

@@ -1,4 +1,5 @@
 #include "render/SourceViewPicture.h"
+#include "RenderTestSupport.h"
 #include "document/SkinElement.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
@@ -24,15 +25,6 @@ ImageSurface Picture() {
         }
     }
     return picture;
-}
-
-int Mix(int tint, int under) {
-    return (tint * 128 + under * 127 + 127) / 255;
-}
-
-Colour Tinted(Colour tint, Colour under) {
-    return MakeColour(Mix(RedOf(tint), RedOf(under)), Mix(GreenOf(tint), GreenOf(under)),
-                      Mix(BlueOf(tint), BlueOf(under)));
 }
 
 } // namespace

@@ -8,23 +8,44 @@
 
 namespace {
 
-void AddCondition(SkinDocument& document, int code, bool set = true) {
-    SkinElement e = SkinElement::Make(ElementKind::TileArea);
-    e.Common()->conditionset = set;
-    e.Common()->condition = code;
-    document.Append(std::move(e));
+using Make = std::function<void(SkinDocument&)>;
+
+// Tile areas drawn under the condition codes, switched on or not.
+Make Conditions(std::vector<int> codes, bool set = true) {
+    return [=](SkinDocument& document) {
+        for (const int code : codes) {
+            SkinElement e = SkinElement::Make(ElementKind::TileArea);
+            e.Common()->conditionset = set;
+            e.Common()->condition = code;
+            document.Append(std::move(e));
+        }
+    };
 }
 
-void AddIndicator(SkinDocument& document, int type) {
-    SkinElement e = SkinElement::Make(ElementKind::Indicator);
-    e.As<IndicatorRecord>()->type = type;
-    document.Append(std::move(e));
+Make Indicator(int type) {
+    return [=](SkinDocument& document) {
+        SkinElement e = SkinElement::Make(ElementKind::Indicator);
+        e.As<IndicatorRecord>()->type = type;
+        document.Append(std::move(e));
+    };
 }
 
-void AddRule(SkinDocument& document, const QString& field) {
-    SkinElement e = SkinElement::Make(ElementKind::Group);
-    e.As<GroupRecord>()->rules.push_back({field, QStringLiteral("is"), QStringLiteral("true")});
-    document.Append(std::move(e));
+// A group for each field, its one rule that the field is true.
+Make Rules(QStringList fields) {
+    return [=](SkinDocument& document) {
+        for (const QString& field : fields) {
+            SkinElement e = SkinElement::Make(ElementKind::Group);
+            e.As<GroupRecord>()->rules.push_back({field, QStringLiteral("is"), QStringLiteral("true")});
+            document.Append(std::move(e));
+        }
+    };
+}
+
+Make Both(Make first, Make second) {
+    return [=](SkinDocument& document) {
+        first(document);
+        second(document);
+    };
 }
 
 // Whether every pixel of the block of sheet at (x, y) equals picture.
@@ -46,55 +67,22 @@ TEST(StateSheet, RowsAreTheFlagsTheSkinReads) {
     wholeTextShown.scrolltop = 0;
     const struct {
         const char* what;
-        std::function<void(SkinDocument&)> make;
+        Make make;
         QStringList extra;
         NoteSettings base = NoteSettings();
     } cases[] = {
         {"no elements", [](SkinDocument&) {}, {}},
-        {"an alarm indicator", [](SkinDocument& d) { AddIndicator(d, 5); }, {"alarm"}},
+        {"an alarm indicator", Indicator(5), {"alarm"}},
         // Codes in any order come out in the key table's order, each key once.
-        {"conditions",
-         [](SkinDocument& d) {
-             AddCondition(d, 20);
-             AddCondition(d, 1);
-             AddCondition(d, 4);
-             AddIndicator(d, 1);
-         },
-         {"ontop", "locked", "sync"}},
-        {"a condition not switched on", [](SkinDocument& d) { AddCondition(d, 5, false); }, {}},
-        {"codes without a box of their own",
-         [](SkinDocument& d) {
-             AddCondition(d, 16);
-             AddCondition(d, 18);
-             AddCondition(d, -1);
-         },
-         {}},
+        {"conditions", Both(Conditions({20, 1, 4}), Indicator(1)), {"ontop", "locked", "sync"}},
+        {"a condition not switched on", Conditions({5}, false), {}},
+        {"codes without a box of their own", Conditions({16, 18, -1}), {}},
         // "Scrollbar enabled" and "Scrollbar required" both follow the Scrollbar box.
-        {"the scroll bar twice",
-         [](SkinDocument& d) {
-             AddCondition(d, 9);
-             AddIndicator(d, 13);
-         },
-         {"scrollbar"}},
+        {"the scroll bar twice", Both(Conditions({9}), Indicator(13)), {"scrollbar"}},
         // With the whole text in view the box does not make the bar required.
-        {"required scroll bar, whole text shown",
-         [](SkinDocument& d) { AddCondition(d, 13); },
-         {},
-         wholeTextShown},
-        {"group rules on flags",
-         [](SkinDocument& d) {
-             AddRule(d, "Bulk selected");
-             AddRule(d, "in STACK");
-             AddRule(d, "Has focus");
-         },
-         {"instack", "bulk"}},
-        {"group rules on other fields",
-         [](SkinDocument& d) {
-             AddRule(d, "Width");
-             AddRule(d, "Title");
-             AddRule(d, "No such field");
-         },
-         {}},
+        {"required scroll bar, whole text shown", Conditions({13}), {}, wholeTextShown},
+        {"group rules on flags", Rules({"Bulk selected", "in STACK", "Has focus"}), {"instack", "bulk"}},
+        {"group rules on other fields", Rules({"Width", "Title", "No such field"}), {}},
     };
     for (const auto& c : cases) {
         SkinDocument document;

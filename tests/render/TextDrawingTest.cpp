@@ -129,21 +129,13 @@ TEST(TextLayout, Cases) {
         QStringList lines;
     };
     const Case cases[] = {
-        {"one line", QStringLiteral("A & B"), {0, 0, 300, 3 * lh}, 0, {QStringLiteral("A & B")}},
-        {"line breaks",
-         QStringLiteral("a\r\nb\nc\rd"),
-         {0, 0, 300, 4 * lh},
-         0,
-         {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}},
+        {"one line", "A & B", {0, 0, 300, 3 * lh}, 0, {"A & B"}},
+        {"line breaks", "a\r\nb\nc\rd", {0, 0, 300, 4 * lh}, 0, {"a", "b", "c", "d"}},
         // The third line would be cut by the box's bottom edge.
-        {"partly visible",
-         QStringLiteral("a\nb\nc"),
-         {0, 0, 300, 3 * lh - 1},
-         0,
-         {QStringLiteral("a"), QStringLiteral("b")}},
+        {"partly visible", "a\nb\nc", {0, 0, 300, 3 * lh - 1}, 0, {"a", "b"}},
         // A first line is drawn even when the box is lower than a line.
-        {"low box", QStringLiteral("a\nb"), {0, 0, 300, lh / 2}, 0, {QStringLiteral("a")}},
-        {"empty box", QStringLiteral("a"), {10, 0, 10, lh}, 0, {}},
+        {"low box", "a\nb", {0, 0, 300, lh / 2}, 0, {"a"}},
+        {"empty box", "a", {10, 0, 10, lh}, 0, {}},
     };
     for (const Case& c : cases) {
         const std::vector<TextBoxLine> lines = LayOutTextBox(c.text, fm, c.box, c.alignment, 1000);
