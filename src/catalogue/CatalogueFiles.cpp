@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -87,10 +86,3 @@ QByteArray CatalogueFileBytes(const QString& text) {
     return bytes;
 }
 
-bool SaveWholeFile(const QString& path, const QByteArray& bytes, QString* reason) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *reason = file.errorString();
-    return false;
-}

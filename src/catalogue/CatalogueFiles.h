@@ -25,5 +25,3 @@ QByteArray NotesFileBytes(const QString& notes);
 // The catalogue file's bytes: UTF-16 little-endian without a byte-order mark.
 QByteArray CatalogueFileBytes(const QString& text);
 
-// Writes the file whole or not at all; on failure the reason is the system's description.
-bool SaveWholeFile(const QString& path, const QByteArray& bytes, QString* reason);

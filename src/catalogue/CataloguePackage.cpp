@@ -6,6 +6,7 @@
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "package/ZipReader.h"
+#include "picture/SafeFileWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -85,7 +86,7 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
         QByteArray png;
         QString why;
         if (!MakeThumbnail(document, thumbnail, &why) || !thumbnail.EncodePng(png) ||
-            !SaveWholeFile(thumbnailPath, png, &why)) {
+            !WriteFileSafely(thumbnailPath, png, &why)) {
             if (why.isEmpty())
                 why = thumbnail.LastError();
             result.errors << QStringLiteral("Error saving ") + thumbnailPath + QStringLiteral(": ") + why;
@@ -100,7 +101,7 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     result.notesExisted = QFileInfo::exists(notesPath);
     if (result.loaded && !result.notesExisted) {
         QString why;
-        if (SaveWholeFile(notesPath, NotesFileBytes(document.settings.notes), &why))
+        if (WriteFileSafely(notesPath, NotesFileBytes(document.settings.notes), &why))
             result.notesWritten = true;
         else
             result.errors << QStringLiteral("Error saving ") + notesPath + QStringLiteral(": ") + why;

@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueLine.h"
 #include "document/SkinDocument.h"
+#include "picture/SafeFileWrite.h"
 
 #include <QDir>
 #include <QHash>
@@ -229,7 +230,7 @@ CatalogueResult WriteCatalogue(const QString& folder, const QStringList& names, 
             for (int i = 0; i < packages.size(); ++i)
                 text += pool.Report(i).line;
             QString reason;
-            result.catalogueWritten = SaveWholeFile(result.cataloguePath, CatalogueFileBytes(text), &reason);
+            result.catalogueWritten = WriteFileSafely(result.cataloguePath, CatalogueFileBytes(text), &reason);
             if (!result.catalogueWritten)
                 result.messages << QStringLiteral("Error saving ") + result.cataloguePath +
                                        QStringLiteral(": ") + reason;

@@ -2,10 +2,10 @@
 
 #include "document/SkinLoader.h"
 #include "document/SkinWriter.h"
+#include "picture/SafeFileWrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -129,11 +129,7 @@ RecoveryReading ReadRecoveryFile(const QString& path) {
 }
 
 bool WriteRecoveryFile(const QString& path, const RecoveryRecord& record) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = RecoveryFileBytes(record);
-    return file.write(bytes) == bytes.size() && file.commit();
+    return WriteFileSafely(path, RecoveryFileBytes(record));
 }
 
 QString RecoveredSkinText(const RecoveryRecord& record) {

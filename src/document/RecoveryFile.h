@@ -41,7 +41,7 @@ QByteArray RecoveryFileBytes(const RecoveryRecord& record);
 RecoveryReading ParseRecoveryFile(const QByteArray& bytes);
 RecoveryReading ReadRecoveryFile(const QString& path);
 
-// Writes through QSaveFile, so a failed write leaves any earlier recovery file whole.
+// Writes whole or not at all, so a failed write leaves any earlier recovery file as it was.
 bool WriteRecoveryFile(const QString& path, const RecoveryRecord& record);
 
 // The skin text of the record, for the skin-file reader.

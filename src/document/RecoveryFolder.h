@@ -29,7 +29,7 @@ public:
     // Removes the recovery file and gives the name up.
     void Close();
 
-    // Writes the record (through QSaveFile); false when the slot is not open or the file could not be
+    // Writes the record (whole or not at all); false when the slot is not open or the file could not be
     // written.
     bool Write(const RecoveryRecord& record);
     // Removes the recovery file, keeping the name for the next write; true when no file is left.

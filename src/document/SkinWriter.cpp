@@ -6,8 +6,8 @@
 #include "document/SkinDocument.h"
 #include "document/SkinValueText.h"
 #include "package/FilePaths.h"
+#include "picture/SafeFileWrite.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -365,10 +365,9 @@ QByteArray SkinFileBytes(const SkinDocument& document, const QString& imageName)
 
 bool WriteSkinFile(const SkinDocument& document, const QString& path, const QString& imageName,
                    QString* error) {
-    const QByteArray bytes = SkinFileBytes(document, imageName);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QString reason;
+    const bool saved = WriteFileSafely(path, SkinFileBytes(document, imageName), &reason);
     if (!saved && error)
-        *error = QStringLiteral("Error saving ") + path + QStringLiteral(": ") + file.errorString();
+        *error = QStringLiteral("Error saving ") + path + QStringLiteral(": ") + reason;
     return saved;
 }

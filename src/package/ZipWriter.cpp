@@ -3,10 +3,10 @@
 #include "package/DeflateProbe.h"
 #include "package/ZipEntryName.h"
 #include "package/ZipFormat.h"
+#include "picture/SafeFileWrite.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -64,30 +64,22 @@ private:
 
 ZipWriter::ZipWriter() = default;
 
-ZipWriter::~ZipWriter() {
-    if (m_file)
-        m_file->cancelWriting();
-}
+ZipWriter::~ZipWriter() = default; // the file writer abandons a package that was not closed
 
 ZipResult ZipWriter::Fail(ZipResult result, const QString& reason) {
     if (m_failure == ZipResult::Ok) {
         m_failure = result;
         m_error = reason;
     }
-    if (m_file)
-        m_file->cancelWriting();
+    m_file.Cancel();
     return result;
 }
 
 ZipResult ZipWriter::Create(const QString& path) {
-    if (path.isEmpty() || m_file || m_closed)
+    if (path.isEmpty() || m_file.IsOpen() || m_closed)
         return Fail(ZipResult::BadArguments, QStringLiteral("no package path given"));
-    m_file = std::make_unique<QSaveFile>(path);
-    if (!m_file->open(QIODevice::WriteOnly)) {
-        const QString reason = m_file->errorString();
-        m_file.reset();
-        return Fail(ZipResult::WriteFailed, reason);
-    }
+    if (!m_file.Open(path))
+        return Fail(ZipResult::WriteFailed, m_file.ErrorString());
     return ZipResult::Ok;
 }
 
@@ -96,14 +88,14 @@ ZipResult ZipWriter::State() const {
         return m_failure;
     if (m_closed)
         return ZipResult::Closed;
-    if (!m_file)
+    if (!m_file.IsOpen())
         return ZipResult::NotOpen;
     return ZipResult::Ok;
 }
 
 ZipResult ZipWriter::WriteBytes(const QByteArray& bytes) {
-    if (m_file->write(bytes) != bytes.size())
-        return Fail(ZipResult::WriteFailed, m_file->errorString());
+    if (!m_file.Write(bytes))
+        return Fail(ZipResult::WriteFailed, m_file.ErrorString());
     return ZipResult::Ok;
 }
 
@@ -157,7 +149,7 @@ ZipResult ZipWriter::AddFile(const QString& entryName, const QString& sourcePath
                     QStringLiteral("%1 is too large for a package").arg(sourcePath));
     record.stamp = ReadSourceStamp(QFileInfo(sourcePath));
 
-    const qint64 offset = m_file->pos();
+    const qint64 offset = m_file.Pos();
     if (offset > kMaxOffset)
         return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
     record.localOffset = static_cast<uint32_t>(offset);
@@ -170,15 +162,15 @@ ZipResult ZipWriter::AddFile(const QString& entryName, const QString& sourcePath
     if (ZipResult r = CopyData(source, record.method, record); r != ZipResult::Ok)
         return r;
 
-    const qint64 end = m_file->pos();
-    if (!m_file->seek(offset))
-        return Fail(ZipResult::SeekFailed, m_file->errorString());
+    const qint64 end = m_file.Pos();
+    if (!m_file.Seek(offset))
+        return Fail(ZipResult::SeekFailed, m_file.ErrorString());
     if (ZipResult r = WriteBytes(
             LocalHeader(record, record.crc, record.compressedSize, record.uncompressedSize, record.flags));
         r != ZipResult::Ok)
         return r;
-    if (!m_file->seek(end))
-        return Fail(ZipResult::SeekFailed, m_file->errorString());
+    if (!m_file.Seek(end))
+        return Fail(ZipResult::SeekFailed, m_file.ErrorString());
     m_entries.push_back(std::move(record));
     return ZipResult::Ok;
 }
@@ -204,8 +196,8 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
         crc = ZipCrc32(crc, in.constData(), got);
 
         if (method == kMethodStored) {
-            if (got > 0 && m_file->write(in.constData(), got) != got)
-                return Fail(ZipResult::WriteFailed, m_file->errorString());
+            if (!m_file.Write(in.constData(), got))
+                return Fail(ZipResult::WriteFailed, m_file.ErrorString());
             written += got;
             continue;
         }
@@ -213,7 +205,7 @@ ZipResult ZipWriter::CopyData(QFile& source, uint16_t method, CentralRecord& rec
         if (r != ZipResult::Ok)
             return r;
     }
-    if (written > kMaxOffset || m_file->pos() > kMaxOffset)
+    if (written > kMaxOffset || m_file.Pos() > kMaxOffset)
         return Fail(ZipResult::EntryTooLarge, QStringLiteral("the package grows too large"));
     record.crc = crc;
     record.compressedSize = static_cast<uint32_t>(written);
@@ -278,8 +270,8 @@ ZipResult ZipWriter::EntryDeflater::UseLevel(int level) {
 
 ZipResult ZipWriter::EntryDeflater::WriteOut() {
     const qint64 produced = m_out.size() - static_cast<qint64>(m_stream.avail_out);
-    if (produced > 0 && m_writer.m_file->write(m_out.constData(), produced) != produced)
-        return m_writer.Fail(ZipResult::WriteFailed, m_writer.m_file->errorString());
+    if (!m_writer.m_file.Write(m_out.constData(), produced))
+        return m_writer.Fail(ZipResult::WriteFailed, m_writer.m_file.ErrorString());
     m_written += produced;
     return ZipResult::Ok;
 }
@@ -305,7 +297,7 @@ ZipResult ZipWriter::Close() {
     if (const ZipResult state = State(); state != ZipResult::Ok)
         return state;
 
-    const qint64 centralOffset = m_file->pos();
+    const qint64 centralOffset = m_file.Pos();
     QByteArray central;
     for (const CentralRecord& e : m_entries) {
         PutLe32(central, kCentralHeaderSignature);
@@ -342,12 +334,8 @@ ZipResult ZipWriter::Close() {
     PutLe16(end, 0); // comment length
     if (ZipResult r = WriteBytes(central + end); r != ZipResult::Ok)
         return r;
-    if (!m_file->commit()) {
-        const QString reason = m_file->errorString();
-        m_file.reset();
-        return Fail(ZipResult::WriteFailed, reason);
-    }
-    m_file.reset();
+    if (!m_file.Commit())
+        return Fail(ZipResult::WriteFailed, m_file.ErrorString());
     m_closed = true;
     return ZipResult::Ok;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "package/ZipSourceStamp.h"
+#include "picture/SafeFileWrite.h"
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
 #include <vector>
 
 class QFile;
-class QSaveFile;
 
 enum class ZipResult {
     Ok,
@@ -68,7 +67,7 @@ private:
     static QByteArray LocalHeader(const CentralRecord& record, uint32_t crc, uint32_t compressedSize,
                                   uint32_t uncompressedSize, uint16_t flags);
 
-    std::unique_ptr<QSaveFile> m_file;
+    SafeFileWriter m_file;
     std::vector<CentralRecord> m_entries;
     ZipResult m_failure = ZipResult::Ok;
     bool m_closed = false;

@@ -2,8 +2,8 @@
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 #include "picture/PngEncoder.h"
+#include "picture/SafeFileWrite.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -192,8 +192,8 @@ bool ImageSurface::SavePng(const QString& path) const {
     QByteArray bytes;
     if (!EncodePng(bytes))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Fail(QStringLiteral("Cannot write the file"));
+    QString reason;
+    if (!WriteFileSafely(path, bytes, &reason))
+        return Fail(reason);
     return true;
 }
