@@ -145,9 +145,10 @@ public:
     // after, which records one step named what (shown as "&Undo <what>") when the document or the PNG
     // path changed, marks the document changed and selects selectEntry after redo (undo selects what was
     // selected at BeginEdit). Brackets nest: only the outermost records. AbandonEdit() closes a bracket
-    // without a step. CommitEdit() answers whether a step was recorded.
+    // without a step. CommitEdit() answers whether a step was recorded; steps of one run key other than 0
+    // committed one after the other merge into one (DocumentHistory::Commit).
     void BeginEdit();
-    bool CommitEdit(const QString& what, int selectEntry);
+    bool CommitEdit(const QString& what, int selectEntry, int runKey = 0);
     void AbandonEdit();
     QUndoStack* UndoStack() const;
     // Forgets every step; the document stays marked as it was (changed or not).

@@ -165,8 +165,8 @@ void CDrapierDlg::BeginEdit() {
     m_history->Begin(SelectedEntry());
 }
 
-bool CDrapierDlg::CommitEdit(const QString& what, int selectEntry) {
-    return m_history->Commit(what, selectEntry);
+bool CDrapierDlg::CommitEdit(const QString& what, int selectEntry, int runKey) {
+    return m_history->Commit(what, selectEntry, runKey);
 }
 
 void CDrapierDlg::AbandonEdit() {

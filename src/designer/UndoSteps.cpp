@@ -5,9 +5,18 @@
 #include <QUndoStack>
 
 DocumentStep::DocumentStep(const QString& what, DocumentSnapshot before, int selectBefore,
-                           DocumentSnapshot after, int selectAfter, SnapshotRestorer restore)
+                           DocumentSnapshot after, int selectAfter, SnapshotRestorer restore, int runId)
     : QUndoCommand(what), m_before(std::move(before)), m_after(std::move(after)),
-      m_selectBefore(selectBefore), m_selectAfter(selectAfter), m_restore(std::move(restore)) {}
+      m_selectBefore(selectBefore), m_selectAfter(selectAfter), m_restore(std::move(restore)),
+      m_runId(runId) {}
+
+bool DocumentStep::mergeWith(const QUndoCommand* other) {
+    // Only steps of the same run share an id; the later one's outcome becomes this step's.
+    const auto* later = static_cast<const DocumentStep*>(other);
+    m_after = later->m_after;
+    m_selectAfter = later->m_selectAfter;
+    return true;
+}
 
 void DocumentStep::undo() {
     m_restore(m_before, m_selectBefore);
@@ -47,7 +56,7 @@ void DocumentHistory::Begin(int selectedEntry) {
     m_selectBefore = selectedEntry;
 }
 
-bool DocumentHistory::Commit(const QString& what, int selectEntry) {
+bool DocumentHistory::Commit(const QString& what, int selectEntry, int runKey) {
     if (m_depth == 0 || --m_depth > 0)
         return false;
     DocumentSnapshot before = std::move(*m_before);
@@ -55,8 +64,14 @@ bool DocumentHistory::Commit(const QString& what, int selectEntry) {
     DocumentSnapshot after = Snapshot();
     if (after.SameContent(before))
         return false;
-    m_stack->push(
-        new DocumentStep(what, std::move(before), m_selectBefore, std::move(after), selectEntry, m_restore));
+    // A run goes on only while its steps follow one another on top of the stack.
+    const bool goesOn = runKey != 0 && runKey == m_runKey && m_stack->index() == m_runIndex;
+    if (runKey != 0 && !goesOn)
+        ++m_runSerial;
+    m_runKey = runKey;
+    m_stack->push(new DocumentStep(what, std::move(before), m_selectBefore, std::move(after), selectEntry,
+                                   m_restore, runKey != 0 ? m_runSerial : -1));
+    m_runIndex = m_stack->index();
     return true;
 }
 
@@ -69,6 +84,7 @@ void DocumentHistory::Abandon() {
 void DocumentHistory::Clear() {
     const bool changed = !m_stack->isClean();
     m_stack->clear();
+    EndRun();
     if (changed)
         m_stack->resetClean();
     m_last.reset();

@@ -17,11 +17,14 @@ using SnapshotRestorer = std::function<void(const DocumentSnapshot& snapshot, in
 // after redoing. The change has been made when the step is pushed, so its first redo does nothing.
 class DocumentStep : public QUndoCommand {
 public:
+    // A step with a run id of -1 stands alone; consecutive steps of one run id merge into one.
     DocumentStep(const QString& what, DocumentSnapshot before, int selectBefore, DocumentSnapshot after,
-                 int selectAfter, SnapshotRestorer restore);
+                 int selectAfter, SnapshotRestorer restore, int runId = -1);
 
     void undo() override;
     void redo() override;
+    int id() const override { return m_runId; }
+    bool mergeWith(const QUndoCommand* other) override;
 
     const DocumentSnapshot& Before() const { return m_before; }
     const DocumentSnapshot& After() const { return m_after; }
@@ -32,6 +35,7 @@ private:
     int m_selectBefore;
     int m_selectAfter;
     SnapshotRestorer m_restore;
+    int m_runId;
     bool m_done = true;
 };
 
@@ -52,7 +56,11 @@ public:
 
     void Begin(int selectedEntry);
     // True when a step was pushed; false when nothing changed or an outer bracket is still open.
-    bool Commit(const QString& what, int selectEntry);
+    // A run key other than 0 makes the step part of a run (a burst of arrow-key nudges, say): steps of
+    // one key committed one after the other merge into one undo step, until EndRun, a step of another
+    // key or a step outside any run. A run never reaches back past the saved state.
+    bool Commit(const QString& what, int selectEntry, int runKey = 0);
+    void EndRun() { m_runKey = 0; }
     // Closes the bracket without a step (the change was taken back).
     void Abandon();
     bool InEdit() const { return m_depth > 0; }
@@ -70,5 +78,8 @@ private:
     int m_depth = 0;
     std::optional<DocumentSnapshot> m_before;
     int m_selectBefore = -1;
+    int m_runKey = 0;                       // the key of the run under way, 0 for none
+    int m_runSerial = 0;                    // the id of that run's steps
+    int m_runIndex = -1;                    // the stack's index after the run's last step
     std::optional<DocumentSnapshot> m_last; // the latest snapshot, to share records with
 };

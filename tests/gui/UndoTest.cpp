@@ -249,3 +249,48 @@ TEST_F(UndoWindow, TheHistoryKeepsTheLast200Steps) {
     // The saved state fell out of the history: no state in it is the file any more.
     EXPECT_TRUE(window->IsDirty());
 }
+
+// Steps of one run (a burst of nudges) merge into one; anything else between them starts a new step.
+TEST_F(UndoWindow, StepsOfOneRunMergeIntoOne) {
+    SkinDocument& document = window->Document();
+    auto* strip = document.elements[0].As<HStripRecord>();
+    auto nudge = [&](int runKey) {
+        window->BeginEdit();
+        strip->place.x.value += 1;
+        window->CommitEdit("Nudge Top", 0, runKey);
+    };
+    auto plainStep = [&] {
+        window->BeginEdit();
+        strip->width += 1;
+        window->CommitEdit("Edit Top", 0);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> between; // what happens between the two halves of the presses
+        int secondKey;
+        int steps; // steps pushed in all
+    };
+    const Case cases[] = {
+        {"one run", [] {}, 7, 1},
+        {"another key", [] {}, 8, 2},
+        {"a step outside the run", plainStep, 7, 3},
+        {"undone in between", [&] { undo->trigger(); }, 7, 1},
+        {"saved in between", [&] { ASSERT_TRUE(window->FileSave()); }, 7, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(skin);
+        strip = document.elements[0].As<HStripRecord>();
+        const int x = strip->place.x.value;
+        nudge(7);
+        nudge(7);
+        c.between();
+        nudge(c.secondKey);
+        nudge(c.secondKey);
+        EXPECT_EQ(Steps(), c.steps);
+        while (undo->isEnabled())
+            undo->trigger();
+        strip = window->Document().elements[0].As<HStripRecord>();
+        EXPECT_EQ(strip->place.x.value, x);
+    }
+}

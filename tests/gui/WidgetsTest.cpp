@@ -2,6 +2,7 @@
 #include "widgets/FooButton.h"
 #include "widgets/HyperLink.h"
 #include "widgets/IntegerBox.h"
+#include "widgets/NudgeKeys.h"
 #include "widgets/ResizingDialog.h"
 #include "widgets/TreeCtrlEx.h"
 
@@ -166,6 +167,34 @@ TEST(IntegerBox, TypingIsFreeAndTheArrowsKeepToTheirRange) {
         box.SetValue(a.start);
         box.stepBy(a.steps);
         EXPECT_EQ(box.Value(), a.value) << a.start << " " << a.steps;
+    }
+}
+
+TEST(NudgeKeys, ArrowsMoveShiftTakesTenAltResizes) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Nudge> nudge;
+    };
+    const Qt::KeyboardModifiers none;
+    const Case cases[] = {
+        {Qt::Key_Left, none, Nudge{-1, 0, false}},
+        {Qt::Key_Right, Qt::ShiftModifier, Nudge{10, 0, false}},
+        {Qt::Key_Up, Qt::AltModifier, Nudge{0, -1, true}},
+        {Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier, Nudge{0, 10, true}},
+        {Qt::Key_Down, Qt::KeypadModifier, Nudge{0, 1, false}},
+        {Qt::Key_Left, Qt::ControlModifier, std::nullopt},
+        {Qt::Key_A, none, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        const std::optional<Nudge> got = NudgeForKey(c.key, c.modifiers);
+        ASSERT_EQ(got.has_value(), c.nudge.has_value());
+        if (got) {
+            EXPECT_EQ(got->dx, c.nudge->dx);
+            EXPECT_EQ(got->dy, c.nudge->dy);
+            EXPECT_EQ(got->resize, c.nudge->resize);
+        }
     }
 }
 
