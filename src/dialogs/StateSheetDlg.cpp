@@ -71,7 +71,6 @@ void QStateSheetDlg::showEvent(QShowEvent* event) {
 
 void QStateSheetDlg::DrawNow() {
     m_stale = false;
-    m_sinceRedraw.start();
     const NoteSettings base = m_baseSettings();
     std::vector<SheetRow> rows;
     for (const QString& name : StateSheetStates(m_document, base))
@@ -90,6 +89,9 @@ void QStateSheetDlg::DrawNow() {
         m_failure->show();
     }
     m_export->setEnabled(drawn);
+    // The interval counts from the end of a drawing, so a slow drawing still leaves the user the time
+    // between two drawings.
+    m_sinceRedraw.start();
     emit Redrawn();
 }
 
