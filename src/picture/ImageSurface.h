@@ -54,6 +54,8 @@ public:
     Colour PixelColour(int x, int y) const;
     int PixelIndex(int x, int y) const; // palette pictures
     int Alpha(int x, int y) const;      // 255 without alpha plane
+    // The pixels as decoded, for code that walks whole rows.
+    const PictureData& Data() const { return m_data; }
     int PaletteSize() const { return static_cast<int>(m_data.palette.size()); }
     Colour PaletteColour(int index) const;
     void SetPaletteColour(int index, Colour colour);

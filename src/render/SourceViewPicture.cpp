@@ -1,8 +1,6 @@
 #include "render/SourceViewPicture.h"
 
-#include "document/SkinElement.h"
 #include "document/SourcePicking.h"
-#include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
 #include "picture/ImageSurface.h"
 
@@ -17,15 +15,37 @@ constexpr Colour kSecondTint = MakeColour(255, 255, 0);
 constexpr int kTintOpacity = 128;
 } // namespace
 
-void FillSourceCheckerboard(Canvas& canvas, int width, int height) {
-    width = std::min(width, canvas.Width());
-    height = std::min(height, canvas.Height());
-    for (int y = 0; y < height; ++y) {
+void FillSourceCheckerboard(Canvas& canvas, int originX, int originY) {
+    for (int y = 0; y < canvas.Height(); ++y) {
         CanvasPixel* row = canvas.Row(y);
-        const int band = y >> kSquareShift;
-        for (int x = 0; x < width; ++x)
-            row[x] = (((x >> kSquareShift) + band) & 1) ? kDark : kLight;
+        const int band = (originY + y) >> kSquareShift;
+        for (int x = 0; x < canvas.Width(); ++x)
+            row[x] = ((((originX + x) >> kSquareShift) + band) & 1) ? kDark : kLight;
     }
+}
+
+bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const std::vector<SourceArea>& tints,
+                    Canvas& out) {
+    if (area.IsEmpty()) {
+        out.Clear();
+        return false;
+    }
+    if (out.Width() != area.Width() || out.Height() != area.Height()) {
+        if (!out.Create(area.Width(), area.Height()))
+            return false;
+    }
+    out.ResetClip();
+    FillSourceCheckerboard(out, area.left, area.top);
+    if (picture.IsValid())
+        picture.Draw(out, -area.left, -area.top);
+    for (const SourceArea& tint : tints) {
+        const long long left = static_cast<long long>(tint.x) - area.left;
+        const long long top = static_cast<long long>(tint.y) - area.top;
+        const CanvasRect rect{ClampToInt(left), ClampToInt(top), ClampToInt(left + tint.width),
+                              ClampToInt(top + tint.height)};
+        out.Blend(rect, tint.second ? kSecondTint : kFirstTint, kTintOpacity);
+    }
+    return true;
 }
 
 bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, int viewWidth, int viewHeight,
@@ -45,18 +65,10 @@ bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, in
     out.Fill({0, shownHeight, shownWidth, viewHeight}, face);
     if (shownWidth == 0 || shownHeight == 0)
         return true;
-
-    // Everything below stays on the picture.
-    out.SetClipRect({0, 0, shownWidth, shownHeight});
-    FillSourceCheckerboard(out, shownWidth, shownHeight);
-    picture.Draw(out, 0, 0);
-    if (selected) {
-        for (const SourceArea& area : SourceAreas(*selected)) {
-            const CanvasRect rect{area.x, area.y, ClampToInt(static_cast<long long>(area.x) + area.width),
-                                  ClampToInt(static_cast<long long>(area.y) + area.height)};
-            out.Blend(rect, area.second ? kSecondTint : kFirstTint, kTintOpacity);
-        }
-    }
-    out.ResetClip();
+    Canvas shown;
+    if (!DrawSourceArea(picture, {0, 0, shownWidth, shownHeight},
+                        selected ? SourceAreas(*selected) : std::vector<SourceArea>(), shown))
+        return false;
+    out.Copy(0, 0, shownWidth, shownHeight, shown, 0, 0);
     return true;
 }

@@ -1,20 +1,29 @@
 #pragma once
 
-#include "picture/Colour.h"
+#include "picture/Canvas.h"
 
-class Canvas;
+#include <vector>
+
 class ImageSurface;
 struct SkinElement;
+struct SourceArea;
 
-// The source view's picture, viewWidth by viewHeight: the source picture at its own size from the
-// top-left corner over a checkerboard, drawn with its alpha; the selected element's source areas tinted
-// at constant opacity 128 (cyan, a button's rollover or an indicator's off source yellow); and everything
-// right of and below the picture in the face colour, so that a smaller picture loaded after a larger one
-// leaves nothing behind. What does not fit the view is cut off. selected may be null. The canvas is made
-// anew when its size differs; false when the view is empty.
-bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, int viewWidth, int viewHeight,
-                    Colour face, Canvas& out);
+// A part of the source picture as the source view shows it, for painting only what is on screen: the
+// pixels `area` covers (in picture coordinates) over a checkerboard, drawn with their alpha, and the
+// tints (rectangles in picture coordinates; cyan, the second sources yellow) blended at constant opacity
+// 128. The canvas is made anew at the area's size when its size differs. False, leaving it empty, when
+// the area is empty; without a picture the area shows the checkerboard alone.
+bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const std::vector<SourceArea>& tints,
+                    Canvas& out);
 
 // The checkerboard behind a source picture: 8 by 8 squares, white and light grey (191), each column of
-// squares starting with the other colour than the column before it, the first with white.
-void FillSourceCheckerboard(Canvas& canvas, int width, int height);
+// squares starting with the other colour than the column before it, the first with white. The canvas's
+// top-left pixel shows the picture's pixel (originX, originY), so the squares stay where they are on the
+// picture whatever part of it is drawn.
+void FillSourceCheckerboard(Canvas& canvas, int originX, int originY);
+
+// The source view's picture, viewWidth by viewHeight: the picture from the top-left corner as
+// DrawSourceArea shows it with the selected element's source areas tinted, and everything right of and
+// below it in the face colour. selected may be null. False when the view is empty.
+bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, int viewWidth, int viewHeight,
+                    Colour face, Canvas& out);

@@ -1,8 +1,10 @@
 #include "render/UncoveredAreas.h"
 
 #include "document/SkinDocument.h"
+#include "render/SheetPixels.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -61,21 +63,21 @@ private:
     std::vector<int> m_count;
 };
 
-template <class Visible> bool CellVisible(const CellGrid& grid, int column, int row, const Visible& visible) {
+bool CellVisible(const CellGrid& grid, int column, int row, const SheetPixels& sheet) {
     const CanvasRect cell = grid.PixelsOf(column, row, column + 1, row + 1);
+    std::uint8_t filled[kCoverageCell];
     for (int y = cell.top; y < cell.bottom; ++y) {
-        for (int x = cell.left; x < cell.right; ++x) {
-            if (visible(x, y))
+        sheet.FilledRow(y, cell.left, cell.right, filled);
+        for (int i = 0; i < cell.Width(); ++i) {
+            if (filled[i])
                 return true;
         }
     }
     return false;
 }
 
-template <class Visible>
-std::vector<CanvasRect> Uncovered(int width, int height, const std::vector<CanvasRect>& used,
-                                  const Visible& visible) {
-    CellGrid grid(width, height);
+std::vector<CanvasRect> Uncovered(const SheetPixels& sheet, const std::vector<CanvasRect>& used) {
+    CellGrid grid(sheet.Width(), sheet.Height());
     for (const CanvasRect& r : used)
         grid.Cover(r);
     grid.Sum();
@@ -89,7 +91,7 @@ std::vector<CanvasRect> Uncovered(int width, int height, const std::vector<Canva
     std::vector<int> openAt(static_cast<size_t>(grid.Columns()), -1);
     for (int row = 0; row < grid.Rows(); ++row) {
         const auto wanted = [&](int column) {
-            return !grid.Covered(column, row) && CellVisible(grid, column, row, visible);
+            return !grid.Covered(column, row) && CellVisible(grid, column, row, sheet);
         };
         int column = 0;
         while (column < grid.Columns()) {
@@ -122,27 +124,9 @@ std::vector<CanvasRect> Uncovered(int width, int height, const std::vector<Canva
 
 std::optional<std::vector<CanvasRect>> UncoveredAreas(const SkinDocument& document,
                                                       const std::vector<CanvasRect>& used) {
-    if (document.pngsource) {
-        const ImageSurface& picture = document.image;
-        if (!picture.IsValid())
-            return std::nullopt;
-        const bool alpha = picture.HasAlpha();
-        const int transparent = picture.TransparentColour();
-        if (!alpha && transparent == -1)
-            return std::nullopt;
-        const bool palette = picture.BitsPerPixel() != 24;
-        return Uncovered(picture.Width(), picture.Height(), used, [&](int x, int y) {
-            if (alpha && picture.Alpha(x, y) == 0)
-                return false;
-            if (transparent == -1)
-                return true;
-            return palette ? picture.PixelIndex(x, y) != transparent
-                           : picture.PixelColour(x, y) != transparent;
-        });
-    }
-    const KeyedPicture& picture = document.keyed;
-    if (!picture.IsValid() || document.settings.transparent == kNoColour)
+    const SheetPixels sheet = SheetPixels::OfDocument(document);
+    // An opaque sheet without a key is one piece; that it is partly unused says nothing.
+    if (!sheet.HasEmptyRule())
         return std::nullopt;
-    return Uncovered(picture.Width(), picture.Height(), used,
-                     [&](int x, int y) { return !picture.IsKey(x, y); });
+    return Uncovered(sheet, used);
 }

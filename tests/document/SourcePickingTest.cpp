@@ -1,6 +1,7 @@
 #include "document/SourcePicking.h"
 #include "document/SkinElement.h"
 
+#include <climits>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -139,5 +140,109 @@ TEST(SourcePicking, TintedAreasPerKind) {
         SkinElement e = Placed(test.kind);
         test.set(e);
         EXPECT_EQ(SourceAreas(e), test.expected) << test.what;
+    }
+}
+
+TEST(SourcePicking, RectanglesAndNudgesSetWhatTheClicksWould) {
+    const struct {
+        const char* what;
+        ElementKind kind;
+        std::function<bool(SkinElement&)> act;
+        bool changed;
+        Fields expected; // from Placed(kind), size 0 x 0
+    } cases[] = {
+        // A rectangle is a left click on its first pixel and a right click one past its last.
+        {"button rectangle",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             return PickRectangle(e, false, {10, 10, 30, 20});
+         },
+         true,
+         {{10, 10}, {40, 5}, 20, 10}},
+        {"button rollover rectangle",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             return PickRectangle(e, true, {0, 1, 4, 9});
+         },
+         true,
+         {{10, 10}, {0, 1}, 4, 8}},
+        {"indicator off rectangle",
+         ElementKind::Indicator,
+         [](SkinElement& e) {
+             return PickRectangle(e, true, {7, 7, 9, 8});
+         },
+         true,
+         {{10, 10}, {7, 7}, 2, 1}},
+        {"hstrip rectangle",
+         ElementKind::HStrip,
+         [](SkinElement& e) {
+             return PickRectangle(e, true, {3, 4, 8, 30});
+         },
+         true,
+         {{3, 4}, {}, 5, 26}},
+        {"vstrip rectangle",
+         ElementKind::VStrip,
+         [](SkinElement& e) {
+             return PickRectangle(e, false, {3, 4, 8, 30});
+         },
+         true,
+         {{3, 4}, {}, 5, 26}},
+        {"tile rectangle",
+         ElementKind::TileArea,
+         [](SkinElement& e) {
+             return PickRectangle(e, false, {0, 0, 1, 1});
+         },
+         true,
+         {{0, 0}, {}, 1, 1}},
+        {"text rectangle",
+         ElementKind::Text,
+         [](SkinElement& e) {
+             return PickRectangle(e, false, {0, 0, 1, 1});
+         },
+         false,
+         {}},
+        // Arrows move the first source; with resize they change the size a right click sets.
+        {"button moved",
+         ElementKind::Button,
+         [](SkinElement& e) { return NudgeSource(e, -10, 1, false); },
+         true,
+         {{0, 11}, {40, 5}, 0, 0}},
+        {"indicator sized",
+         ElementKind::Indicator,
+         [](SkinElement& e) { return NudgeSource(e, 1, -1, true); },
+         true,
+         {{10, 10}, {40, 5}, 1, -1}},
+        {"hstrip sized",
+         ElementKind::HStrip,
+         [](SkinElement& e) { return NudgeSource(e, 0, 10, true); },
+         true,
+         {{10, 10}, {}, 0, 10}},
+        {"vstrip moved",
+         ElementKind::VStrip,
+         [](SkinElement& e) { return NudgeSource(e, 1, 0, false); },
+         true,
+         {{11, 10}, {}, 0, 0}},
+        {"saturated",
+         ElementKind::TileArea,
+         [](SkinElement& e) {
+             e.As<TileAreaRecord>()->source = {INT_MAX - 1, INT_MIN + 1};
+             return NudgeSource(e, 10, -10, false);
+         },
+         true,
+         {{INT_MAX, INT_MIN}, {}, 0, 0}},
+        {"unset source stays unset",
+         ElementKind::Button,
+         [](SkinElement& e) {
+             e.As<ButtonRecord>()->source = {-1, 3};
+             return NudgeSource(e, 1, 1, false);
+         },
+         false,
+         {{-1, 3}, {40, 5}, 0, 0}},
+        {"group", ElementKind::Group, [](SkinElement& e) { return NudgeSource(e, 1, 1, false); }, false, {}},
+    };
+    for (const auto& test : cases) {
+        SkinElement e = Placed(test.kind);
+        EXPECT_EQ(test.act(e), test.changed) << test.what;
+        EXPECT_EQ(Read(e), test.expected) << test.what;
     }
 }

@@ -1,8 +1,15 @@
 #pragma once
 
 #include "document/SkinDocument.h"
+#include "picture/Canvas.h"
+
+#include <ostream>
 
 // Helpers shared by the render tests.
+
+inline std::ostream& operator<<(std::ostream& out, const CanvasRect& r) {
+    return out << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+}
 
 inline Placement At(int value) {
     return Placement{value, PlacementMode::Sides, 0};

@@ -421,6 +421,26 @@ TEST(SkinLint, VisiblePixelsOfEachKindOfPicture) {
              d.pngsource = false;
          },
          Area(8, 0, 16, 8)},
+        {"the region colour on a picture without alpha",
+         [key](SkinDocument& d) {
+             ASSERT_TRUE(d.image.Create(16, 8, 24, kImagePng));
+             for (int x = 0; x < 16; ++x)
+                 for (int y = 0; y < 8; ++y)
+                     d.image.SetPixelColour(x, y, x == 3 && y == 5 ? MakeColour(255, 0, 254) : key);
+             d.settings.region = key;
+         },
+         Area(0, 0, 8, 8)},
+        {"the region colour on a keyed picture",
+         [](SkinDocument& d) {
+             QImage picture(16, 8, QImage::Format_RGB32);
+             picture.fill(QColor(254, 0, 254));
+             picture.setPixelColor(15, 7, QColor(0, 0, 0));
+             ASSERT_TRUE(d.keyed.Decode(EncodedImage(picture, "BMP")));
+             d.keyed.ApplyKey(kNoColour);
+             d.settings.region = MakeColour(254, 0, 254);
+             d.pngsource = false;
+         },
+         Area(8, 0, 16, 8)},
         {"a keyed picture without a key tells nothing",
          [](SkinDocument& d) {
              ASSERT_TRUE(d.keyed.Decode(EncodedImage(16, 8, Qt::black, "BMP")));
@@ -433,6 +453,39 @@ TEST(SkinLint, VisiblePixelsOfEachKindOfPicture) {
         c.make(d);
         EXPECT_EQ(Messages(LintSkin(d)), c.report) << c.what;
     }
+}
+
+TEST(SkinLint, AMagentaKeyedSheetShowsItsUnusedPiecesAsAnAlphaSheetDoes) {
+    // A 320 by 320 sheet of seven pieces on the region colour, two of them used; the same pieces on a
+    // transparent sheet give the same findings.
+    const CanvasRect pieces[] = {{8, 8, 72, 40},      {100, 8, 130, 300}, {160, 160, 224, 224},
+                                 {240, 16, 300, 40},  {16, 200, 60, 216}, {0, 304, 320, 320},
+                                 {250, 250, 260, 260}};
+    const Colour magenta = MakeColour(254, 0, 254);
+    std::vector<QString> reports;
+    for (const bool alpha : {false, true}) {
+        SkinDocument d;
+        ASSERT_TRUE(d.image.Create(320, 320, 24, kImagePng));
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 320; ++x)
+                d.image.SetPixelColour(x, y, magenta);
+        for (const CanvasRect& r : pieces)
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    d.image.SetPixelColour(x, y, MakeColour(x % 256, y % 256, 90));
+        if (alpha) {
+            for (int y = 0; y < 320; ++y)
+                for (int x = 0; x < 320; ++x)
+                    d.image.SetAlpha(x, y, d.image.PixelColour(x, y) == magenta ? 0 : 255);
+        } else {
+            d.settings.region = magenta;
+        }
+        AddButton(d, {8, 8}, 64, 32);
+        AddButton(d, {100, 8}, 30, 292, "Tall");
+        reports.push_back(Messages(LintSkin(d)));
+    }
+    EXPECT_EQ(reports[0].count('\n') + 1, 5) << reports[0].toStdString();
+    EXPECT_EQ(reports[0], reports[1]);
 }
 
 TEST(SkinLint, WithoutAPictureOnlyItsFindingsAreSkipped) {

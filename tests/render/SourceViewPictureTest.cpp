@@ -1,6 +1,7 @@
 #include "render/SourceViewPicture.h"
 #include "RenderTestSupport.h"
 #include "document/SkinElement.h"
+#include "document/SourcePicking.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 
@@ -87,4 +88,35 @@ TEST(SourceViewPicture, SelectedElementsAreasAreTintedOnThePictureOnly) {
     ASSERT_TRUE(DrawSourceView(Picture(), &button, 40, 30, kFace, out));
     EXPECT_EQ(out.ColourAt(0, 2), kRed);
     EXPECT_EQ(out.ColourAt(2, 2), kRed);
+}
+
+TEST(SourceViewPicture, AnAreaOfThePictureKeepsItsSquaresAndTintsInPlace) {
+    SkinElement button = SkinElement::Make(ElementKind::Button);
+    ButtonRecord& b = *button.As<ButtonRecord>();
+    b.source = {2, 2};
+    b.sourcerollover = {16, 8};
+    b.size = {6, 6};
+    const ImageSurface picture = Picture();
+    Canvas whole;
+    ASSERT_TRUE(DrawSourceArea(picture, {0, 0, 20, 12}, SourceAreas(button), whole));
+    // Any part drawn on its own shows exactly what the whole shows there.
+    for (const CanvasRect& area :
+         {CanvasRect{3, 1, 20, 12}, CanvasRect{9, 7, 12, 9}, CanvasRect{19, 11, 20, 12}}) {
+        Canvas part;
+        ASSERT_TRUE(DrawSourceArea(picture, area, SourceAreas(button), part));
+        ASSERT_EQ(part.Width(), area.Width());
+        ASSERT_EQ(part.Height(), area.Height());
+        for (int y = 0; y < area.Height(); ++y)
+            for (int x = 0; x < area.Width(); ++x)
+                ASSERT_EQ(part.Pixel(x, y), whole.Pixel(area.left + x, area.top + y))
+                    << area.left + x << "," << area.top + y;
+    }
+    EXPECT_EQ(whole.ColourAt(9, 9), kWhite);
+    EXPECT_EQ(whole.ColourAt(7, 7), Tinted(MakeColour(0, 255, 255), kWhite));
+    // Without a picture the checkerboard alone; an empty area gives nothing.
+    Canvas blank;
+    ASSERT_TRUE(DrawSourceArea(ImageSurface(), {8, 0, 10, 2}, {}, blank));
+    EXPECT_EQ(blank.ColourAt(0, 0), kGrey);
+    EXPECT_FALSE(DrawSourceArea(picture, {4, 4, 4, 9}, {}, blank));
+    EXPECT_FALSE(blank.IsValid());
 }
