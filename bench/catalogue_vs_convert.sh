@@ -21,8 +21,8 @@ examples=$(realpath examples)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/pkgs" "$work/thumbs"
-# The example note skins in turn, packed as the export packs them (the stack example is named stack.ini,
-# which a package keeps for a stack skin).
+# The example note skins in turn, packed as the export packs them (the stack example is a stack skin,
+# which the catalogue does not show as a note).
 kinds=(plain rich)
 for kind in "${kinds[@]}"; do
     "$cli" pack "$examples/$kind/$kind.ini" -o "$work/$kind.qsk"

@@ -23,9 +23,10 @@ public:
 };
 
 const char* const kSkins[] = {"plain", "rich", "stack"};
+const char* const kSkinFiles[] = {"plain/plain.ini", "rich/rich.ini", "stack/paperpile.ini"};
 
 QString SkinPath(int index) {
-    return QStringLiteral(DRAPIER_EXAMPLES "/%1/%1.ini").arg(QLatin1String(kSkins[index]));
+    return QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1String(kSkinFiles[index]);
 }
 
 // Once per process: the application object, the window and its first frame, as a user's start-up has

@@ -44,7 +44,7 @@ void Rich(benchmark::State& s) {
     RenderExample(s, "rich/rich.ini", 700, 500, 300, 100);
 }
 void Stack(benchmark::State& s) {
-    RenderExample(s, "stack/stack.ini", 700, 500, 300, 100);
+    RenderExample(s, "stack/paperpile.ini", 700, 500, 300, 100);
 }
 void RichLarge(benchmark::State& s) {
     RenderExample(s, "rich/rich.ini", 3000, 2000, 2800, 1800);

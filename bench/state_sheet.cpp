@@ -42,7 +42,7 @@ void Rich(benchmark::State& s) {
     SheetOf(s, "rich/rich.ini");
 }
 void Stack(benchmark::State& s) {
-    SheetOf(s, "stack/stack.ini");
+    SheetOf(s, "stack/paperpile.ini");
 }
 
 } // namespace

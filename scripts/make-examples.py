@@ -4,18 +4,21 @@
 plain/  Plain Paper: a rounded paper note with a ruled, tiled centre, a title and close and roll buttons.
 rich/   Ribbon: groups with rules, a layout for narrow notes, its own scroll bar with buttons placed on
         the thumb, indicators, a fade status bar, pen-colour accents and a region colour.
-stack/  Paper Pile: a stack skin, a pile of sheets with the stack's name and count.
+stack/  Paper Pile (paperpile.ini): a stack skin, a pile of sheets with the stack's name and count.
 
 Every frame is drawn once as a small template note and cut into corner and edge pieces, so the pieces
 join without seams at any note size. Translucent shading lets the note colour show through; the region
-colour (magenta) marks what lies outside the note. Standard library only.
+colour (nearly magenta) marks what lies outside the note. Standard library only.
 """
 import math
 import os
 import struct
 import zlib
 
-MAGENTA = (255, 0, 255, 255)
+# Not pure magenta: the check warns about a region colour made of common values, since text drawn in
+# that colour would turn transparent in the note program.
+REGION = (254, 0, 254)
+OUTSIDE = (*REGION, 255)
 
 
 # ---------------------------------------------------------------- pictures
@@ -375,7 +378,7 @@ PLAIN_EDGE = (118, 96, 44)
 def plain_painter(x, y, w, h):
     d = -rounded_box_distance(x + 0.5, y + 0.5, w, h, 7)
     if d < 0:
-        return MAGENTA
+        return OUTSIDE
     if d < 1:
         return (*PLAIN_EDGE, 220)
     if d < 2:
@@ -395,7 +398,7 @@ def plain_painter(x, y, w, h):
 def plain_rolled_painter(x, y, w, h):
     d = -rounded_box_distance(x + 0.5, y + 0.5, w, h, 7)
     if d < 0:
-        return MAGENTA
+        return OUTSIDE
     if d < 1:
         return (*PLAIN_EDGE, 220)
     if d < 2:
@@ -427,7 +430,7 @@ def make_plain(root):
 
     info = {"skinname": "Plain Paper", "notes": "A rounded paper note with ruled lines.^MExample skin of Drapier.",
             "authorname": "Drapier examples"}
-    body = header(info, 25, 8, 8, 8, 25, "plain.png", region=(255, 0, 255), drawonrtfbg=True)
+    body = header(info, 25, 8, 8, 8, 25, "plain.png", region=REGION, drawonrtfbg=True)
     body += tilearea("Ruled paper", ("8", "25"), ("-9", "-9"), 1, (48, 0), (16, 16))
     body += "".join(frame_sections("Frame", frame, frame.pieces(0, 0)))
     body += "".join(frame_sections("Rolled frame", rolled, rolled.pieces(24, 0), rolled=True))
@@ -446,7 +449,7 @@ RIBBON_EDGE = (52, 62, 86)
 def ribbon_body(x, y, w, h, rolled):
     d = -rounded_box_distance(x + 0.5, y + 0.5, w, h, 6)
     if d < 0:
-        return MAGENTA
+        return OUTSIDE
     if d < 1:
         return (*RIBBON_EDGE, 235)
     if d < 2:
@@ -497,7 +500,7 @@ def make_rich(root):
     info = {"skinname": "Ribbon", "authorname": "Drapier examples",
             "notes": "Groups, a narrow layout, its own scroll bar and indicators.^MExample skin of Drapier."}
     scrollbar = "-16,42,-33,10"
-    body = header(info, 28, 20, 8, 18, 28, "rich.png", region=(255, 0, 255), usescrollbar=True,
+    body = header(info, 28, 20, 8, 18, 28, "rich.png", region=REGION, usescrollbar=True,
                   titlebar="0,0,-1,28", scrollbar=scrollbar, scroll_limits=(200, -1, 90, -1))
     body += group("focus", [("Has focus", "is", "true")])
     body += group("nofocus", [("Has focus", "is", "false")])
@@ -566,7 +569,7 @@ def pile_painter(x, y, w, h, rolled=False):
         d = -rounded_box_distance(px - offset, py - offset, w - 8, h - 8, 5)
         if d >= 0:
             return (*PILE_EDGE, 210) if d < 1 else (*paper, 255)
-    return MAGENTA
+    return OUTSIDE
 
 
 def make_stack(root):
@@ -584,7 +587,7 @@ def make_stack(root):
 
     info = {"skinname": "Paper Pile", "authorname": "Drapier examples",
             "notes": "A stack skin: a pile of sheets with the stack's name and count.^MExample skin of Drapier."}
-    body = header(info, 24, 14, 6, 14, 24, "stack.png", region=(255, 0, 255), titlebar="0,0,-9,24", stack=True)
+    body = header(info, 24, 14, 6, 14, 24, "paperpile.png", region=REGION, titlebar="0,0,-9,24", stack=True)
     body += "".join(frame_sections("Pile", frame, frame.pieces(0, 0)))
     body += "".join(frame_sections("Rolled pile", rolled, rolled.pieces(40, 0), rolled=True))
     body += text("Stack name", ("8", "5"), "-90", 15, "%STACKNAME%", col=(80, 58, 20), point=9,
@@ -594,7 +597,7 @@ def make_stack(root):
     body += indicator("On top", ("-40", "5"), (14, 14), "ontop", (80, 32), (40, 34), rolled=True)
     body += button("Colour", ("-58", "5"), (14, 14), (56, 34), "colour", cond=("lightbgcol", True), rolled=True)
     body += button("Close", ("-24", "5"), (14, 14), (80, 0), "close", rollover=(80, 16), rolled=True)
-    write_skin(os.path.join(root, "stack"), "stack", body, pic)
+    write_skin(os.path.join(root, "stack"), "paperpile", body, pic)
 
 
 def main():

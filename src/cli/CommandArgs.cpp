@@ -68,6 +68,30 @@ bool CommandArgs::TakeOne(const char* what, QString* value, QString* reason) con
     return true;
 }
 
+bool TakeOptionValue(const QString& command, QStringList* args, const char* name, const char* valueName,
+                     QString* value, QString* reason) {
+    bool seen = false;
+    for (qsizetype i = 0; i < args->size();) {
+        if ((*args)[i] != QLatin1StringView(name)) {
+            ++i;
+            continue;
+        }
+        if (seen) {
+            *reason = QStringLiteral("%1 takes one %2").arg(command, QLatin1StringView(name));
+            return false;
+        }
+        if (i + 1 >= args->size()) {
+            *reason =
+                QStringLiteral("%1 needs %2").arg(QLatin1StringView(name), QLatin1StringView(valueName));
+            return false;
+        }
+        seen = true;
+        *value = (*args)[i + 1];
+        args->remove(i, 2);
+    }
+    return true;
+}
+
 bool ParseSizeText(const QString& text, int limit, int* width, int* height) {
     static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)$"));
     const QRegularExpressionMatch m = form.match(text);

@@ -34,5 +34,11 @@ private:
     QStringList m_positional;
 };
 
+// Takes "NAME VALUE" out of args, leaving the other arguments in order, for an option a command reads
+// before it hands the rest on. value keeps what it had when the option is not there; false with a
+// usage reason when the value is missing or the option is given twice.
+bool TakeOptionValue(const QString& command, QStringList* args, const char* name, const char* valueName,
+                     QString* value, QString* reason);
+
 // "WxH" with two whole numbers from 1 to limit, nothing else.
 bool ParseSizeText(const QString& text, int limit, int* width, int* height);

@@ -57,10 +57,10 @@ const std::vector<CliCommand>& CliCommands() {
          "as the local date and time of the TZ environment, YYYY-MM-DD HH:MM:SS; or, with --date and --time, "
          "print the number the designer's time converter writes for that local moment.",
          RunCTimeCommand, CTimeCommandHelp},
-        {"check", "SKIN [--inner NAME] [--set KEY=VALUE]...",
+        {"check", "SKIN [--inner NAME] [--fail-on errors|warnings] [--set KEY=VALUE]...",
          "Run the designer's Check for Errors on the skin in the state the --set options describe and print "
          "its report, or \"No errors found\"; --set stackmode=0|1 overrides the skin's own mode. Exit status "
-         "1 when there is a report.",
+         "1 when there is a report (--fail-on errors: when it holds an error).",
          RunCheckCommand, CheckCommandHelp},
         {"lint", "SKIN [--inner NAME] [--json]",
          "Lint the sprite sheet: source rectangles outside the picture or empty, unknown and unused groups, "

@@ -4,6 +4,7 @@
 #include "document/SkinDocument.h"
 #include "document/StackSkinRules.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -103,6 +104,12 @@ QString StackElementRules(const SkinElement& element) {
 }
 
 } // namespace
+
+bool CheckReportHasErrors(const QString& report) {
+    const QStringList lines = report.split(u'\n');
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString& line) { return line.startsWith(QStringLiteral("ERROR:")); });
+}
 
 QString CheckKindLabel(ElementKind kind) {
     switch (kind) {

@@ -19,8 +19,9 @@ static void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-QString Example(const char* name) {
-    return QStringLiteral(DRAPIER_EXAMPLES "/%1/%1.ini").arg(QLatin1StringView(name));
+// An example skin by its folder and file name without ".ini" ("stack/paperpile").
+QString Example(const char* path) {
+    return QStringLiteral(DRAPIER_EXAMPLES "/%1.ini").arg(QLatin1StringView(path));
 }
 
 class CheckLintCli : public ::testing::Test {
@@ -109,17 +110,25 @@ TEST_F(CheckLintCli, CheckReportsAndExitStatus) {
     };
     const QString rolledTall =
         Skin("rolled", [](SkinDocument& d) { d.layout.rolledheight = d.layout.top + 1; });
+    const QString magenta =
+        Skin("magenta", [](SkinDocument& d) { d.settings.region = MakeColour(255, 0, 255); });
     const Case cases[] = {
         {{clean}, 0, "No errors found\n"},
         {{rolledTall}, 1, E1},
         {{unnamed}, 1, E2 + E4},
         {{unnamed, "--set", "stackmode=1"}, 1, E2},
         {{"--set", "width=150", unnamed}, 1, E2 + W12},
-        {{Example("plain")}, 1, W7},
-        {{Example("rich")}, 1, W7},
-        {{Example("stack")}, 1, W7},
+        {{magenta}, 1, W7},
+        // --fail-on changes only the exit status: warnings alone pass when errors are asked for.
+        {{magenta, "--fail-on", "errors"}, 0, W7},
+        {{"--fail-on", "warnings", magenta}, 1, W7},
+        {{rolledTall, "--fail-on", "errors"}, 1, E1},
+        {{"--set", "width=150", unnamed, "--fail-on", "errors"}, 1, E2 + W12},
+        {{Example("plain/plain")}, 0, "No errors found\n"},
+        {{Example("rich/rich")}, 0, "No errors found\n"},
+        {{Example("stack/paperpile")}, 0, "No errors found\n"},
         // The stack skin's element rules find nothing to warn of in the example.
-        {{Example("stack"), "--set", "stackmode=0"}, 1, W7},
+        {{Example("stack/paperpile"), "--set", "stackmode=0"}, 0, "No errors found\n"},
     };
     for (const Case& c : cases) {
         const CliResult r = RunCli(QStringList{"check"} + c.args);
@@ -141,6 +150,9 @@ TEST_F(CheckLintCli, UsageErrorsAndHelp) {
         {{"check", clean, "--json"}, 2},
         {{"check", clean, "--set", "stackmode=2"}, 2},
         {{"check", clean, "--set"}, 2},
+        {{"check", clean, "--fail-on"}, 2},
+        {{"check", clean, "--fail-on", "notes"}, 2},
+        {{"check", clean, "--fail-on", "errors", "--fail-on", "errors"}, 2},
         {{"check", dir.filePath("absent.ini")}, 1},
         {{"check", clean, "--inner", "x.ini"}, 1},
         {{"lint"}, 2},
@@ -168,7 +180,7 @@ TEST_F(CheckLintCli, LintText) {
     EXPECT_EQ(r.out, kFaultyLint);
     EXPECT_TRUE(r.err.isEmpty());
 
-    for (const char* example : {"plain", "rich", "stack"}) {
+    for (const char* example : {"plain/plain", "rich/rich", "stack/paperpile"}) {
         const CliResult e = RunCli({"lint", Example(example)});
         EXPECT_EQ(e.status, 0) << example;
         EXPECT_EQ(e.out, "") << example;
@@ -208,7 +220,7 @@ TEST_F(CheckLintCli, LintJson) {
     for (int i = 1; i < 6; ++i)
         EXPECT_TRUE(list[i]["rect"].isNull()) << i;
 
-    const CliResult clean = RunCli({"lint", Example("plain"), "--json"});
+    const CliResult clean = RunCli({"lint", Example("plain/plain"), "--json"});
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(QJsonDocument::fromJson(clean.outBytes).array(), QJsonArray());
 }

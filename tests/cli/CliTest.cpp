@@ -8,8 +8,8 @@ TEST(Cli, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(help.out.startsWith("Usage: drapier-cli"));
     // The overview gives each command's usage line.
     for (const char* line :
-         {"  check SKIN [--inner NAME] [--set KEY=VALUE]...\n", "  lint SKIN [--inner NAME] [--json]\n",
-          "  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n",
+         {"  check SKIN [--inner NAME] [--fail-on errors|warnings] [--set KEY=VALUE]...\n",
+          "  lint SKIN [--inner NAME] [--json]\n", "  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n",
           "sheet SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...]", "--states help",
           "catalogue FOLDER [--jobs N] [--quiet]"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(line))) << line;

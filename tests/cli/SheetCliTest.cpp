@@ -9,7 +9,7 @@
 namespace {
 
 const QString kRich = QStringLiteral(DRAPIER_EXAMPLES "/rich/rich.ini");
-const QString kStack = QStringLiteral(DRAPIER_EXAMPLES "/stack/stack.ini");
+const QString kStack = QStringLiteral(DRAPIER_EXAMPLES "/stack/paperpile.ini");
 
 QImage RunForPicture(const QStringList& args, const QString& out) {
     QFile::remove(out);

@@ -54,6 +54,7 @@ expect "skins/c.png" _drapier_cli drapier-cli render skins/a.ini -o skins/
 expect "skins/a.ini skins/b.QSK" _drapier_cli drapier-cli render --set width = 320 -o out.png skins/
 expect "" _drapier_cli drapier-cli render skins/a.ini skins/
 expect "scrollbar= scrollbottom= scrolltop=" _drapier_cli drapier-cli render skins/a.ini --set scroll
+expect "errors warnings" _drapier_cli drapier-cli check x.ini --fail-on ''
 expect "plain.ini" _drapier_cli drapier-cli dump plain.qsk --inner ''
 expect "skins/a.ini skins/b.QSK" _drapier drapier skins/
 

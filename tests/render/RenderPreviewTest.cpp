@@ -226,7 +226,7 @@ TEST(RenderPreview, NoteWithoutACanvasKeepsFillAndHighlights) {
 }
 
 TEST(RenderPreview, ExampleSkinsDrawTheirFrames) {
-    for (const char* skin : {"plain/plain.ini", "rich/rich.ini", "stack/stack.ini"}) {
+    for (const char* skin : {"plain/plain.ini", "rich/rich.ini", "stack/paperpile.ini"}) {
         SkinDocument document;
         ASSERT_TRUE(
             LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin), QString()))

@@ -208,7 +208,7 @@ TEST(StateSheet, EachCellIsThePreviewOfItsStateAndSize) {
 
 TEST(StateSheet, StackSkinCellsUseTheStackMode) {
     SkinDocument document;
-    ASSERT_TRUE(LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/stack/stack.ini"), QString()));
+    ASSERT_TRUE(LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/stack/paperpile.ini"), QString()));
     NoteSettings base;
     base.stackmode = true;
     base.source = DefaultNoteSource(true);
