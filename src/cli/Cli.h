@@ -13,8 +13,8 @@ constexpr int kExitUsage = 2;
 
 // One sub-command: its name, its argument synopsis, its description in --help and the manual page (one
 // paragraph, which --help fills to its width), the function that runs it with the arguments after the
-// command name, and its own longer help for "COMMAND --help" (null: one made from the synopsis and the
-// description).
+// command name (null for the commands that draw text, which run in the drawing module: CliDispatch.h),
+// and its own longer help for "COMMAND --help" (null: one made from the synopsis and the description).
 struct CliCommand {
     const char* name;
     const char* synopsis;

@@ -6,11 +6,8 @@ int RunCTimeCommand(const QStringList& args);
 int RunGeometryCommand(const QStringList& args);
 int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
-int RunRenderCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
-int RunCatalogueCommand(const QStringList& args);
-int RunSheetCommand(const QStringList& args);
 QString CTimeCommandHelp();
 QString CheckCommandHelp();
 QString LintCommandHelp();
@@ -51,7 +48,7 @@ const std::vector<CliCommand>& CliCommands() {
          "--area WxH sets the preview's size (the note's size plus 100 pixels each way); --highlight-areas "
          "tints the title, text and scroll areas; --highlight-element INDEX tints that element, counted from "
          "0 in document order.",
-         RunRenderCommand},
+         nullptr},
         {"ctime", "NUMBER | --date YYYY-MM-DD --time HH:MM",
          "Print a stored note time (seconds since 1970, UTC; a signed 32-bit number, which may be negative) "
          "as the local date and time of the TZ environment, YYYY-MM-DD HH:MM:SS; or, with --date and --time, "
@@ -73,7 +70,7 @@ const std::vector<CliCommand>& CliCommands() {
          "line per package. --jobs N sets the number of worker threads (one per core by default); a progress "
          "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. Exit status "
          "1 when any package failed.",
-         RunCatalogueCommand, CatalogueCommandHelp},
+         nullptr, CatalogueCommandHelp},
         {"sheet", "SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...] [--set KEY=VALUE]... [--inner NAME]",
          "Draw the state sheet: the preview in many note states at once, one labelled row per state and one "
          "column per note size, each cell what render --area gives for that state with the note's size plus "
@@ -82,7 +79,7 @@ const std::vector<CliCommand>& CliCommands() {
          "the base with that one box turned over; --states NAME,... draws those rows instead (base or any "
          "box's key) and --states help lists the skin's own. The columns are the active layout's minimum "
          "size, 300x100 and 600x200; --sizes WxH,... draws those instead, each side 1 to 9999.",
-         RunSheetCommand},
+         nullptr},
     };
     return commands;
 }

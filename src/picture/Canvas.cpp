@@ -3,7 +3,6 @@
 #include "picture/ClampToInt.h"
 #include "picture/PixelKernels.h"
 
-#include <QImage>
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -170,11 +169,4 @@ void Canvas::StretchCopy(int x, int y, int w, int h, const Canvas& source, int s
                 d[i] = s[c];
         }
     }
-}
-
-QImage Canvas::ImageView() {
-    if (!IsValid())
-        return {};
-    return QImage(reinterpret_cast<uchar*>(m_pixels.data()), m_width, m_height,
-                  static_cast<qsizetype>(m_width) * 4, QImage::Format_RGB32);
 }

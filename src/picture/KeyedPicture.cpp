@@ -1,11 +1,9 @@
 #include "picture/KeyedPicture.h"
 
 #include "picture/PictureData.h"
+#include "picture/PictureLoader.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
-#include <QImageReader>
 #include <algorithm>
 
 namespace {
@@ -38,29 +36,11 @@ bool KeyedPicture::Load(const QString& path) {
 
 bool KeyedPicture::Decode(const QByteArray& bytes) {
     Clear();
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize announced = reader.size();
-    if (announced.isValid() && !FitsPictureLimit(announced.width(), announced.height(), 24))
-        return Fail(QStringLiteral("Picture too large"));
-    QImage image;
-    if (!reader.read(&image))
-        return Fail(reader.errorString());
-    if (!FitsPictureLimit(image.width(), image.height(), 24))
-        return Fail(QStringLiteral("Picture too large"));
-    // Premultiplied words are the picture composed over black.
-    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || !m_picture.Create(image.width(), image.height()) ||
-        !m_mask.Create(image.width(), image.height(), MakeColour(0, 0, 0)))
+    QString error;
+    if (!ReadWithPictureLoader(bytes, m_picture, error))
+        return Fail(error);
+    if (!m_mask.Create(Width(), Height(), MakeColour(0, 0, 0)))
         return Fail(QStringLiteral("Out of memory"));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const CanvasPixel*>(image.constScanLine(y));
-        CanvasPixel* out = m_picture.Row(y);
-        for (int x = 0; x < image.width(); ++x)
-            out[x] = row[x] | 0xFF000000u;
-    }
     return true;
 }
 

@@ -17,6 +17,11 @@ fi
 bindir=$(grep -m1 '/drapier-cli$' "$expected" | sed 's|/drapier-cli$||')
 [ "$("$prefix/$bindir/drapier-cli" --version)" = "drapier-cli $version" ] || fail "the installed drapier-cli does not run"
 [ -x "$prefix/$bindir/drapier" ] || fail "the installed designer is not executable"
+# The commands that draw find the drawing module from where the program lies.
+examples=$(cd "$(dirname "$0")/../../examples" && pwd)
+QT_QPA_PLATFORM=offscreen "$prefix/$bindir/drapier-cli" render "$examples/plain/plain.ini" -o "$prefix/plain.png" ||
+    fail "the installed drapier-cli does not render"
+rm -f "$prefix/plain.png"
 
 grep '/hicolor/[0-9]*x[0-9]*/apps/.*\.png$' "$expected" | while read -r icon; do
     size=$(sed 's|.*/hicolor/\([0-9]*\)x.*|\1|' <<<"$icon")
