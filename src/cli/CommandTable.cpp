@@ -8,6 +8,7 @@ int RunListCommand(const QStringList& args);
 int RunPackCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
+int RunFrameCommand(const QStringList& args);
 QString CTimeCommandHelp();
 QString CheckCommandHelp();
 QString LintCommandHelp();
@@ -80,6 +81,18 @@ const std::vector<CliCommand>& CliCommands() {
          "box's key) and --states help lists the skin's own. The columns are the active layout's minimum "
          "size, 300x100 and 600x200; --sizes WxH,... draws those instead, each side 1 to 9999.",
          nullptr},
+        {"frame",
+         "SKIN --rect X,Y,W,H -o OUT.ini [--margins auto|L,T,R,B] [--tolerance N] [--body tile|none] "
+         "[--group NAME] [--set-layout] [--inner NAME]",
+         "Add a resizable frame cut from one rectangle of the skin's picture (clipped to it) and write the "
+         "skin to OUT as the designer saves it: four corner buttons, top and bottom strips, left and right "
+         "strips and, with --body tile (the default), a tile area repeating the middle; put at the start of "
+         "the elements, so everything else is drawn over it. --margins auto (the default) finds the borders: "
+         "the longest run of equal columns and rows inside the rectangle is the stretchable middle, colours "
+         "and alpha within --tolerance N (0 to 255, default 0). --group NAME puts the pieces into a new "
+         "group; --set-layout fits the default layout's borders, title bar, rolled height and minimum size "
+         "to the frame. Prints the margins used as \"margins L,T,R,B\".",
+         RunFrameCommand},
     };
     return commands;
 }

@@ -26,14 +26,22 @@ SkinElement CopyOf(const SkinElement& element) {
 
 } // namespace
 
-QString UniqueElementName(const SkinDocument& document, const QString& base) {
+QSet<QString> ElementNames(const SkinDocument& document) {
     QSet<QString> names;
     for (const SkinElement& element : document.elements)
         names.insert(element.Name());
+    return names;
+}
+
+QString UniqueNameAmong(const QSet<QString>& taken, const QString& base) {
     QString name = base;
-    for (int number = 1; names.contains(name); ++number)
+    for (int number = 1; taken.contains(name); ++number)
         name = base + QString::number(number);
     return name;
+}
+
+QString UniqueElementName(const SkinDocument& document, const QString& base) {
+    return UniqueNameAmong(ElementNames(document), base);
 }
 
 SkinElement NewElement(const SkinDocument& document, ElementKind kind, bool rolled) {

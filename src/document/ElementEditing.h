@@ -2,6 +2,7 @@
 
 #include "document/ElementKind.h"
 
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct SkinElement;
 
 // base itself when no element bears that name, else base followed by 1, 2, 3 ... (the first free one).
 QString UniqueElementName(const SkinDocument& document, const QString& base);
+// The same against a set of names, for commands that add several elements at once.
+QString UniqueNameAmong(const QSet<QString>& taken, const QString& base);
+QSet<QString> ElementNames(const SkinDocument& document);
 
 // A new entry of the kind, as "New" makes it: the defaults of its kind, a unique name, and for the
 // drawable kinds drawrolled or drawunrolled by whether the note is rolled.

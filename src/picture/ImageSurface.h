@@ -50,6 +50,10 @@ public:
     int AlphaMax() const { return m_alphaMax; }
     void SetAlphaMax(int value) { m_alphaMax = value < 0 ? 0 : (value > 255 ? 255 : value); }
 
+    // One row of the picture as canvas-ready 0xAARRGGBB words (Width() of them), palette expanded and
+    // the transparent index given alpha 0; y must lie inside the picture.
+    void ExpandRow(int y, std::uint32_t* out) const;
+
     // Pixel access; coordinates must lie inside the picture.
     Colour PixelColour(int x, int y) const;
     int PixelIndex(int x, int y) const; // palette pictures
@@ -84,9 +88,6 @@ public:
 private:
     bool Fail(const QString& error) const;
     bool DecodeAs(const unsigned char* data, std::size_t size, int kind);
-    // One row of the picture as canvas-ready 0xAARRGGBB words, palette expanded and the transparent
-    // index given alpha 0.
-    void ExpandRow(int y, std::uint32_t* out) const;
     bool TransparentIsColour() const { return m_data.bpp == 24 && m_data.transparent != -1; }
 
     PictureData m_data;
