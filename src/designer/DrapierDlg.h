@@ -91,6 +91,10 @@ public:
     // Only what the preview shows of the skin changed (the note settings, the highlights, the selection,
     // the preview's size): the preview and the greyed tree, not the windows that follow the skin.
     void RedrawPreviewOnly();
+    // Only the preview picture and its magnifier: a step of a drag on the preview.
+    void RebuildPreviewPicture();
+    // The state the preview is drawn in, its origin where the note sits in the preview.
+    NoteState PreviewNoteState() const;
     // A change that no undo step records: marked changed, and no state in the undo history counts as
     // the saved one any more. Edits of the skin go through BeginEdit and CommitEdit instead.
     void MarkDirty();
@@ -205,10 +209,6 @@ private:
     int PickableEntry() const;
     void PickAt(const QPoint& point, Qt::MouseButton button);
     void EndPick(Qt::MouseButtons held);
-    NoteState PreviewNoteState() const;
-    void PreviewClicked(const QPoint& point);
-    void PreviewPointerMoved(const QPoint& point);
-    void PreviewPointerLeft();
 
     QWidget* BuildTreeColumn();
     QWidget* BuildPreviewGroup();
@@ -224,8 +224,6 @@ private:
     bool WriteSkin(const QString& path);
     void AfterSkinLoaded();
     void UpdateTitle();
-    // Renders the preview buffer and repaints the preview and its magnifier.
-    void RebuildPreviewPicture();
     void UpdateRegionSwatch();
 
     void PickStickyColour();

@@ -5,6 +5,7 @@
 
 #include "designer/CommandIds.h"
 #include "dialogs/EntryEditing.h"
+#include "document/NoteState.h"
 
 void CDrapierDlg::BuildDialogs() {
     SetEntryEditor([this](int entry) { return EditInDialog(entry); });
@@ -15,6 +16,7 @@ bool CDrapierDlg::EditInDialog(int entry) {
     EditContext context(m_prompter);
     context.stackMode = m_stackMode;
     context.offset = m_dialogOffset;
+    context.noteFrame = [this] { return NoteFrameOf(m_document, PreviewNoteState()); };
     // The preview, the greyed tree and the source highlight follow every change; so does a button's
     // picture in the tree, which Cancel puts back with the rest.
     context.redraw = [this, entry] {

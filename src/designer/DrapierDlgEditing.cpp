@@ -4,6 +4,7 @@
 
 #include "designer/CommandIds.h"
 #include "designer/NoteSettingsBox.h"
+#include "designer/PreviewEditor.h"
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "designer/UndoSteps.h"
@@ -118,9 +119,8 @@ void CDrapierDlg::BuildEditing() {
         PickAt(point, held & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton);
     });
     connect(m_sourceView, &SourceView::Released, this, &CDrapierDlg::EndPick);
-    connect(m_preview, &PreviewView::Clicked, this, &CDrapierDlg::PreviewClicked);
-    connect(m_preview, &PreviewView::PointerMoved, this, &CDrapierDlg::PreviewPointerMoved);
-    connect(m_preview, &PreviewView::PointerLeft, this, &CDrapierDlg::PreviewPointerLeft);
+    // Selecting, moving, resizing, nudging and anchoring on the preview.
+    new PreviewEditor(*this, *m_preview);
 }
 
 void CDrapierDlg::AddUndoItems(QMenu* edit) {

@@ -1,12 +1,10 @@
-// The main window's source view and picking on it, and the pointer over the preview: the buttons'
-// rollover pictures and clicks that select the element under the pointer.
+// The main window's source view and picking on it, and the state the preview is drawn in.
 #include "designer/DrapierDlg.h"
 
 #include "designer/PreviewView.h"
 #include "designer/SourceView.h"
 #include "document/SourcePicking.h"
 #include "render/PlacementGeometry.h"
-#include "render/PreviewPointer.h"
 #include "render/SampleNoteState.h"
 #include "render/SourceViewPicture.h"
 #include "widgets/TreeCtrlEx.h"
@@ -92,26 +90,4 @@ NoteState CDrapierDlg::PreviewNoteState() const {
     state.originx = origin.x;
     state.originy = origin.y;
     return state;
-}
-
-void CDrapierDlg::PreviewClicked(const QPoint& point) {
-    const NoteState state = PreviewNoteState();
-    const int entry =
-        ElementAtNotePoint(m_document, state, point.x() - state.originx, point.y() - state.originy);
-    if (entry >= 0)
-        SelectEntry(entry);
-}
-
-void CDrapierDlg::PreviewPointerMoved(const QPoint& point) {
-    // The pointer-over flags only change the picture; they are no edit of the skin.
-    const NoteState state = PreviewNoteState();
-    if (UpdatePointerOver(m_document, state, point.x() - state.originx, point.y() - state.originy)) {
-        RebuildPreviewPicture();
-    }
-}
-
-void CDrapierDlg::PreviewPointerLeft() {
-    if (ClearPointerOver(m_document)) {
-        RebuildPreviewPicture();
-    }
 }

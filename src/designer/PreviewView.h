@@ -2,10 +2,22 @@
 
 #include "picture/Canvas.h"
 
+#include <QLine>
+#include <QRect>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
-// The preview area: shows the preview picture the main window renders into its buffer, and reports the
-// pointer over it (for the buttons' rollover pictures) and left clicks (to select the element there).
+// What is drawn over the preview picture while elements are edited on it, in the view's pixels: the
+// selected element's outline with its handles, and the guide lines of a snap.
+struct PreviewOverlay {
+    QRect outline; // empty: none
+    std::vector<QRect> handles;
+    std::vector<QLine> guides;
+};
+
+// The preview area: shows the preview picture the main window renders into its buffer, with the editing
+// overlay over it. What the pointer and the keys do on it is the preview editor's business.
 class PreviewView : public QWidget {
     Q_OBJECT
 public:
@@ -16,23 +28,23 @@ public:
     Canvas& Buffer() { return m_buffer; }
     const Canvas& Buffer() const { return m_buffer; }
 
+    // Asked for the overlay at every paint, so that it always matches the picture under it.
+    void SetOverlaySource(std::function<PreviewOverlay()> source) { m_overlay = std::move(source); }
+
     QSize sizeHint() const override { return {480, 320}; }
 
 signals:
     void Resized();
-    void Clicked(const QPoint& point);
-    void PointerMoved(const QPoint& point);
-    void PointerLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
+    void PaintOverlay(QPainter& painter) const;
+
     Canvas m_buffer;
+    std::function<PreviewOverlay()> m_overlay;
 };
 
 // The note is centred by halving, so the area's height is kept even: an odd height grows by one.

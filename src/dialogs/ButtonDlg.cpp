@@ -1,6 +1,7 @@
 #include "dialogs/ButtonDlg.h"
 
 #include "dialogs/PickActionDlg.h"
+#include "dialogs/PlacementPair.h"
 #include "document/ActionPicking.h"
 #include "document/ElementRecords.h"
 #include "document/StackSkinRules.h"
@@ -49,7 +50,18 @@ QItemButtonDlg::QItemButtonDlg(EditContext& context, ButtonRecord& button, QWidg
     m_source.Show(button.source);
     m_rollover.Show(button.sourcerollover);
     m_place.Show(button.place, button.size);
+    AddPlacementAids(ElementKind::Button, {m_place.left, m_place.top}, m_place.grid, 0, 0);
     FinishDialog();
+}
+
+SkinElement::Record QItemButtonDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemButtonDlg::ShowPlacements(const SkinElement::Record& record) {
+    const ButtonRecord& button = std::get<ButtonRecord>(record);
+    m_place.left->Show(button.place.x);
+    m_place.top->Show(button.place.y);
 }
 
 void QItemButtonDlg::ShowAction() {

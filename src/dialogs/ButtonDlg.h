@@ -19,6 +19,8 @@ public:
 private:
     void ApplyKind() override;
     void AfterApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
     void PickAction();
     void ShowAction();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/PaintedExtent.h"
+
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -20,6 +22,10 @@ struct EditContext {
     // Called after every live apply and once more after a Cancel has put the record back, so that the
     // preview and the tree follow the record.
     std::function<void()> redraw;
+    // The note the preview shows (its size and scroll bar), for the pixel readouts beside the placements
+    // and the element dialogs' "Anchor" drop-down; without it the readouts stay blank and the drop-down
+    // is disabled.
+    std::function<NoteFrame()> noteFrame;
     // Called on OK of the group dialog with the entry and the name as typed, before the last redraw; it
     // is the caller's to turn that into the group's name (an empty name, a name another group bears) and
     // to carry the members along. Without it the group keeps its name.

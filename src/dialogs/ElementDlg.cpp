@@ -2,6 +2,8 @@
 
 #include "dialogs/ConditionsPanel.h"
 #include "dialogs/EditContext.h"
+#include "dialogs/PlacementAids.h"
+#include "dialogs/PlacementPair.h"
 #include "document/ElementRecords.h"
 #include "document/StackSkinRules.h"
 #include "widgets/Prompter.h"
@@ -22,13 +24,48 @@ void QElementDlg::FinishDialog() {
     m_conditions->RequireIntegers(Integers());
     Watch(m_conditions, &ConditionsPanel::Changed);
     AddOkCancel();
+    if (m_aids)
+        m_aids->Follow(CurrentElement());
     SetReady();
+}
+
+void QElementDlg::AddPlacementAids(ElementKind kind, const std::vector<PlacementPair*>& rows,
+                                   QGridLayout* grid, int row, int column) {
+    m_aids = new PlacementAids(grid->parentWidget(), kind, rows, Context().noteFrame);
+    m_aids->AddToGrid(grid, row, column);
+    connect(m_aids, &PlacementAids::AnchorChosen, this, &QElementDlg::ChooseAnchor);
+}
+
+SkinElement QElementDlg::CurrentElement() const {
+    SkinElement element;
+    element.record = CurrentRecord();
+    return element;
+}
+
+void QElementDlg::ChooseAnchor(AnchorPreset preset) {
+    const std::optional<NoteFrame> frame = m_aids->Frame();
+    const SkinElement element = CurrentElement();
+    const std::optional<SkinElement> anchored = frame ? WithAnchor(element, preset, *frame) : std::nullopt;
+    if (!anchored) {
+        Prompt().Inform(this,
+                        QStringLiteral("These placements cannot follow that anchor: an edge lies beyond the "
+                                       "side it would follow."));
+        m_aids->Follow(element);
+        return;
+    }
+    // The rows take the new placements together, then one live apply.
+    SetReady(false);
+    ShowPlacements(anchored->record);
+    SetReady(true);
+    LiveApply();
 }
 
 void QElementDlg::Apply() {
     m_common.name = NameBox()->text();
     ApplyKind();
     m_conditions->Store(m_common);
+    if (m_aids)
+        m_aids->Follow(CurrentElement());
 }
 
 void QElementDlg::AfterApply() {

@@ -1,5 +1,6 @@
 #include "dialogs/IndicatorDlg.h"
 
+#include "dialogs/PlacementPair.h"
 #include "document/ElementRecords.h"
 #include "document/IndicatorCodes.h"
 #include "document/StackSkinRules.h"
@@ -55,7 +56,18 @@ QItemIndicatorDlg::QItemIndicatorDlg(EditContext& context, IndicatorRecord& indi
     m_on.Show(indicator.source);
     m_off.Show(indicator.sourceoff);
     m_place.Show(indicator.place, indicator.size);
+    AddPlacementAids(ElementKind::Indicator, {m_place.left, m_place.top}, m_place.grid, 0, 0);
     FinishDialog();
+}
+
+SkinElement::Record QItemIndicatorDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemIndicatorDlg::ShowPlacements(const SkinElement::Record& record) {
+    const IndicatorRecord& indicator = std::get<IndicatorRecord>(record);
+    m_place.left->Show(indicator.place.x);
+    m_place.top->Show(indicator.place.y);
 }
 
 void QItemIndicatorDlg::ApplyKind() {

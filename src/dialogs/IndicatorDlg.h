@@ -17,6 +17,8 @@ public:
 private:
     void ApplyKind() override;
     void AfterApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
 
     IndicatorRecord& m_record;
     QComboBox* m_indicate;

@@ -46,8 +46,8 @@ protected:
     // A placement pair likewise, its number and offset boxes.
     void WatchPair(PlacementPair* pair);
     IntegerChecks& Integers() { return m_integers; }
-    // Change notifications count from here on.
-    void SetReady() { m_ready = true; }
+    // Change notifications count from here on; not while a dialog fills its own boxes.
+    void SetReady(bool ready = true) { m_ready = ready; }
 
     // Every control into the record.
     virtual void Apply() = 0;

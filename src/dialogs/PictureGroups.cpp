@@ -46,6 +46,7 @@ BoxSize PlaceControls::Size() const {
 QGroupBox* NewPlaceGroup(QWidget* parent, const QString& title, bool sixModes, PlaceControls* controls) {
     auto* group = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(group);
+    controls->grid = grid;
     AddPixelOffsetHeading(grid, 0, 0);
     controls->left = new PlacementPair(group, QStringLiteral("Left:"), sixModes, true);
     controls->top = new PlacementPair(group, QStringLiteral("Top:"), sixModes, true);

@@ -6,6 +6,7 @@
 #include <vector>
 
 class PlacementPair;
+class QGridLayout;
 class QGroupBox;
 class QItemDlg;
 
@@ -22,6 +23,7 @@ struct PlaceControls {
     PlacementPair* top = nullptr;
     IntegerBox* width = nullptr;
     IntegerBox* height = nullptr;
+    QGridLayout* grid = nullptr; // row 0 holds only the offset heading
 
     void Show(const PlacePair& place, const BoxSize& size) const;
     PlacePair Place() const;

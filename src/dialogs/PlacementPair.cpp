@@ -23,6 +23,10 @@ PlacementPair::PlacementPair(QWidget* parent, const QString& label, bool sixMode
         m_offset = NewNumberBox(parent, -9999, 9999, label + QStringLiteral(" pixel offset"));
         connect(m_offset, &IntegerBox::Changed, this, &PlacementPair::Changed);
     }
+    m_pixel = new QLabel(parent);
+    m_pixel->setAccessibleName(label + QStringLiteral(" pixel"));
+    // Room for most numbers, so that the rows do not shift as the readouts change.
+    m_pixel->setMinimumWidth(m_pixel->fontMetrics().horizontalAdvance(QStringLiteral("= -00000")));
 }
 
 void PlacementPair::AddToGrid(QGridLayout* grid, int row, int column) const {
@@ -33,6 +37,7 @@ void PlacementPair::AddToGrid(QGridLayout* grid, int row, int column) const {
         grid->addWidget(m_plus, row, column + 3);
         grid->addWidget(m_offset, row, column + 4);
     }
+    grid->addWidget(m_pixel, row, column + (m_offset ? 5 : 3));
 }
 
 void PlacementPair::Show(const Placement& placement) {
@@ -59,6 +64,10 @@ void PlacementPair::SetEnabled(bool enabled) {
         m_plus->setEnabled(enabled);
         m_offset->setEnabled(enabled);
     }
+}
+
+void PlacementPair::ShowPixel(std::optional<int> pixel) {
+    m_pixel->setText(pixel ? QStringLiteral("= %1").arg(*pixel) : QString());
 }
 
 void AddPixelOffsetHeading(QGridLayout* grid, int row, int column) {

@@ -1,6 +1,7 @@
 #include "dialogs/SettingsDlg.h"
 
 #include "dialogs/DialogControls.h"
+#include "dialogs/EditContext.h"
 #include "dialogs/PlacementPair.h"
 #include "dialogs/SizeLimitRow.h"
 #include "document/SkinLayout.h"
@@ -138,6 +139,19 @@ void QSettingsDlg::Show() {
     m_scrollWidth->SetValue(m_layout.scrollbar.width);
     m_widthLimit->Show(m_layout.scrollbardrawwidthminimum, m_layout.scrollbardrawwidthmaximum);
     m_heightLimit->Show(m_layout.scrollbardrawheightminimum, m_layout.scrollbardrawheightmaximum);
+    ShowReadouts();
+}
+
+void QSettingsDlg::ShowReadouts() {
+    PlacementPair* const rows[] = {m_titleLeft,  m_titleTop,  m_titleRight,
+                                   m_scrollLeft, m_scrollTop, m_scrollBottom};
+    std::vector<int> pixels;
+    if (Context().noteFrame) {
+        const NoteFrame frame = Context().noteFrame();
+        pixels = LayoutReadouts(m_layout, frame.width, frame.height);
+    }
+    for (size_t i = 0; i < std::size(rows); ++i)
+        rows[i]->ShowPixel(i < pixels.size() ? std::optional<int>(pixels[i]) : std::nullopt);
 }
 
 void QSettingsDlg::DisableForStack() {
@@ -168,6 +182,7 @@ void QSettingsDlg::Apply() {
                           m_scrollWidth->Value()};
     m_widthLimit->Store(&m_layout.scrollbardrawwidthminimum, &m_layout.scrollbardrawwidthmaximum);
     m_heightLimit->Store(&m_layout.scrollbardrawheightminimum, &m_layout.scrollbardrawheightmaximum);
+    ShowReadouts();
 }
 
 void QSettingsDlg::Commit() {

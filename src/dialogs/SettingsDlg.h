@@ -27,6 +27,8 @@ private:
     void BuildSizes();
     void BuildScrollbars();
     void Show();
+    // The pixel each placement lands on at the preview's note size.
+    void ShowReadouts();
     void DisableForStack();
     void Apply() override;
     void Commit() override;

@@ -101,6 +101,7 @@ void QStripDlg::BuildType() {
 void QStripDlg::BuildRange(bool vertical) {
     QGridLayout* grid = AddGroupBox(this, QStringLiteral(" Range "), MainLayout());
     QWidget* group = grid->parentWidget();
+    m_range = grid;
     AddPixelOffsetHeading(grid, 0, 0);
     m_left = new PlacementPair(group, QStringLiteral("Left:"), vertical, true);
     m_top = new PlacementPair(group, QStringLiteral("Top:"), vertical, true);
@@ -130,10 +131,20 @@ QItemHStripDlg::QItemHStripDlg(EditContext& context, HStripRecord& strip, QWidge
     : QStripDlg(context, strip, false, parent), m_record(strip) {
     m_width->SetValue(strip.width);
     m_height->SetValue(strip.extent.height);
+    AddPlacementAids(ElementKind::HStrip, {m_left, m_top, m_end}, m_range, 0, 0);
+    ShowPlacements(strip);
+    FinishDialog();
+}
+
+SkinElement::Record QItemHStripDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemHStripDlg::ShowPlacements(const SkinElement::Record& record) {
+    const HStripRecord& strip = std::get<HStripRecord>(record);
     m_left->Show(strip.place.x);
     m_top->Show(strip.place.y);
     m_end->Show(strip.extent.right);
-    FinishDialog();
 }
 
 void QItemHStripDlg::ApplyKind() {
@@ -148,10 +159,20 @@ QItemVStripDlg::QItemVStripDlg(EditContext& context, VStripRecord& strip, QWidge
     : QStripDlg(context, strip, true, parent), m_record(strip) {
     m_width->SetValue(strip.extent.width);
     m_height->SetValue(strip.height);
+    AddPlacementAids(ElementKind::VStrip, {m_left, m_top, m_end}, m_range, 0, 0);
+    ShowPlacements(strip);
+    FinishDialog();
+}
+
+SkinElement::Record QItemVStripDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemVStripDlg::ShowPlacements(const SkinElement::Record& record) {
+    const VStripRecord& strip = std::get<VStripRecord>(record);
     m_left->Show(strip.place.x);
     m_top->Show(strip.place.y);
     m_end->Show(strip.extent.bottom);
-    FinishDialog();
 }
 
 void QItemVStripDlg::ApplyKind() {

@@ -8,6 +8,7 @@ struct VStripRecord;
 class ColourPick;
 class IntegerBox;
 class PlacementPair;
+class QGridLayout;
 class QRadioButton;
 
 // What the two strip dialogs share: the " Type " group (bitmap, fade fill, solid or pen colour, with
@@ -28,6 +29,7 @@ protected:
     PlacementPair* m_left;
     PlacementPair* m_top;
     PlacementPair* m_end; // "Right:" of a horizontal strip, "Bottom:" of a vertical one
+    QGridLayout* m_range = nullptr;
     IntegerBox* m_width;
     IntegerBox* m_height;
 
@@ -53,6 +55,8 @@ public:
 
 private:
     void ApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
     HStripRecord& m_record;
 };
 
@@ -64,5 +68,7 @@ public:
 
 private:
     void ApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
     VStripRecord& m_record;
 };

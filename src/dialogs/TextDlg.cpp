@@ -68,11 +68,20 @@ QItemTextDlg::QItemTextDlg(EditContext& context, TextRecord& text, QWidget* pare
     }
     m_colour->SetColour(text.col);
     m_transparent->setChecked(text.transparent);
+    ShowPlacements(text);
+    m_height->SetValue(text.extent.height);
+    FinishDialog();
+}
+
+SkinElement::Record QItemTextDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemTextDlg::ShowPlacements(const SkinElement::Record& record) {
+    const TextRecord& text = std::get<TextRecord>(record);
     m_left->Show(text.place.x);
     m_top->Show(text.place.y);
     m_right->Show(text.extent.right);
-    m_height->SetValue(text.extent.height);
-    FinishDialog();
 }
 
 void QItemTextDlg::BuildText(QBoxLayout* into) {
@@ -181,6 +190,7 @@ void QItemTextDlg::BuildRange(QBoxLayout* into) {
     }
     m_height = AddNumberRow(grid, row, 0, QStringLiteral("Height:"), 0, 9999);
     WatchNumber(m_height);
+    AddPlacementAids(ElementKind::Text, {m_left, m_top, m_right}, grid, 0, 0);
     grid->setColumnStretch(5, 1);
 }
 

@@ -35,6 +35,8 @@ private:
     void ShowText(const QString& text);
     QString ReadText() const;
     void ApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
 
     TextRecord& m_record;
     std::array<QRadioButton*, 8> m_placeholders;

@@ -52,7 +52,8 @@ QItemTileAreaDlg::QItemTileAreaDlg(EditContext& context, TileAreaRecord& area, Q
     int row = 0;
     for (PlacementPair* pair : {m_left, m_top, m_right, m_bottom})
         pair->AddToGrid(cornerGrid, row++, 0);
-    cornerGrid->setColumnStretch(3, 1);
+    AddPlacementAids(ElementKind::TileArea, {m_left, m_top, m_right, m_bottom}, cornerGrid, 0, 4);
+    cornerGrid->setColumnStretch(7, 1);
 
     for (QRadioButton* radio : m_types)
         Watch(radio, &QRadioButton::clicked);
@@ -68,11 +69,20 @@ QItemTileAreaDlg::QItemTileAreaDlg(EditContext& context, TileAreaRecord& area, Q
     m_source.Show(area.source);
     m_width->SetValue(area.size.w);
     m_height->SetValue(area.size.h);
+    ShowPlacements(area);
+    FinishDialog();
+}
+
+SkinElement::Record QItemTileAreaDlg::CurrentRecord() const {
+    return m_record;
+}
+
+void QItemTileAreaDlg::ShowPlacements(const SkinElement::Record& record) {
+    const TileAreaRecord& area = std::get<TileAreaRecord>(record);
     m_left->Show(area.topleft.x);
     m_top->Show(area.topleft.y);
     m_right->Show(area.bottomright.x);
     m_bottom->Show(area.bottomright.y);
-    FinishDialog();
 }
 
 void QItemTileAreaDlg::ApplyKind() {

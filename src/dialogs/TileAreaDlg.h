@@ -21,6 +21,8 @@ public:
 
 private:
     void ApplyKind() override;
+    SkinElement::Record CurrentRecord() const override;
+    void ShowPlacements(const SkinElement::Record& record) override;
 
     TileAreaRecord& m_record;
     std::array<QRadioButton*, 3> m_types;

@@ -63,6 +63,12 @@ void ApplyScrollbarDrawLimits(NoteState& state, const SkinLayout& layout) {
         state.scrollbarrequired = false;
 }
 
+NoteState DrawingState(const SkinDocument& document, const NoteState& state) {
+    NoteState drawing = state;
+    ApplyScrollbarDrawLimits(drawing, document.ActiveLayout(drawing));
+    return drawing;
+}
+
 bool IsEntryShown(const SkinDocument& document, int index, const NoteState& state) {
     if (index < 0 || index >= static_cast<int>(document.elements.size()))
         return false;

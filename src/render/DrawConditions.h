@@ -27,6 +27,8 @@ bool IsDrawn(const SkinDocument& document, const GroupIndex& groups, const SkinE
 // Clears scrollbar required when the note's size is outside the layout's scroll-bar draw limits. Run once
 // on the state of a rebuild before any element is tested.
 void ApplyScrollbarDrawLimits(NoteState& state, const SkinLayout& layout);
+// The state as the renderer draws in it: the active layout's scroll-bar draw limits applied.
+NoteState DrawingState(const SkinDocument& document, const NoteState& state);
 
 // Whether the tree shows the entry at index as drawn: a drawable element by IsDrawn, a group by the group
 // test of its own name, a layout when it is the active layout.

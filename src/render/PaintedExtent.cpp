@@ -26,8 +26,7 @@ int LastPixel(int exclusiveEdge) {
 } // namespace
 
 NoteFrame NoteFrameOf(const SkinDocument& document, const NoteState& state) {
-    NoteState drawing = state;
-    ApplyScrollbarDrawLimits(drawing, document.ActiveLayout(drawing));
+    const NoteState drawing = DrawingState(document, state);
     return {drawing.width, drawing.height, ScrollFrameOf(document.ActiveLayout(drawing), drawing)};
 }
 
@@ -40,6 +39,15 @@ std::optional<NoteRect> PaintedExtent(const SkinElement& element, const NoteFram
     if (const VStripRecord* v = element.As<VStripRecord>(); v && PaintsThroughEnd(*v))
         r->bottom = Step(r->bottom, 1);
     return r;
+}
+
+std::optional<NoteRect> DrawnExtent(const SkinDocument& document, int entry, const NoteState& state) {
+    if (entry < 0 || entry >= static_cast<int>(document.elements.size()))
+        return std::nullopt;
+    const SkinElement& element = document.elements[static_cast<size_t>(entry)];
+    if (!element.IsDrawable() || !IsDrawn(document, element, DrawingState(document, state)))
+        return std::nullopt;
+    return PaintedExtent(element, NoteFrameOf(document, state));
 }
 
 std::vector<int> PlacementReadouts(const SkinElement& element, const NoteFrame& frame) {

@@ -28,6 +28,10 @@ NoteFrame NoteFrameOf(const SkinDocument& document, const NoteState& state);
 // all measure this.
 std::optional<NoteRect> PaintedExtent(const SkinElement& element, const NoteFrame& frame);
 
+// The painted extent of the document's entry when it is drawn in the state (its group passes and its
+// conditions hold), as the preview shows it; nothing for an entry that is not drawn or not drawable.
+std::optional<NoteRect> DrawnExtent(const SkinDocument& document, int entry, const NoteState& state);
+
 // The readout beside each placement row of the element's dialog, in the rows' order (left, top, then the
 // right and bottom edges the kind has): the pixel a near edge starts at, the last pixel painted at a far
 // edge. Empty for kinds without placements.

@@ -15,13 +15,6 @@ bool Contains(const NoteRect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
-// The state as the renderer draws in it: the active layout's scroll-bar limits applied.
-NoteState DrawingState(const SkinDocument& document, const NoteState& state) {
-    NoteState drawing = state;
-    ApplyScrollbarDrawLimits(drawing, document.ActiveLayout(drawing));
-    return drawing;
-}
-
 } // namespace
 
 int ElementAtNotePoint(const SkinDocument& document, const NoteState& state, int x, int y) {

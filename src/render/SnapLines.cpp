@@ -20,8 +20,7 @@ void SortUnique(std::vector<int>& lines) {
 } // namespace
 
 SnapLines FindSnapLines(const SkinDocument& document, const NoteState& state, int movingEntry) {
-    NoteState drawing = state;
-    ApplyScrollbarDrawLimits(drawing, document.ActiveLayout(drawing));
+    const NoteState drawing = DrawingState(document, state);
     const NoteFrame frame = NoteFrameOf(document, state);
     SnapLines lines;
     lines.x = {0, frame.width / 2, frame.width};
