@@ -30,6 +30,8 @@ public:
     PreviewEditor(CDrapierDlg& window, PreviewView& view);
 
     bool IsDragging() const { return m_drag && m_drag->moving; }
+    // The guide lines the drag under way shows, in note pixels.
+    std::vector<SnapGuide> Guides() const { return IsDragging() ? m_drag->guides : std::vector<SnapGuide>(); }
     // The context menu, made on first use (object name "previewAnchorMenu").
     QMenu* AnchorMenu();
     // The anchor preset applied to an entry, as its context-menu item does; false when nothing changed.

@@ -237,8 +237,10 @@ DragStep StepDrag(const SkinElement& start, DragHandle handle, int dx, int dy, c
     const bool movesY = handle != DragHandle::Right;
     const bool whole = handle == DragHandle::Move;
     const auto shiftFor = [&](bool moves, const std::vector<int>& on, long long near, long long far) {
-        const long long edges[] = {far, near};
-        return moves ? SnapShift(on, std::span(edges, whole ? 2 : 1), reach) : std::nullopt;
+        // Of equal shifts the near edge's wins; a resize moves the far edge alone.
+        const long long edges[] = {near, far};
+        const std::span<const long long> edgesMoved = whole ? std::span(edges) : std::span(edges + 1, 1);
+        return moves ? SnapShift(on, edgesMoved, reach) : std::nullopt;
     };
     const std::optional<int> sx = shiftFor(movesX, lines->x, moved->left, moved->right);
     const std::optional<int> sy = shiftFor(movesY, lines->y, moved->top, moved->bottom);
