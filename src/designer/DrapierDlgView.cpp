@@ -9,7 +9,10 @@
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
 #include "document/FocusUse.h"
+#include "document/NoteState.h"
 #include "document/StyleString.h"
+#include "picture/ClampToInt.h"
+#include "render/PlacementGeometry.h"
 #include "render/RenderPreview.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/Prompter.h"
@@ -48,6 +51,19 @@ void CDrapierDlg::RebuildPreviewPicture() {
     if (buffer.IsValid())
         RenderPreview(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), buffer);
     // The preview magnifier shows this same buffer.
+    m_preview->update();
+    RepaintPreviewMagnifier();
+}
+
+void CDrapierDlg::RebuildPreviewArea(const NoteRect& onNote) {
+    const Canvas& buffer = m_preview->Buffer();
+    if (!buffer.IsValid() || QSize(buffer.Width(), buffer.Height()) != m_preview->BufferSize())
+        return RebuildPreviewPicture();
+    const NoteState state = PreviewNoteState();
+    const auto at = [](long long v, long long by) { return ClampToInt(v + by); };
+    const CanvasRect part{at(onNote.left, state.originx), at(onNote.top, state.originy),
+                          at(onNote.right, state.originx), at(onNote.bottom, state.originy)};
+    RenderPreviewPart(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), m_preview->Buffer(), part);
     m_preview->update();
     RepaintPreviewMagnifier();
 }

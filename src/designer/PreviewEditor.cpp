@@ -188,10 +188,13 @@ void PreviewEditor::StepTo(const QPoint& point, Qt::KeyboardModifiers modifiers)
     const DragStep step =
         StepDrag(drag.start, drag.handle, point.x() - drag.press.x(), point.y() - drag.press.y(), drag.frame,
                  snapping ? &drag.lines : nullptr, kReach);
+    const SkinElement before = *element;
     *element = step.change.element;
     drag.guides = step.guides;
-    // Only the picture follows each step; the tree, the lint and the source view follow at the end.
-    m_window.RebuildPreviewPicture();
+    // Only the picture follows each step, and only where the element was and is; the tree, the lint
+    // and the source view follow at the end.
+    if (const std::optional<NoteRect> changed = ChangedArea(before, *element, drag.frame))
+        m_window.RebuildPreviewArea(*changed);
     ShowChange(drag.entry, step.change, drag.handle);
 }
 

@@ -196,6 +196,19 @@ bool ResizesSource(ElementKind kind, DragHandle handle) {
     }
 }
 
+std::optional<NoteRect> ChangedArea(const SkinElement& before, const SkinElement& after,
+                                    const NoteFrame& frame) {
+    const auto outline = [&](const SkinElement& e) {
+        return ElementOutline(e, frame.width, frame.height, frame.scroll);
+    };
+    const std::optional<NoteRect> a = outline(before);
+    const std::optional<NoteRect> b = outline(after);
+    if (!a || !b)
+        return a ? a : b;
+    return NoteRect{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
+                    std::max(a->bottom, b->bottom)};
+}
+
 NotePoint HandleCentre(const NoteRect& painted, DragHandle handle) {
     const long long middleX = (static_cast<long long>(painted.left) + painted.right) / 2;
     const long long middleY = (static_cast<long long>(painted.top) + painted.bottom) / 2;

@@ -40,6 +40,11 @@ PlacementChange ResizeElement(const SkinElement& element, DragHandle handle, int
 // a Button's or Indicator's size, an HStrip's height, a VStrip's width.
 bool ResizesSource(ElementKind kind, DragHandle handle);
 
+// The note pixels a change of an element's placement can alter: its outlines (the rectangle the preview
+// highlights, which holds all it paints) before and after, as one rectangle; nothing when neither has one.
+std::optional<NoteRect> ChangedArea(const SkinElement& before, const SkinElement& after,
+                                    const NoteFrame& frame);
+
 // A point on the note, in 64 bits: the handles of an absurd rectangle lie beyond the 32-bit range.
 struct NotePoint {
     long long x = 0;

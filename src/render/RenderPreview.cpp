@@ -88,6 +88,9 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
     }
 }
 
+void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
+                    const Canvas& background, Canvas& target, const CanvasRect& part);
+
 } // namespace
 
 std::shared_ptr<const Canvas> PreviewBackground(int width, int height, int backdropWidth,
@@ -157,12 +160,32 @@ void RenderPreview(const SkinDocument& document, const NoteSettings& settings, c
     RenderPreviewOver(document, settings, options, *background, target);
 }
 
+void RenderPreviewPart(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, Canvas& target, const CanvasRect& part) {
+    if (!target.IsValid())
+        return;
+    const std::shared_ptr<const Canvas> background = PreviewBackground(target.Width(), target.Height());
+    RenderPartOver(document, settings, options, *background, target, part);
+}
+
 void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
                        const PreviewOptions& options, const Canvas& background, Canvas& target) {
+    RenderPartOver(document, settings, options, background, target, target.Bounds());
+}
+
+namespace {
+
+// Every drawing below honours the target's clip, which is the part; the note is painted as the clip
+// shows it.
+void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
+                    const Canvas& background, Canvas& target, const CanvasRect& part) {
     if (!target.IsValid() || background.Width() != target.Width() || background.Height() != target.Height())
         return;
-    target.ResetClip();
-    target.Copy(0, 0, target.Width(), target.Height(), background, 0, 0);
+    const CanvasRect clip = part.Intersected(target.Bounds());
+    if (clip.IsEmpty())
+        return;
+    target.SetClipRect(clip);
+    target.Copy(clip.left, clip.top, clip.Width(), clip.Height(), background, clip.left, clip.top);
 
     const NoteState state = SampleNoteState(settings, document);
     const int unrolledHeight = settings.height;
@@ -181,7 +204,7 @@ void RenderPreviewOver(const SkinDocument& document, const NoteSettings& setting
     RenderNote(document, target, placed);
     const SkinLayout& layout = document.ActiveLayout(state);
     if (document.settings.region != kNoColour) {
-        const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(target.Bounds());
+        const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(clip);
         // Without drawing on the text background the note copied only its frame.
         CanvasRect inside;
         if (!document.DrawsOnTextBackground())
@@ -226,4 +249,7 @@ void RenderPreviewOver(const SkinDocument& document, const NoteSettings& setting
                 target.Blend(Shifted(*outline, x0, y0), kSelectedHighlight, kHighlightOpacity);
         }
     }
+    target.ResetClip();
 }
+
+} // namespace

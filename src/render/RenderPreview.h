@@ -6,6 +6,7 @@
 #include <memory>
 
 class Canvas;
+struct CanvasRect;
 struct SkinDocument;
 
 // Builds the preview picture in the whole target (the preview area's size): the checkerboard and the
@@ -14,6 +15,12 @@ struct SkinDocument;
 // the options ask for. backdropWidth and backdropHeight of -1 draw the backdrop at its own size.
 void RenderPreview(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
                    Canvas& target, int backdropWidth = -1, int backdropHeight = -1);
+
+// The same picture within the part of the target alone, the rest of it left as it is: after a change
+// that can only alter pixels in that part (an element dragged on the preview), the target is then what
+// a whole RenderPreview would make, at the cost of the part.
+void RenderPreviewPart(const SkinDocument& document, const NoteSettings& settings,
+                       const PreviewOptions& options, Canvas& target, const CanvasRect& part);
 
 // The preview's background alone: 16-pixel squares of white and light grey, the first column white at
 // the top, with the backdrop over them at the top-left corner. The last few are kept, so an unchanged
