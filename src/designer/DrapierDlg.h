@@ -33,7 +33,7 @@ class ColourSwatch;
 class CTreeCtrlEx;
 class DocumentHistory;
 struct DocumentSnapshot;
-struct NoteRect;
+struct CanvasRect;
 struct NoteState;
 class FooButton;
 class QMagnifierDlg;
@@ -92,10 +92,10 @@ public:
     // Only what the preview shows of the skin changed (the note settings, the highlights, the selection,
     // the preview's size): the preview and the greyed tree, not the windows that follow the skin.
     void RedrawPreviewOnly();
-    // Only the preview picture and its magnifier, or only the part of it over a rectangle of the note:
-    // the steps of a drag on the preview.
+    // Only the preview picture and its magnifier, or only a part of the picture: the steps of a drag on
+    // the preview.
     void RebuildPreviewPicture();
-    void RebuildPreviewArea(const NoteRect& onNote);
+    void RebuildPreviewPart(const CanvasRect& part);
     // The state the preview is drawn in, its origin where the note sits in the preview.
     NoteState PreviewNoteState() const;
     // A change that no undo step records: marked changed, and no state in the undo history counts as

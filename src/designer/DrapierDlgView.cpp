@@ -9,10 +9,7 @@
 #include "designer/WindowTitle.h"
 #include "dialogs/AboutDlg.h"
 #include "document/FocusUse.h"
-#include "document/NoteState.h"
 #include "document/StyleString.h"
-#include "picture/ClampToInt.h"
-#include "render/PlacementGeometry.h"
 #include "render/RenderPreview.h"
 #include "widgets/ColourSwatch.h"
 #include "widgets/Prompter.h"
@@ -55,14 +52,10 @@ void CDrapierDlg::RebuildPreviewPicture() {
     RepaintPreviewMagnifier();
 }
 
-void CDrapierDlg::RebuildPreviewArea(const NoteRect& onNote) {
+void CDrapierDlg::RebuildPreviewPart(const CanvasRect& part) {
     const Canvas& buffer = m_preview->Buffer();
     if (!buffer.IsValid() || QSize(buffer.Width(), buffer.Height()) != m_preview->BufferSize())
         return RebuildPreviewPicture();
-    const NoteState state = PreviewNoteState();
-    const auto at = [](long long v, long long by) { return ClampToInt(v + by); };
-    const CanvasRect part{at(onNote.left, state.originx), at(onNote.top, state.originy),
-                          at(onNote.right, state.originx), at(onNote.bottom, state.originy)};
     RenderPreviewPart(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), m_preview->Buffer(), part);
     m_preview->update();
     RepaintPreviewMagnifier();

@@ -3,6 +3,7 @@
 #include "designer/DrapierDlg.h"
 #include "designer/PreviewView.h"
 #include "document/NoteState.h"
+#include "picture/ClampToInt.h"
 #include "render/PreviewPointer.h"
 #include "widgets/NudgeKeys.h"
 
@@ -176,6 +177,7 @@ void PreviewEditor::StepTo(const QPoint& point, Qt::KeyboardModifiers modifiers)
         const NoteState state = State();
         drag.frame = NoteFrameOf(m_window.Document(), state);
         drag.lines = FindSnapLines(m_window.Document(), state, drag.entry);
+        drag.origin = QPoint(state.originx, state.originy);
         drag.moving = true;
         m_window.BeginEdit();
     }
@@ -193,9 +195,13 @@ void PreviewEditor::StepTo(const QPoint& point, Qt::KeyboardModifiers modifiers)
     drag.guides = step.guides;
     // Only the picture follows each step, and only where the element was and is; the tree, the lint
     // and the source view follow at the end.
-    if (const std::optional<NoteRect> changed = ChangedArea(before, *element, drag.frame))
-        m_window.RebuildPreviewArea(*changed);
-    ShowChange(drag.entry, step.change, drag.handle);
+    if (const std::optional<NoteRect> changed = ChangedArea(before, *element, drag.frame)) {
+        const auto x = [&](long long v) { return ClampToInt(v + drag.origin.x()); };
+        const auto y = [&](long long v) { return ClampToInt(v + drag.origin.y()); };
+        m_window.RebuildPreviewPart(
+            {x(changed->left), y(changed->top), x(changed->right), y(changed->bottom)});
+    }
+    ShowChange(step.change, drag.handle, drag.frame);
 }
 
 void PreviewEditor::EndDrag() {
@@ -273,14 +279,13 @@ void PreviewEditor::NudgeSelected(const Nudge& nudge) {
             m_window.RefreshSourceView();
         m_window.CommitEdit(QStringLiteral("Nudge ") + element->Name(), selected, kNudgeRun + selected);
     }
-    ShowChange(selected, change, handle);
+    ShowChange(change, handle, frame);
 }
 
-void PreviewEditor::ShowChange(int entry, const PlacementChange& change, DragHandle handle,
+void PreviewEditor::ShowChange(const PlacementChange& change, DragHandle handle, const NoteFrame& frame,
                                const QString& suffix) {
-    const std::optional<NoteRect> painted =
-        PaintedExtent(change.element, NoteFrameOf(m_window.Document(), State()));
-    if (!painted || !Entry(entry))
+    const std::optional<NoteRect> painted = PaintedExtent(change.element, frame);
+    if (!painted)
         return;
     QString text = ExtentText(change.element.Name(), *painted) + suffix;
     if (ResizesSource(change.element.Kind(), handle))
@@ -350,7 +355,7 @@ bool PreviewEditor::Anchor(int entry, AnchorPreset preset) {
     *element = *anchored;
     m_window.RedrawPreview();
     m_window.CommitEdit(QStringLiteral("Anchor ") + element->Name(), entry);
-    ShowChange(entry, {*element}, DragHandle::Move,
+    ShowChange({*element}, DragHandle::Move, frame,
                QStringLiteral("; anchored ") + AnchorPresetText(preset).toLower());
     return true;
 }
@@ -365,9 +370,19 @@ void PreviewEditor::UpdateCursor(const QPoint& point) {
 
 PreviewOverlay PreviewEditor::Overlay() const {
     PreviewOverlay overlay;
-    const NoteState state = State();
     const QRect view = m_view.rect();
-    const std::optional<NoteRect> painted = DrawnExtent(m_window.Document(), m_window.SelectedEntry(), state);
+    // Mid-drag the element is known to be drawn, on a note of the same size: nothing need be looked up.
+    NoteState state;
+    std::optional<NoteRect> painted;
+    if (IsDragging()) {
+        state.originx = m_drag->origin.x();
+        state.originy = m_drag->origin.y();
+        if (const SkinElement* element = Entry(m_drag->entry))
+            painted = PaintedExtent(*element, m_drag->frame);
+    } else {
+        state = State();
+        painted = DrawnExtent(m_window.Document(), m_window.SelectedEntry(), state);
+    }
     if (painted && Paints(*painted)) {
         // Held to just beyond the view, so that an absurd rectangle still makes a QRect.
         const auto x = [&](long long v) {

@@ -48,6 +48,7 @@ private:
         int entry = -1;
         DragHandle handle = DragHandle::Move;
         QPoint press;
+        QPoint origin; // of the note in the preview
         SkinElement start;
         bool moving = false; // past the drag distance: the edit has begun
         NoteFrame frame;
@@ -69,7 +70,8 @@ private:
     void EndDrag();
     void CancelDrag();
     void NudgeSelected(const Nudge& nudge);
-    void ShowChange(int entry, const PlacementChange& change, DragHandle handle, const QString& suffix = {});
+    void ShowChange(const PlacementChange& change, DragHandle handle, const NoteFrame& frame,
+                    const QString& suffix = {});
     PreviewOverlay Overlay() const;
     void UpdateCursor(const QPoint& point);
     NoteState State() const;

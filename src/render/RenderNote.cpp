@@ -253,15 +253,25 @@ void CopyBlock(Canvas& target, long long x, long long y, long long w, long long 
 
 } // namespace
 
-bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas) {
+bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas, const CanvasRect* part) {
     if (!canvas.Create(state.width, state.height, state.notecolour))
         return false;
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
+    if (part)
+        canvas.SetClipRect(*part);
+    const CanvasRect clip = canvas.ClipRect();
+    const ScrollFrame frame = ScrollFrameOf(document.ActiveLayout(state), state);
+    // An element's outline holds all it paints; one wholly outside the clip paints nothing there.
+    const auto reaches = [&](const SkinElement& element) {
+        const std::optional<NoteRect> r = ElementOutline(element, state.width, state.height, frame);
+        return !r || r->right < r->left || r->bottom < r->top ||
+               (r->left < clip.right && r->right > clip.left && r->top < clip.bottom && r->bottom > clip.top);
+    };
     NotePainter painter(document, state, canvas);
     const GroupIndex groups(document);
     for (const SkinElement& element : document.elements) {
         // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state))
+        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state) || !reaches(element))
             continue;
         painter.PaintElement(element);
     }
@@ -271,11 +281,15 @@ bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& can
 }
 
 void RenderNote(const SkinDocument& document, Canvas& target, NoteState state) {
-    Canvas canvas;
-    if (!PaintNoteCanvas(document, state, canvas))
-        return;
     const long long ox = state.originx;
     const long long oy = state.originy;
+    // The part of the note under the target's clip.
+    const CanvasRect clip = target.ClipRect();
+    const CanvasRect part{ClampToInt(clip.left - ox), ClampToInt(clip.top - oy), ClampToInt(clip.right - ox),
+                          ClampToInt(clip.bottom - oy)};
+    Canvas canvas;
+    if (!PaintNoteCanvas(document, state, canvas, &part))
+        return;
     const long long w = canvas.Width();
     const long long h = canvas.Height();
     if (document.DrawsOnTextBackground()) {
