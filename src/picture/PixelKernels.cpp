@@ -1,5 +1,7 @@
 #include "picture/PixelKernels.h"
 
+#include "picture/PixelKernelPaths.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -79,8 +81,14 @@ inline __m128i AlphaOverFour(__m128i s, __m128i d, __m128i alphaScale, __m128i t
 
 } // namespace
 
-void AlphaOverRow(std::uint32_t* dst, const std::uint32_t* src, int count, int alphaMax,
-                  std::uint32_t transparentRgb) {
+void AlphaOverRowScalar(std::uint32_t* dst, const std::uint32_t* src, int count, int alphaMax,
+                        std::uint32_t transparentRgb) {
+    for (int i = 0; i < count; ++i)
+        dst[i] = AlphaOverPixel(src[i], dst[i], alphaMax, transparentRgb);
+}
+
+void AlphaOverRowSse2(std::uint32_t* dst, const std::uint32_t* src, int count, int alphaMax,
+                      std::uint32_t transparentRgb) {
     int i = 0;
 #if defined(__SSE2__)
     const __m128i alphaScale = _mm_set1_epi32(alphaMax + 1);
@@ -91,8 +99,13 @@ void AlphaOverRow(std::uint32_t* dst, const std::uint32_t* src, int count, int a
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), AlphaOverFour(s, d, alphaScale, transparent));
     }
 #endif
-    for (; i < count; ++i)
-        dst[i] = AlphaOverPixel(src[i], dst[i], alphaMax, transparentRgb);
+    AlphaOverRowScalar(dst + i, src + i, count - i, alphaMax, transparentRgb);
+}
+
+void AlphaOverRow(std::uint32_t* dst, const std::uint32_t* src, int count, int alphaMax,
+                  std::uint32_t transparentRgb) {
+    static const auto chosen = ProcessorHasAvx2() ? AlphaOverRowAvx2 : AlphaOverRowSse2;
+    chosen(dst, src, count, alphaMax, transparentRgb);
 }
 
 void BlendRow(std::uint32_t* dst, int count, std::uint32_t colour, int opacity) {
