@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Times `drapier-cli pack` against `zip -8 -X` packing the same skin file and its picture, each run as a
-# process, and prints the sizes, the medians and their ratio for two pictures: a 1 MB PNG of noise
-# (goal: a ratio of 1.2 or less), and a file of 64 KiB of noise followed by 2 MiB of zeros (goal: a
-# package no more than 0.5 % above zip's; a decision taken from the start of the file alone would store
-# it whole). zip needs a fraction of the ~25 ms drapier-cli takes to start (Qt's GUI library is loaded
-# eagerly), which on the quickly packed second file is most of the difference; the ratio with that
-# start-up taken off both sides is printed too.
+# process, start-up included, and prints the sizes, the medians and their ratio for two pictures: a 1 MB
+# PNG of noise (goal: a ratio of 1.2 or less), and a file of 64 KiB of noise followed by 2 MiB of zeros
+# (goal: a ratio of 1.0 or less and a package no larger than zip's; a decision taken from the start of
+# the file alone would store it whole). The ratio with each program's start-up (packing a 100-byte
+# picture) taken off both sides is printed too. drapier-cli syncs the package to disk before renaming it
+# into place and zip does not, so on a busy disk that wait weighs on drapier-cli's side.
 # Usage: bench/pack_vs_zip.sh [PATH/TO/drapier-cli] [RUNS]   (build with -DCMAKE_BUILD_TYPE=Release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -83,13 +83,13 @@ for skin in plain mixed; do
     echo "  picture bytes:        $(stat -c %s $skin.png)"
     echo "  package bytes:        drapier-cli $(stat -c %s out.qsk), zip $(stat -c %s out.zip)"
     echo "  median of $runs runs:   drapier-cli pack $(ms "$pack_us"), zip -8 -X $(ms "$zip_us")"
-    goal=""
+    goal=" (goal <= 1.0)"
     [ $skin = plain ] && goal=" (goal <= 1.2)"
     awk -v a="$pack_us" -v b="$zip_us" -v g="$goal" 'BEGIN { printf "  ratio pack/zip:       %.2f%s\n", a / b, g }'
     awk -v a="$pack_us" -v b="$zip_us" -v sa="$start_pack" -v sb="$start_zip" \
         'BEGIN { printf "  less start-up:        %.2f\n", (a - sa) / (b - sb) }'
     if [ $skin = mixed ]; then
         awk -v a="$(stat -c %s out.qsk)" -v b="$(stat -c %s out.zip)" \
-            'BEGIN { printf "  size pack/zip:        %.4f (goal <= 1.005)\n", a / b }'
+            'BEGIN { printf "  size pack/zip:        %.4f (goal <= 1.0)\n", a / b }'
     fi
 done

@@ -37,7 +37,8 @@ void BM_DeflateProbe(benchmark::State& state) {
         DeflateProbe probe;
         int stored = 0;
         for (qsizetype at = 0; at < data.size(); at += DeflateProbe::kBlock)
-            stored += probe.IsIncompressible(bytes + at, std::min(DeflateProbe::kBlock, data.size() - at));
+            stored += probe.Classify(bytes + at, std::min(DeflateProbe::kBlock, data.size() - at)) ==
+                      DeflateProbe::BlockKind::Incompressible;
         benchmark::DoNotOptimize(stored);
     }
     state.SetBytesProcessed(state.iterations() * data.size());

@@ -105,9 +105,9 @@ qsizetype DeflateProbe::RepeatedBytes(qsizetype from, qsizetype to) {
     return repeated;
 }
 
-bool DeflateProbe::IsIncompressible(const unsigned char* data, qsizetype size) {
+DeflateProbe::BlockKind DeflateProbe::Classify(const unsigned char* data, qsizetype size) {
     if (size <= 0)
-        return false;
+        return BlockKind::Compressible;
     size = std::min(size, kBlock);
     if (m_filled + size > kCapacity) {
         // Keep the window before the block; everything older is out of deflate's reach.
@@ -119,8 +119,17 @@ bool DeflateProbe::IsIncompressible(const unsigned char* data, qsizetype size) {
     const qsizetype start = m_filled;
     std::memcpy(m_window.data() + start, data, static_cast<size_t>(size));
     m_filled += size;
+    if (size >= 3 && std::memcmp(data, data + 1, static_cast<size_t>(size - 1)) == 0) {
+        // No search: its one 3-byte string, last seen at its end, is all later blocks can repeat from it.
+        const qsizetype i = m_filled - 3;
+        const std::uint32_t key = Load24(m_window.data() + i);
+        m_last[Hash3(key)] = (std::uint64_t{key} << 32) | (static_cast<std::uint32_t>(m_windowStart) +
+                                                           kSlotBias + static_cast<std::uint32_t>(i));
+        return BlockKind::OneByteRun;
+    }
     const qsizetype repeated = RepeatedBytes(start, m_filled);
     if (repeated * kRepeatShare >= size)
-        return false;
-    return EntropyBits(data, size) >= 8.0 - kEntropyMargin;
+        return BlockKind::Compressible;
+    return EntropyBits(data, size) >= 8.0 - kEntropyMargin ? BlockKind::Incompressible
+                                                           : BlockKind::Compressible;
 }

@@ -11,15 +11,20 @@
 // cover under 0.1 % of it, and its byte histogram leaves under 0.025 bits a byte to Huffman coding.
 // Deflate could then save no more than about 0.4 % of the block, which bounds what storing it costs.
 // The probe sees the entry's bytes in order, so repeats that reach back into earlier blocks count too.
+//
+// A block that is one byte over and over (the zeros of a sparse picture) is told apart as well: deflate's
+// run-length strategy gives it the same stream as a full search, without the search.
 class DeflateProbe {
 public:
+    enum class BlockKind { Incompressible, OneByteRun, Compressible };
+
     // The size of the blocks decided on; deflate's own blocks are about this long.
     static constexpr qsizetype kBlock = 16 * 1024;
 
     DeflateProbe();
 
     // The next block of the entry, at most kBlock bytes.
-    bool IsIncompressible(const unsigned char* data, qsizetype size);
+    BlockKind Classify(const unsigned char* data, qsizetype size);
 
 private:
     qsizetype RepeatedBytes(qsizetype from, qsizetype to);

@@ -50,7 +50,7 @@ public:
     ZipResult Finish();
 
 private:
-    ZipResult UseLevel(int level);
+    ZipResult UseParams(int level, int strategy);
     ZipResult Run(const unsigned char* data, qint64 size, int flush);
     ZipResult WriteOut();
 
@@ -59,6 +59,7 @@ private:
     QByteArray m_out;
     z_stream m_stream{};
     int m_level = -1; // -1 until the stream starts
+    int m_strategy = Z_DEFAULT_STRATEGY;
     DeflateProbe m_probe;
 };
 
@@ -221,15 +222,27 @@ ZipWriter::EntryDeflater::~EntryDeflater() {
         deflateEnd(&m_stream);
 }
 
-// Each block is deflated at level 8 or, when it cannot shrink, written as stored deflate blocks at once;
-// switching level ends the current deflate block, and the window carries over, so later blocks still
-// find their repeats in stored ones.
+// Each block is deflated at level 8, or run-length coded when it is one byte over and over (the same
+// stream, without the search), or, when it cannot shrink, written as stored deflate blocks at once.
+// Switching ends the current deflate block, and the window carries over, so later blocks still find
+// their repeats in the others.
 ZipResult ZipWriter::EntryDeflater::Add(const char* data, qint64 size) {
     for (qint64 at = 0; at < size; at += DeflateProbe::kBlock) {
         const qint64 n = std::min<qint64>(DeflateProbe::kBlock, size - at);
         const auto* block = reinterpret_cast<const unsigned char*>(data + at);
-        if (ZipResult r = UseLevel(m_probe.IsIncompressible(block, n) ? 0 : kDeflateLevel);
-            r != ZipResult::Ok)
+        ZipResult r = ZipResult::Ok;
+        switch (m_probe.Classify(block, n)) {
+        case DeflateProbe::BlockKind::Incompressible:
+            r = UseParams(0, Z_DEFAULT_STRATEGY);
+            break;
+        case DeflateProbe::BlockKind::OneByteRun:
+            r = UseParams(kDeflateLevel, Z_RLE);
+            break;
+        case DeflateProbe::BlockKind::Compressible:
+            r = UseParams(kDeflateLevel, Z_DEFAULT_STRATEGY);
+            break;
+        }
+        if (r != ZipResult::Ok)
             return r;
         if (ZipResult r = Run(block, n, Z_NO_FLUSH); r != ZipResult::Ok)
             return r;
@@ -239,19 +252,20 @@ ZipResult ZipWriter::EntryDeflater::Add(const char* data, qint64 size) {
 
 ZipResult ZipWriter::EntryDeflater::Finish() {
     if (m_level < 0) {
-        if (ZipResult r = UseLevel(kDeflateLevel); r != ZipResult::Ok)
+        if (ZipResult r = UseParams(kDeflateLevel, Z_DEFAULT_STRATEGY); r != ZipResult::Ok)
             return r;
     }
     return Run(nullptr, 0, Z_FINISH);
 }
 
-ZipResult ZipWriter::EntryDeflater::UseLevel(int level) {
-    if (level == m_level)
+ZipResult ZipWriter::EntryDeflater::UseParams(int level, int strategy) {
+    if (level == m_level && strategy == m_strategy)
         return ZipResult::Ok;
     if (m_level < 0) {
-        if (deflateInit2(&m_stream, level, Z_DEFLATED, kRawWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) != Z_OK)
+        if (deflateInit2(&m_stream, level, Z_DEFLATED, kRawWindowBits, kMemLevel, strategy) != Z_OK)
             return m_writer.Fail(ZipResult::CompressFailed, QStringLiteral("the compressor could not start"));
         m_level = level;
+        m_strategy = strategy;
         return ZipResult::Ok;
     }
     if (ZipResult r = Run(nullptr, 0, Z_BLOCK); r != ZipResult::Ok)
@@ -259,12 +273,13 @@ ZipResult ZipWriter::EntryDeflater::UseLevel(int level) {
     // With the block ended there is nothing left for deflateParams to flush, but it gets room all the same.
     m_stream.next_out = reinterpret_cast<Bytef*>(m_out.data());
     m_stream.avail_out = static_cast<uInt>(m_out.size());
-    const int status = deflateParams(&m_stream, level, Z_DEFAULT_STRATEGY);
+    const int status = deflateParams(&m_stream, level, strategy);
     if (ZipResult r = WriteOut(); r != ZipResult::Ok)
         return r;
     if (status != Z_OK)
         return m_writer.Fail(ZipResult::CompressFailed, QStringLiteral("compression failed"));
     m_level = level;
+    m_strategy = strategy;
     return ZipResult::Ok;
 }
 

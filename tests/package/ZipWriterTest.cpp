@@ -186,6 +186,8 @@ TEST(ZipWriter, DeflatedEntriesStayCloseToLevelEight) {
         {"halves of the byte range by the 4 KB", HalfRanges(256 * 1024, 4096)},
         {"halves of the byte range by the 32 KB", HalfRanges(256 * 1024, 32768)},
         {"skin text", text},
+        {"runs between noise and text, each way",
+         zeros.left(40000) + noise + zeros.left(50000) + text.left(40000) + QByteArray(20000, 'q') + noise},
         {"noise with a short text tail", NoiseBytes(70000, 5) + "name=x\n"},
         {"empty", QByteArray()},
     };
