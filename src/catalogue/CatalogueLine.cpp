@@ -32,7 +32,13 @@ bool AnyTextContains(const SkinDocument& document, const QString& placeholder) {
     return false;
 }
 
-bool AnyDrawnRolled(const SkinDocument& document) {
+QString Flag(bool set) {
+    return set ? QStringLiteral("1,") : QStringLiteral("0,");
+}
+
+} // namespace
+
+bool AnyElementDrawnRolled(const SkinDocument& document) {
     for (const SkinElement& entry : document.elements) {
         const DrawableCommon* common = entry.Common();
         if (common && common->drawrolled)
@@ -40,12 +46,6 @@ bool AnyDrawnRolled(const SkinDocument& document) {
     }
     return false;
 }
-
-QString Flag(bool set) {
-    return set ? QStringLiteral("1,") : QStringLiteral("0,");
-}
-
-} // namespace
 
 PackageFileStamp StampOfFile(const QString& path) {
     const QFileInfo info(path);
@@ -102,7 +102,7 @@ QString CatalogueLine(const SkinDocument& document, const QString& packageName,
     line += u',';
 
     line += Flag(settings.region != kNoColour);
-    line += Flag(AnyDrawnRolled(document));
+    line += Flag(AnyElementDrawnRolled(document));
     line += Flag(SkinUsesFocus(document));
     line += Flag(AnyTextContains(document, QStringLiteral("%CREATION%")));
     line += Flag(AnyTextContains(document, QStringLiteral("%SOURCE%")));

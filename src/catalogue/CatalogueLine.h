@@ -17,6 +17,9 @@ PackageFileStamp StampOfFile(const QString& path);
 // character from 128 up is written "&#N;" with N its Unicode code point, for the download page's HTML.
 QString CatalogueField(const QString& text, bool withReferences);
 
+// Whether some element is drawn while the note is rolled up.
+bool AnyElementDrawnRolled(const SkinDocument& document);
+
 // One line of "_db.db" for a skin loaded from a package (packageName is the file name, ".qsk"
 // included): the name without its last four characters, skin name, author, author URL, the stamp;
 // the button action labels; the "I01;" to "I16;" labels of the drawn elements' indicator codes; nine

@@ -79,6 +79,9 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
         result.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": ") + reason;
     result.skinName = document.settings.skinname;
 
+    const PackageFileStamp stamp = StampOfFile(path);
+    result.card = GalleryCardOf(name, stamp, result.loaded ? &document : nullptr, result.loaded);
+
     const QString thumbnailPath = QDir(folder).filePath(ThumbnailNameOf(name));
     result.thumbnailExisted = QFileInfo::exists(thumbnailPath);
     if (result.loaded && !result.thumbnailExisted) {
@@ -92,10 +95,12 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
             result.errors << QStringLiteral("Error saving ") + thumbnailPath + QStringLiteral(": ") + why;
         } else {
             result.thumbnailWritten = true;
+            result.card.thumbnailWidth = thumbnail.Width();
+            result.card.thumbnailHeight = thumbnail.Height();
         }
     }
 
-    result.line = CatalogueLine(document, name, StampOfFile(path));
+    result.line = CatalogueLine(document, name, stamp);
 
     const QString notesPath = QDir(folder).filePath(NotesNameOf(name));
     result.notesExisted = QFileInfo::exists(notesPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/GalleryCard.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,7 @@ struct PackageCatalogue {
     bool thumbnailExisted = false;
     bool notesExisted = false;
     QStringList errors; // "Error loading …" or "Error saving …", as the user is shown them
+    GalleryCard card;   // what the gallery page shows of it
 
     PackageOutcome Outcome() const;
 };

@@ -49,7 +49,9 @@ PackageCatalogue CatalogueSafely(const QString& folder, const QString& name) {
         const QString path = QDir(folder).filePath(name);
         PackageCatalogue failed;
         failed.name = name;
-        failed.line = CatalogueLine(SkinDocument(), name, StampOfFile(path));
+        const PackageFileStamp stamp = StampOfFile(path);
+        failed.line = CatalogueLine(SkinDocument(), name, stamp);
+        failed.card = GalleryCardOf(name, stamp, nullptr, false);
         failed.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": not enough memory");
         return failed;
     }
@@ -227,10 +229,13 @@ CatalogueResult WriteCatalogue(const QString& folder, const QStringList& names, 
         }
         if (!result.cancelled) {
             QString text;
-            for (int i = 0; i < packages.size(); ++i)
+            for (int i = 0; i < packages.size(); ++i) {
                 text += pool.Report(i).line;
+                result.cards << pool.Report(i).card;
+            }
             QString reason;
-            result.catalogueWritten = WriteFileSafely(result.cataloguePath, CatalogueFileBytes(text), &reason);
+            result.catalogueWritten =
+                WriteFileSafely(result.cataloguePath, CatalogueFileBytes(text), &reason);
             if (!result.catalogueWritten)
                 result.messages << QStringLiteral("Error saving ") + result.cataloguePath +
                                        QStringLiteral(": ") + reason;

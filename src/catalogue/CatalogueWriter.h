@@ -36,6 +36,9 @@ struct CatalogueResult {
     QStringList messages; // every failure's message: the packages' in list order, then the catalogue file's
     QString lastSkinName; // the skin name of the last package in list order that loaded
     bool anyLoaded = false;
+    QList<GalleryCard> cards; // every package's, in list order, unless the run was cancelled
+    bool pageWritten = false; // the gallery page, when it was asked for (AddGalleryPage)
+    QString pagePath;
 };
 
 // Catalogues the packages (names ending in ".qsk" in any case; other names are passed over) of the

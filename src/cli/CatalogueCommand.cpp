@@ -1,6 +1,7 @@
-// catalogue FOLDER [--jobs N] [--quiet]: the skin browser's catalogue writer for scripts.
+// catalogue FOLDER [--jobs N] [--quiet] [--html]: the skin browser's catalogue writer for scripts.
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueWriter.h"
+#include "catalogue/GalleryPage.h"
 #include "cli/Cli.h"
 #include "cli/CommandArgs.h"
 
@@ -51,8 +52,8 @@ QString ProgressBar(const CatalogueProgress& p) {
 int RunCatalogueCommand(const QStringList& args) {
     CommandArgs parsed;
     QString reason;
-    if (!parsed.Parse(QStringLiteral("catalogue"), args, {{"--jobs", nullptr, "a number N"}, {"--quiet"}},
-                      &reason))
+    if (!parsed.Parse(QStringLiteral("catalogue"), args,
+                      {{"--jobs", nullptr, "a number N"}, {"--quiet"}, {"--html"}}, &reason))
         return CliUsageError(reason);
     QString folder;
     if (!parsed.TakeOne("a FOLDER", &folder, &reason))
@@ -81,7 +82,8 @@ int RunCatalogueCommand(const QStringList& args) {
             return true;
         };
     }
-    const CatalogueResult result = WriteCatalogue(folder, SkinFolderListing(folder), run);
+    CatalogueResult result = WriteCatalogue(folder, SkinFolderListing(folder), run);
+    const bool pageMissing = parsed.Has("--html") && !AddGalleryPage(folder, result);
     if (!quiet && terminal && result.finished > 0)
         PrintError(QStringLiteral("\n"));
 
@@ -92,5 +94,5 @@ int RunCatalogueCommand(const QStringList& args) {
                  .arg(result.failed));
     for (const QString& message : result.messages)
         PrintError(QStringLiteral("drapier-cli: ") + message + u'\n');
-    return result.failed == 0 && result.catalogueWritten ? kExitOk : kExitFailed;
+    return result.failed == 0 && result.catalogueWritten && !pageMissing ? kExitOk : kExitFailed;
 }

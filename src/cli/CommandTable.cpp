@@ -65,11 +65,12 @@ const std::vector<CliCommand>& CliCommands() {
          "elements drawn in none of the states tried, duplicate names and visible picture areas no source "
          "covers; one \"LINT: \" line each, or with --json a list of objects. Exit status 1 with findings.",
          RunLintCommand, LintCommandHelp},
-        {"catalogue", "FOLDER [--jobs N] [--quiet]",
+        {"catalogue", "FOLDER [--jobs N] [--quiet] [--html]",
          "Write the catalogue of the folder's packages (.qsk, any letter case) as the skin browser does: a "
          "300 by 150 thumbnail and a .not notes file per package where missing, and _db.db anew with one "
          "line per package. --jobs N sets the number of worker threads (one per core by default); a progress "
-         "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. Exit status "
+         "bar goes to stderr on a terminal, a line per package otherwise, nothing with --quiet. --html also "
+         "writes index.html, a self-contained gallery page of the packages with search and sort. Exit status "
          "1 when any package failed.",
          nullptr, CatalogueCommandHelp},
         {"sheet", "SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...] [--set KEY=VALUE]... [--inner NAME]",

@@ -11,7 +11,7 @@ TEST(Cli, HelpVersionAndUsageErrors) {
          {"  check SKIN [--inner NAME] [--fail-on errors|warnings] [--set KEY=VALUE]...\n",
           "  lint SKIN [--inner NAME] [--json]\n", "  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n",
           "sheet SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...]", "--states help",
-          "catalogue FOLDER [--jobs N] [--quiet]"})
+          "catalogue FOLDER [--jobs N] [--quiet] [--html]"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(line))) << line;
 
     const CliResult version = RunCli({"--version"});

@@ -1,0 +1,76 @@
+#include "catalogue/GalleryPage.h"
+
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/CatalogueWriter.h"
+#include "catalogue/GalleryHtml.h"
+#include "picture/PngHeader.h"
+#include "picture/SafeFileWrite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Our own mark sits in the head's first lines; a page that moved it far down is not ours to replace.
+constexpr qint64 kMarkSearchBytes = 4096;
+
+// Only a regular file is read: a pipe or device under the name would never end.
+QByteArray Head(const QString& path, qint64 bytes, bool* readable) {
+    *readable = false;
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    *readable = true;
+    return file.read(bytes);
+}
+
+void FillThumbnailSize(const QString& folder, GalleryCard& card) {
+    if (!card.skinRead || !card.pictureDecoded || (card.thumbnailWidth > 0 && card.thumbnailHeight > 0))
+        return;
+    bool readable = false;
+    const QByteArray head =
+        Head(QDir(folder).filePath(ThumbnailNameOf(card.fileName)), kPngHeaderBytes, &readable);
+    ReadPngSize(head, &card.thumbnailWidth, &card.thumbnailHeight);
+}
+
+} // namespace
+
+bool IsDrapierGalleryPage(const QByteArray& head) {
+    return head.contains(GalleryGeneratorMark().toUtf8());
+}
+
+GalleryPageResult WriteGalleryPage(const QString& folder, QList<GalleryCard> cards) {
+    GalleryPageResult result;
+    result.path = QDir(folder).filePath(kGalleryPageName);
+    const QFileInfo existing(result.path);
+    if (existing.exists() || existing.isSymLink()) {
+        bool readable = false;
+        const QByteArray head = Head(result.path, kMarkSearchBytes, &readable);
+        if (!readable || existing.isSymLink() || !IsDrapierGalleryPage(head)) {
+            result.message = QStringLiteral("Error saving ") + result.path +
+                             QStringLiteral(": the file was not written by Drapier, so it is left as it is");
+            return result;
+        }
+    }
+    for (GalleryCard& card : cards)
+        FillThumbnailSize(folder, card);
+    QString reason;
+    result.written = WriteFileSafely(result.path, GalleryPageHtml(cards), &reason);
+    if (!result.written)
+        result.message = QStringLiteral("Error saving ") + result.path + QStringLiteral(": ") + reason;
+    return result;
+}
+
+bool AddGalleryPage(const QString& folder, CatalogueResult& result) {
+    if (result.cancelled)
+        return false;
+    const GalleryPageResult page = WriteGalleryPage(folder, result.cards);
+    result.pagePath = page.path;
+    result.pageWritten = page.written;
+    if (!page.written)
+        result.messages << page.message;
+    return page.written;
+}
