@@ -57,3 +57,22 @@ TEST(CatalogueCli, ProgressSummaryAndExitStatus) {
     EXPECT_EQ(mended.out, "2 packages, 0 thumbnails written, 2 skipped, 0 failed\n");
     EXPECT_EQ(mended.err, "");
 }
+
+TEST(CatalogueCli, HtmlWritesTheGalleryPageAndNeverAnotherOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(WritePackage(dir.filePath("blue.qsk"), SkinPackageBytes(SampleSkin("Blue"))));
+    const CliResult run = RunCli({"catalogue", dir.path(), "--html", "--quiet"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "1 packages, 1 thumbnails written, 0 skipped, 0 failed\n");
+    EXPECT_TRUE(ReadBytes(dir.filePath("index.html")).contains("<h2 class=\"name\" dir=\"auto\">Blue</h2>"));
+
+    ASSERT_TRUE(WriteBytes(dir.filePath("index.html"), "<p>the author's own page</p>"));
+    const CliResult refused = RunCli({"catalogue", dir.path(), "--html", "--quiet"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "drapier-cli: Error saving " + dir.filePath("index.html") +
+                               ": the file was not written by Drapier, so it is left as it is\n");
+    EXPECT_EQ(ReadBytes(dir.filePath("index.html")), "<p>the author's own page</p>");
+    // Without --html the page is none of the run's business.
+    EXPECT_EQ(RunCli({"catalogue", dir.path(), "--quiet"}).status, 0);
+}
