@@ -2,9 +2,11 @@
 
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueWriter.h"
+#include "catalogue/GalleryPage.h"
 #include "dialogs/CatalogueProgressDlg.h"
 #include "widgets/Prompter.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,6 +54,9 @@ QBrowseDlg::QBrowseDlg(const QString& folder, Prompter& prompter, QWidget* paren
     m_close = MakeButton(QStringLiteral("Close"), "close", this);
     m_refresh = MakeButton(QStringLiteral("&Refresh"), "refresh", this);
     m_write = MakeButton(QStringLiteral("&Write DB/pngs"), "writeCatalogue", this);
+    // Unchecked on every opening: the page is written only when asked for each time.
+    m_writePage = new QCheckBox(QStringLiteral("Also write a gallery page (index.html)"), this);
+    m_writePage->setObjectName(QStringLiteral("writeGallery"));
 
     // Selection, not the current row: the list makes its first row current on taking the focus, and that
     // must not load anything.
@@ -65,6 +70,7 @@ QBrowseDlg::QBrowseDlg(const QString& folder, Prompter& prompter, QWidget* paren
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_refresh);
     buttons->addWidget(m_write);
+    buttons->addWidget(m_writePage);
     buttons->addStretch(1);
     buttons->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
@@ -101,14 +107,20 @@ void QBrowseDlg::WriteCatalogue() {
     for (const QString& name : names)
         total += name.endsWith(u".qsk", Qt::CaseInsensitive) ? 1 : 0;
 
-    CatalogueProgressDlg progress(total, this);
+    const bool withPage = m_writePage->isChecked();
+    CatalogueProgressDlg progress(total, withPage, this);
     connect(&progress, &CatalogueProgressDlg::Reported, this, &QBrowseDlg::CatalogueProgressed);
     progress.show();
     CatalogueRun run;
     run.jobs = m_jobs;
     run.progress = [&progress](const CatalogueProgress& p) { return progress.Report(p); };
     run.idle = [&progress] { return progress.KeepAnswering(); };
-    const CatalogueResult result = ::WriteCatalogue(m_folder, names, run);
+    CatalogueResult result = ::WriteCatalogue(m_folder, names, run);
+    if (withPage && !result.cancelled) {
+        progress.ReportPageStarted();
+        AddGalleryPage(m_folder, result);
+        progress.ReportPageDone();
+    }
     progress.hide();
     m_writing = false;
 

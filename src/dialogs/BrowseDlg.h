@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -11,7 +12,8 @@ class Prompter;
 struct CatalogueResult;
 
 // "Browse skins": the skin files and packages of one folder. Selecting one asks the owner to show it;
-// "&Write DB/pngs" (or Ctrl+Q) writes the folder's catalogue of packages, with a progress window.
+// "&Write DB/pngs" (or Ctrl+Q) writes the folder's catalogue of packages, with a progress window, and
+// with "Also write a gallery page (index.html)" checked the folder's gallery page as its last step.
 class QBrowseDlg : public CResizingDialog {
     Q_OBJECT
 public:
@@ -48,6 +50,7 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_refresh = nullptr;
     QPushButton* m_write = nullptr;
+    QCheckBox* m_writePage = nullptr;
     int m_jobs = 0;
     bool m_writing = false;
 };

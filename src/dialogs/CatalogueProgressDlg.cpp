@@ -4,12 +4,13 @@
 
 #include <QCoreApplication>
 
-CatalogueProgressDlg::CatalogueProgressDlg(int total, QWidget* parent) : QProgressDialog(parent) {
+CatalogueProgressDlg::CatalogueProgressDlg(int total, bool pageStep, QWidget* parent)
+    : QProgressDialog(parent) {
     setObjectName(QStringLiteral("catalogueProgress"));
     setWindowTitle(QStringLiteral("Write DB/pngs"));
     setLabelText(QStringLiteral("Starting..."));
     setCancelButtonText(QStringLiteral("Cancel"));
-    setRange(0, total);
+    setRange(0, total + (pageStep ? 1 : 0));
     setValue(0);
     // Modal over the browser and the main window, so nothing there can be pressed meanwhile.
     setWindowModality(Qt::WindowModal);
@@ -22,8 +23,19 @@ CatalogueProgressDlg::CatalogueProgressDlg(int total, QWidget* parent) : QProgre
 bool CatalogueProgressDlg::Report(const CatalogueProgress& progress) {
     setLabelText(QStringLiteral("%1 of %2: %3").arg(progress.done).arg(progress.total).arg(progress.name));
     setValue(progress.done);
-    emit Reported(progress.done, progress.total);
+    emit Reported(progress.done, maximum());
     return KeepAnswering();
+}
+
+void CatalogueProgressDlg::ReportPageStarted() {
+    setLabelText(QStringLiteral("Writing the gallery page (index.html)..."));
+    // The page takes a moment for thousands of packages; the label shows before it starts.
+    QCoreApplication::processEvents();
+}
+
+void CatalogueProgressDlg::ReportPageDone() {
+    setValue(maximum());
+    emit Reported(maximum(), maximum());
 }
 
 bool CatalogueProgressDlg::KeepAnswering() {

@@ -229,3 +229,40 @@ TEST_F(BrowseSkins, FailedPackagesAreReportedAfterTheRun) {
                                      Path("E.qsk") + ": the file is not a ZIP package, or it is cut short");
     EXPECT_EQ(CatalogueText(skins.path()).count('\n'), 4);
 }
+
+TEST_F(BrowseSkins, GalleryPageIsTheLastStepWhenAskedForEachTime) {
+    Browse([&](QBrowseDlg& browser) {
+        QCheckBox* page = browser.findChild<QCheckBox*>("writeGallery");
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->text(), "Also write a gallery page (index.html)");
+        EXPECT_FALSE(page->isChecked());
+        browser.findChild<QPushButton*>("writeCatalogue")->click();
+        EXPECT_FALSE(QFile::exists(Path("index.html")));
+
+        // Three packages, then the page: four steps.
+        page->setChecked(true);
+        std::vector<std::pair<int, int>> reports;
+        QObject::connect(&browser, &QBrowseDlg::CatalogueProgressed, &browser,
+                         [&](int done, int total) { reports.emplace_back(done, total); });
+        browser.WriteCatalogue();
+        ASSERT_EQ(reports.size(), 4u);
+        EXPECT_EQ(reports.back(), std::make_pair(4, 4));
+        EXPECT_EQ(reports.front().second, 4);
+        const QByteArray html = ReadBytes(Path("index.html"));
+        for (const char* name : {"Charlie", "Delta", "Zulu"})
+            EXPECT_TRUE(html.contains(QByteArray("dir=\"auto\">") + name + "</h2>")) << name;
+        EXPECT_EQ(prompter.shown, QStringList());
+
+        // Someone else's page stays, and the run says so.
+        ASSERT_TRUE(WriteBytes(Path("index.html"), "mine"));
+        browser.WriteCatalogue();
+        ASSERT_EQ(prompter.shown.size(), 1);
+        EXPECT_EQ(prompter.shown[0],
+                  "3 packages, 0 thumbnails written, 3 skipped, 0 failed.\n\nError saving " +
+                      Path("index.html") + ": the file was not written by Drapier, so it is left as it is");
+        EXPECT_EQ(ReadBytes(Path("index.html")), "mine");
+    });
+    Browse([&](QBrowseDlg& browser) {
+        EXPECT_FALSE(browser.findChild<QCheckBox*>("writeGallery")->isChecked());
+    });
+}
