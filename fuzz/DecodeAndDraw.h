@@ -3,6 +3,7 @@
 // Shared body of the picture decoder targets: decode arbitrary bytes as one kind, then crop and draw
 // the picture, stretched and not, partly off the canvas.
 #include "FuzzBudget.h"
+#include "FuzzTarget.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 
@@ -15,8 +16,7 @@ inline int DecodeAndDraw(const std::uint8_t* data, std::size_t size, int kind) {
     ImageSurface picture;
     if (!picture.Decode(data, size, kind))
         return 0;
-    if (picture.Width() < 1 || picture.Height() < 1)
-        __builtin_trap();
+    FUZZ_REQUIRE(picture.Width() >= 1 && picture.Height() >= 1);
     Canvas canvas(48, 40, MakeColour(200, 200, 200));
     picture.Draw(canvas, -3, -2);
     picture.Draw(canvas, 5, 4, 37, 29);

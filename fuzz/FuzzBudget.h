@@ -4,9 +4,14 @@
 // program but lets a few bytes of header cost a fuzzer hundreds of megabytes and most of its time; the
 // targets skip inputs past these budgets before decoding them. Headers that cannot be read are not
 // skipped: the decoders' own failures are worth fuzzing.
+#include "package/PackagePicking.h"
+#include "package/ZipReader.h"
+#include "picture/KeyedPicture.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+#include <QStringList>
 
 #include <csetjmp>
 #include <cstddef>
@@ -17,6 +22,10 @@
 
 constexpr long long kFuzzPixelBudget = 1 << 18;     // pixels (times channels for JPEG)
 constexpr std::uint32_t kFuzzEntryBudget = 1 << 20; // bytes of one extracted package entry
+// Drawings a skin asks for: a state sheet and a thumbnail canvas, in pixels. Larger ones cost seconds
+// an input and find nothing the smaller ones do not; the program's own limits are tried past these.
+constexpr long long kFuzzSheetBudget = 1 << 21;
+constexpr long long kFuzzThumbnailBudget = 1 << 20;
 
 namespace fuzz_budget {
 
@@ -69,16 +78,46 @@ inline bool PictureFitsBudget(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-// The same for a picture read through Qt's image readers (a package's BMP entry). A PNG among them is
-// skipped: Qt's own PNG reader allocates whatever an ancillary chunk's length claims, even just to
-// answer the size.
+// The same for a keyed picture (a package's BMP entry): PNG and JPEG as above, the formats read by
+// Qt's readers by the size their header announces.
 inline bool KeyedPictureFitsBudget(const QByteArray& bytes) {
-    if (bytes.startsWith("\x89PNG"))
-        return false;
+    const KeyedPictureFormat format = KeyedPictureFormatOf(bytes);
+    if (format == KeyedPictureFormat::None)
+        return true;
+    if (format == KeyedPictureFormat::Png || format == KeyedPictureFormat::Jpeg)
+        return PictureFitsBudget(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size()));
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    const QSize announced = QImageReader(&buffer).size();
+    QImageReader reader(&buffer, format == KeyedPictureFormat::Bmp   ? "bmp"
+                                 : format == KeyedPictureFormat::Gif ? "gif"
+                                                                     : "ico");
+    reader.setAutoDetectImageFormat(false);
+    const QSize announced = reader.size();
     return !announced.isValid() ||
            static_cast<long long>(announced.width()) * announced.height() <= kFuzzPixelBudget;
+}
+
+// Whether the entries a package load would take are within the budget: their sizes, and the picture's
+// announced size (which a PNG of a few kilobytes may put at hundreds of megabytes).
+inline bool PackageLoadFitsBudget(ZipReader& reader, const QString& innerName) {
+    QStringList names;
+    for (const ZipEntry& e : reader.Entries())
+        names << e.name;
+    const PackagePick pick = PickPackageEntries(names, innerName);
+    const QString picture = pick.png.isEmpty() ? pick.bmp : pick.png;
+    for (const QString& name : {pick.skin, picture}) {
+        const int index = reader.FindEntry(name);
+        if (index >= 0 && reader.Entries()[static_cast<size_t>(index)].uncompressedSize > kFuzzEntryBudget)
+            return false;
+    }
+    QByteArray bytes;
+    const int index = reader.FindEntry(picture);
+    if (index < 0 || !reader.Extract(index, &bytes))
+        return true;
+    if (pick.png.isEmpty())
+        return KeyedPictureFitsBudget(bytes);
+    return PictureFitsBudget(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                             static_cast<std::size_t>(bytes.size()));
 }

@@ -1,6 +1,7 @@
 // JPEG decoding of arbitrary bytes, then the decoded picture cropped and drawn.
 #include "DecodeAndDraw.h"
+#include "FuzzTarget.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+DRAPIER_FUZZ_TARGET(jpeg_decode) {
     return DecodeAndDraw(data, size, kImageJpeg);
 }

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
-bool ReadPlainSkinText(const QString& path, QString* text, QString* imageName) {
-    CStdioFileEx file;
-    if (!file.Open(path, CStdioFileEx::Read))
-        return false;
+namespace {
+
+bool ReadLines(CStdioFileEx& file, QString* text, QString* imageName) {
     QString result;
     // Lines lose their CR and gain an LF, so the text never outgrows the file's characters; a huge file
     // is no skin and only grows as far as it reads.
@@ -29,4 +28,17 @@ bool ReadPlainSkinText(const QString& path, QString* text, QString* imageName) {
     if (imageName)
         *imageName = image;
     return true;
+}
+
+} // namespace
+
+bool ReadPlainSkinText(const QString& path, QString* text, QString* imageName) {
+    CStdioFileEx file;
+    return file.Open(path, CStdioFileEx::Read) && ReadLines(file, text, imageName);
+}
+
+bool ReadPlainSkinBytes(const QByteArray& bytes, QString* text, QString* imageName) {
+    CStdioFileEx file;
+    file.OpenBytes(bytes);
+    return ReadLines(file, text, imageName);
 }

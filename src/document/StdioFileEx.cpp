@@ -29,15 +29,11 @@ bool CStdioFileEx::Open(const QString& path, int flags) {
         mode |= QIODevice::ExistingOnly;
     if ((flags & Create) && !(flags & Read))
         mode |= QIODevice::Truncate;
+    m_device = &m_file;
     m_file.setFileName(path);
     if (!m_file.open(mode))
         return false;
-    m_utf16 = (flags & Utf16) != 0;
-    m_firstLine = true;
-    m_readError = false;
-    m_atEnd = false;
-    m_buffer.clear();
-    m_bufferPos = 0;
+    Reset((flags & Utf16) != 0);
     if ((flags & Read) && !(flags & (Write | Create))) {
         char mark[2];
         const qint64 got = m_file.read(mark, 2);
@@ -51,9 +47,26 @@ bool CStdioFileEx::Open(const QString& path, int flags) {
     return true;
 }
 
+void CStdioFileEx::OpenBytes(const QByteArray& bytes) {
+    Close();
+    m_device = &m_bytes;
+    m_bytes.setData(bytes);
+    m_bytes.open(QIODevice::ReadOnly);
+    Reset(bytes.startsWith("\xFF\xFE"));
+}
+
+void CStdioFileEx::Reset(bool utf16) {
+    m_utf16 = utf16;
+    m_firstLine = true;
+    m_readError = false;
+    m_atEnd = false;
+    m_buffer.clear();
+    m_bufferPos = 0;
+}
+
 void CStdioFileEx::Close() {
-    if (m_file.isOpen())
-        m_file.close();
+    if (m_device->isOpen())
+        m_device->close();
     m_buffer.clear();
     m_bufferPos = 0;
 }
@@ -65,11 +78,11 @@ bool CStdioFileEx::FillBuffer() {
     m_bufferPos = 0;
     // A small file gets a buffer of its size, not the whole read-ahead.
     qint64 want = kReadAhead;
-    if (!m_file.isSequential())
-        want = std::clamp(m_file.size() - m_file.pos(), kSmallestRead, kReadAhead);
+    if (!m_device->isSequential())
+        want = std::clamp(m_device->size() - m_device->pos(), kSmallestRead, kReadAhead);
     const qsizetype old = m_buffer.size();
     m_buffer.resize(old + want);
-    const qint64 got = m_file.read(m_buffer.data() + old, want);
+    const qint64 got = m_device->read(m_buffer.data() + old, want);
     if (got < 0) {
         m_readError = true;
         m_atEnd = true;
@@ -122,9 +135,9 @@ qsizetype CStdioFileEx::FindLineEnd(qsizetype base, qsizetype from, qsizetype en
 
 bool CStdioFileEx::ReadString(QString& line) {
     line.resize(0);
-    if (!m_file.isOpen() || !m_file.isReadable())
+    if (!m_device->isOpen() || !m_device->isReadable())
         return false;
-    if (m_firstLine && m_file.pos() - (m_buffer.size() - m_bufferPos) == 0) {
+    if (m_firstLine && m_device->pos() - (m_buffer.size() - m_bufferPos) == 0) {
         const QByteArray mark = m_utf16                        ? QByteArray("\xFF\xFE", 2)
                                 : m_codePage == CodePage::Utf8 ? QByteArray("\xEF\xBB\xBF", 3)
                                                                : QByteArray();
@@ -173,10 +186,10 @@ bool CStdioFileEx::ReadString(QString& line) {
 }
 
 bool CStdioFileEx::WriteString(const QString& text) {
-    if (!m_file.isOpen() || !m_file.isWritable())
+    if (!m_device->isOpen() || !m_device->isWritable())
         return false;
     QByteArray bytes;
-    if (m_firstLine && m_file.pos() == 0) {
+    if (m_firstLine && m_device->pos() == 0) {
         if (m_utf16)
             bytes = QByteArray("\xFF\xFE", 2);
         else if (m_codePage == CodePage::Utf8)
@@ -195,5 +208,5 @@ bool CStdioFileEx::WriteString(const QString& text) {
     } else {
         bytes += m_encoder.encode(text);
     }
-    return m_file.write(bytes) == bytes.size();
+    return m_device->write(bytes) == bytes.size();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -28,10 +29,12 @@ public:
     CStdioFileEx& operator=(const CStdioFileEx&) = delete;
 
     bool Open(const QString& path, int flags);
+    // Reads text held in memory exactly as a file of those bytes; the bytes are shared, not copied.
+    void OpenBytes(const QByteArray& bytes);
     void Close();
-    bool IsOpen() const { return m_file.isOpen(); }
+    bool IsOpen() const { return m_device->isOpen(); }
     bool IsUtf16() const { return m_utf16; }
-    qint64 Size() const { return m_file.size(); }
+    qint64 Size() const { return m_device->size(); }
 
     // The next line without its LF (and a CR before it); false with an empty line at the end of the
     // file or when reading fails.
@@ -43,11 +46,14 @@ public:
     bool HasReadError() const { return m_readError; }
 
 private:
+    void Reset(bool utf16);
     bool FillBuffer();
     void Decode(const char* bytes, qsizetype size, QString& text);
     qsizetype FindLineEnd(qsizetype base, qsizetype from, qsizetype end) const;
 
     QFile m_file;
+    QBuffer m_bytes;
+    QIODevice* m_device = &m_file; // the file, or the bytes
     CodePage m_codePage;
     QStringDecoder m_decoder; // 8-bit text only
     QStringEncoder m_encoder;

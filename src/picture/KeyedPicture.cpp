@@ -1,7 +1,9 @@
 #include "picture/KeyedPicture.h"
 
+#include "picture/JpegDecoder.h"
 #include "picture/PictureData.h"
 #include "picture/PictureLoader.h"
+#include "picture/PngDecoder.h"
 
 #include <QFile>
 #include <algorithm>
@@ -11,7 +13,72 @@ namespace {
 constexpr CanvasPixel kKeyWhite = MakePixel(255, 255, 255);
 constexpr CanvasPixel kKeyBlack = MakePixel(0, 0, 0);
 
+// c * a / 255 rounded, as Qt composes a picture over black (qPremultiply).
+constexpr CanvasPixel Premultiplied(std::uint32_t argb) {
+    const std::uint32_t a = argb >> 24;
+    CanvasPixel out = 0xFF000000u;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const std::uint32_t t = ((argb >> shift) & 0xFF) * a;
+        out |= ((t + (t >> 8) + 0x80) >> 8) << shift;
+    }
+    return out;
+}
+
+// PNG and JPEG go through the program's own decoders and their limits, composed over black as the
+// picture loader composes the other formats.
+bool DecodeWithOwnDecoder(const QByteArray& bytes, KeyedPictureFormat format, Canvas& picture,
+                          QString& error) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto size = static_cast<std::size_t>(bytes.size());
+    PictureData decoded;
+    if (!(format == KeyedPictureFormat::Png ? DecodePng(data, size, decoded, error)
+                                            : DecodeJpeg(data, size, decoded, error)))
+        return false;
+    if (!picture.Create(decoded.width, decoded.height)) {
+        error = QStringLiteral("Out of memory");
+        return false;
+    }
+    // A single transparent colour of a 24-bit picture is alpha 0 there.
+    const std::uint32_t transparentRgb = decoded.bpp == 24 && decoded.transparent != -1
+                                             ? PixelFromColour(decoded.transparent) & 0xFFFFFFu
+                                             : 0xFFFFFFFFu;
+    for (int y = 0; y < decoded.height; ++y) {
+        CanvasPixel* out = picture.Row(y);
+        const std::size_t rowStart = static_cast<std::size_t>(y) * decoded.width;
+        for (int x = 0; x < decoded.width; ++x) {
+            std::uint32_t argb;
+            if (decoded.bpp == 24) {
+                argb = decoded.argb[rowStart + x];
+                if ((argb & 0xFFFFFFu) == transparentRgb)
+                    argb &= 0xFFFFFFu;
+            } else {
+                const int index = decoded.Index(x, y);
+                const std::uint32_t alpha = index == decoded.transparent
+                                                ? 0u
+                                                : (decoded.hasAlpha ? decoded.alpha[rowStart + x] : 255u);
+                argb = (decoded.palette[static_cast<std::size_t>(index)] & 0xFFFFFFu) | (alpha << 24);
+            }
+            out[x] = Premultiplied(argb);
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+KeyedPictureFormat KeyedPictureFormatOf(const QByteArray& bytes) {
+    if (bytes.startsWith("BM"))
+        return KeyedPictureFormat::Bmp;
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return KeyedPictureFormat::Gif;
+    if (bytes.startsWith(QByteArray("\x00\x00\x01\x00", 4)))
+        return KeyedPictureFormat::Ico;
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return KeyedPictureFormat::Png;
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return KeyedPictureFormat::Jpeg;
+    return KeyedPictureFormat::None;
+}
 
 bool KeyedPicture::Fail(const QString& error) {
     Clear();
@@ -37,7 +104,11 @@ bool KeyedPicture::Load(const QString& path) {
 bool KeyedPicture::Decode(const QByteArray& bytes) {
     Clear();
     QString error;
-    if (!ReadWithPictureLoader(bytes, m_picture, error))
+    const KeyedPictureFormat format = KeyedPictureFormatOf(bytes);
+    const bool read = format == KeyedPictureFormat::Png || format == KeyedPictureFormat::Jpeg
+                          ? DecodeWithOwnDecoder(bytes, format, m_picture, error)
+                          : ReadWithPictureLoader(bytes, m_picture, error);
+    if (!read)
         return Fail(error);
     if (!m_mask.Create(Width(), Height(), MakeColour(0, 0, 0)))
         return Fail(QStringLiteral("Out of memory"));

@@ -6,15 +6,22 @@
 #include <QByteArray>
 #include <QString>
 
-// A source picture that is not a PNG (BMP and the other formats Qt reads), held opaque together with
+// The formats a keyed picture is read from, told by their first bytes: what a skin author's paint
+// program saves. BMP, GIF and ICO go through Qt's reader of that format alone, PNG and JPEG through the
+// program's own decoders; nothing else is tried, so what is exposed does not depend on the readers
+// installed on the machine.
+enum class KeyedPictureFormat { None, Bmp, Gif, Ico, Png, Jpeg };
+KeyedPictureFormat KeyedPictureFormatOf(const QByteArray& bytes);
+
+// A source picture that is not a PNG skin picture (a BMP, usually), held opaque together with
 // a colour-key mask: the mask is set where the picture had the skin's transparent colour exactly, and
 // those pixels are blackened so that an AND with the mask and an OR with the picture leave the target
 // showing through them.
 class KeyedPicture {
 public:
     // Reads the picture, composed over black where it has alpha, without a key (the mask is clear).
-    // Fails, leaving the picture empty, for unreadable pictures and ones of kPictureByteLimit bytes or
-    // more at 24 bits per pixel.
+    // Fails, leaving the picture empty, for other formats, unreadable pictures and ones of
+    // kPictureByteLimit bytes or more at 24 bits per pixel.
     bool Load(const QString& path);
     bool Decode(const QByteArray& bytes);
     // Makes the mask anew from the transparent colour (-1: none, the picture stays fully opaque) and

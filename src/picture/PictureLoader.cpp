@@ -1,17 +1,42 @@
 #include "picture/PictureLoader.h"
 
 #include "picture/Canvas.h"
+#include "picture/KeyedPicture.h"
 #include "picture/PictureData.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 
+namespace {
+
+const char* QtReaderOf(KeyedPictureFormat format) {
+    switch (format) {
+    case KeyedPictureFormat::Bmp:
+        return "bmp";
+    case KeyedPictureFormat::Gif:
+        return "gif";
+    case KeyedPictureFormat::Ico:
+        return "ico";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 bool ReadWithPictureLoader(const QByteArray& bytes, Canvas& picture, QString& error) {
+    const char* format = QtReaderOf(KeyedPictureFormatOf(bytes));
+    if (!format) {
+        error = QStringLiteral("Unsupported picture format");
+        return false;
+    }
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    // Only the reader of that format: what Qt happens to have installed is not exposed.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     const QSize announced = reader.size();
     if (announced.isValid() && !FitsPictureLimit(announced.width(), announced.height(), 24)) {
         error = QStringLiteral("Picture too large");

@@ -21,6 +21,15 @@ protected:
         EXPECT_TRUE(file.Open(path, CStdioFileEx::Read));
         if (utf16)
             *utf16 = file.IsUtf16();
+        const QStringList lines = ReadAll(file);
+        // The same bytes held in memory read exactly as the file.
+        CStdioFileEx bytes(codePage);
+        bytes.OpenBytes(ReadBytes(path));
+        EXPECT_EQ(bytes.IsUtf16(), file.IsUtf16());
+        EXPECT_EQ(ReadAll(bytes), lines);
+        return lines;
+    }
+    static QStringList ReadAll(CStdioFileEx& file) {
         QStringList lines;
         QString line;
         while (file.ReadString(line))
@@ -126,6 +135,11 @@ TEST_F(TextFiles, PlainSkinTextEndsEveryLineAndFindsTheBitmap) {
     ASSERT_TRUE(ReadPlainSkinText(utf16, &text, &image));
     EXPECT_EQ(text, "bitmap=a.png\n[button]\nBITMAP=b c.png \nbitmapx=d\nlast\n");
     EXPECT_EQ(image, "b c.png ");
+    QString fromBytes;
+    QString imageFromBytes;
+    ASSERT_TRUE(ReadPlainSkinBytes(ReadBytes(utf16), &fromBytes, &imageFromBytes));
+    EXPECT_EQ(fromBytes, text);
+    EXPECT_EQ(imageFromBytes, image);
 
     const QString ansi = Make("top=5\r\n  bitmap=indented.png\n", "ansi.ini");
     ASSERT_TRUE(ReadPlainSkinText(ansi, &text, &image));

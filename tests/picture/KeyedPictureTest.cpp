@@ -128,3 +128,57 @@ TEST(KeyedPicture, AlphaIsComposedOverBlackAndBadDataFails) {
     p.DrawMasked(target, 0, 0, 0, 0, 2, 2);
     EXPECT_EQ(target.ColourAt(0, 0), MakeColour(1, 2, 3));
 }
+
+TEST(KeyedPicture, ReadsOnlyTheFormatsOfItsList) {
+    // One magenta pixel as a GIF: a two-colour table, then the LZW codes clear, 0, end.
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xFF\x00\xFF\x00\x00\x00"
+                         ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                         35);
+    const QColor magenta(255, 0, 255);
+    const struct {
+        const char* label;
+        QByteArray bytes;
+        KeyedPictureFormat format;
+        bool reads;
+    } cases[] = {
+        {"BMP", EncodedImage(2, 2, magenta, "BMP"), KeyedPictureFormat::Bmp, true},
+        {"GIF", gif, KeyedPictureFormat::Gif, true},
+        {"ICO", EncodedImage(2, 2, magenta, "ICO"), KeyedPictureFormat::Ico, true},
+        {"PNG, by the program's decoder", EncodedImage(2, 2, magenta, "PNG"), KeyedPictureFormat::Png, true},
+        {"JPEG, by the program's decoder", EncodedImage(2, 2, magenta, "JPEG"), KeyedPictureFormat::Jpeg,
+         true},
+        {"PPM, which Qt reads but no skin uses", EncodedImage(2, 2, magenta, "PPM"), KeyedPictureFormat::None,
+         false},
+        {"XPM", EncodedImage(2, 2, magenta, "XPM"), KeyedPictureFormat::None, false},
+        {"a BMP cut short", EncodedImage(2, 2, magenta, "BMP").left(20), KeyedPictureFormat::Bmp, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        ASSERT_FALSE(c.bytes.isEmpty()) << "Qt could not write the sample";
+        EXPECT_EQ(KeyedPictureFormatOf(c.bytes), c.format);
+        KeyedPicture p;
+        EXPECT_EQ(p.Decode(c.bytes), c.reads) << p.LastError().toStdString();
+        if (!c.reads) {
+            EXPECT_FALSE(p.IsValid());
+            continue;
+        }
+        // JPEG's loss may move the colour a little.
+        const Colour pixel = p.Picture().ColourAt(0, 0);
+        EXPECT_NEAR(RedOf(pixel), 255, 4);
+        EXPECT_NEAR(GreenOf(pixel), 0, 4);
+        EXPECT_NEAR(BlueOf(pixel), 255, 4);
+    }
+}
+
+TEST(KeyedPicture, TransparencyOfOwnDecodersIsComposedOverBlack) {
+    // A palette PNG with one transparent entry and an RGB PNG with a transparent colour: the key pixels
+    // come out black, as a reader giving alpha 0 there composes them.
+    QImage palette(2, 1, QImage::Format_Indexed8);
+    palette.setColorTable({qRgba(0, 0, 0, 0), qRgb(10, 200, 30)});
+    palette.setPixel(0, 0, 0);
+    palette.setPixel(1, 0, 1);
+    KeyedPicture p;
+    ASSERT_TRUE(p.Decode(EncodedImage(palette, "PNG"))) << p.LastError().toStdString();
+    EXPECT_EQ(p.Picture().ColourAt(0, 0), MakeColour(0, 0, 0));
+    EXPECT_EQ(p.Picture().ColourAt(1, 0), MakeColour(10, 200, 30));
+}
