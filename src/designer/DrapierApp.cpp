@@ -2,6 +2,7 @@
 
 #include "designer/DrapierDlg.h"
 #include "designer/Pictures.h"
+#include "designer/WidgetMap.h"
 #include "document/RecoveryFolder.h"
 #include "widgets/DialogPrompter.h"
 
@@ -36,6 +37,8 @@ int CDrapierApp::Run(int argc, char** argv) {
     // entry's own; the drawn one serves a designer run from its build folder.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Drapier"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Drapier"), ApplicationIcon()));
+
+    StartWidgetMapFromEnvironment(&app);
 
     DialogPrompter prompter;
     QSettings store(QStringLiteral("Quarvel"), QStringLiteral("pinletsdrapier"));
