@@ -21,7 +21,9 @@ namespace {
 
 bool Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    // One time for every file, so that the packages made of them come out the same on every run.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+        !file.setFileTime(QDateTime(QDate(2024, 12, 9), QTime(12, 0), Qt::UTC), QFileDevice::FileModificationTime)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
