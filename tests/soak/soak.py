@@ -528,8 +528,10 @@ def main():
     except Failure as failure:
         log("FAILED: " + str(failure))
         log(f"seed {args.seed}; last action: {soak.last_action}; the work folder is kept: {args.work}")
-        subprocess.run(["import", "-window", "root", os.path.join(args.work, "failure.png")], check=False,
-                       stderr=subprocess.DEVNULL)
+        # A picture of the screen when ImageMagick is there; the log says enough without it.
+        if shutil.which("import"):
+            subprocess.run(["import", "-window", "root", os.path.join(args.work, "failure.png")], check=False,
+                           stderr=subprocess.DEVNULL)
         soak.stop()
         return 1
     finally:
