@@ -30,6 +30,7 @@ constexpr int NewButton = 32810;
 constexpr int NewIndicator = 32811;
 constexpr int NewLayout = 32812;
 constexpr int NewGroup = 32813;
+constexpr int FrameFromPicture = 32860;
 
 constexpr int EditUndo = 57643;
 constexpr int EditRedo = 57644;

@@ -1,6 +1,8 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
+#include "designer/ElementMenu.h"
+#include "designer/FrameFromPicture.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
@@ -80,6 +82,7 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     BuildDialogs();
     BuildLiveReload();
     BuildMenus();
+    InstallFrameFromPicture(*this);
     whole->setMenuBar(m_menuBar);
 
     m_recent = ReadRecentList(m_store);
@@ -305,30 +308,17 @@ void CDrapierDlg::BuildMenus() {
     add(help, QStringLiteral("About"), Command::About);
 
     m_elementMenu = new QMenu(this);
-    add(m_elementMenu, QStringLiteral("Horizontal strip"), Command::NewHStrip);
-    add(m_elementMenu, QStringLiteral("Vertical strip"), Command::NewVStrip);
-    add(m_elementMenu, QStringLiteral("Indicator"), Command::NewIndicator);
-    add(m_elementMenu, QStringLiteral("Button/Bitmap"), Command::NewButton);
-    add(m_elementMenu, QStringLiteral("Text"), Command::NewText);
-    add(m_elementMenu, QStringLiteral("Tile area"), Command::NewTileArea);
-    add(m_elementMenu, QStringLiteral("Layout"), Command::NewLayout);
-    add(m_elementMenu, QStringLiteral("Group"), Command::NewGroup);
+    std::vector<MenuPictureRow> pictures = {{-1, -1, Picture::CheckMark}};
+    for (const ElementMenuRow& row : ElementMenuRows()) {
+        add(m_elementMenu, QString::fromLatin1(row.text), row.command);
+        pictures.push_back({row.command, row.picture, -1});
+    }
     m_newButton->AttachMenu(m_elementMenu);
 
     // The states first, so that the pictures follow the checks just set.
     for (QMenu* menu : {file, view, edit, help, m_recentMenu})
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { PrepareMenu(menu); });
-    m_bitmapMenu = new CBitmapMenu(PictureStrip(),
-                                   {{Command::NewHStrip, Picture::HStrip, -1},
-                                    {Command::NewVStrip, Picture::VStrip, -1},
-                                    {Command::NewButton, Picture::ActionButton, -1},
-                                    {Command::NewIndicator, Picture::Indicator, -1},
-                                    {Command::NewText, Picture::Text, -1},
-                                    {Command::NewTileArea, Picture::TileArea, -1},
-                                    {Command::NewLayout, Picture::Layout, -1},
-                                    {Command::NewGroup, Picture::Group, -1},
-                                    {-1, -1, Picture::CheckMark}},
-                                   this);
+    m_bitmapMenu = new CBitmapMenu(PictureStrip(), std::move(pictures), this);
     m_bitmapMenu->Attach(m_menuBar);
     m_bitmapMenu->Attach(m_elementMenu);
 }

@@ -3,6 +3,7 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
+#include "designer/ElementMenu.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/PreviewEditor.h"
 #include "designer/PreviewView.h"
@@ -71,15 +72,7 @@ void CDrapierDlg::BuildEditing() {
     SetCommandHandler(Command::EditUndo, [this] { RunUndo(true); });
     SetCommandHandler(Command::EditRedo, [this] { RunUndo(false); });
 
-    const struct {
-        int command;
-        ElementKind kind;
-    } kinds[] = {
-        {Command::NewHStrip, ElementKind::HStrip},       {Command::NewVStrip, ElementKind::VStrip},
-        {Command::NewIndicator, ElementKind::Indicator}, {Command::NewButton, ElementKind::Button},
-        {Command::NewText, ElementKind::Text},           {Command::NewTileArea, ElementKind::TileArea},
-        {Command::NewLayout, ElementKind::Layout},       {Command::NewGroup, ElementKind::Group}};
-    for (const auto& row : kinds)
+    for (const ElementMenuRow& row : ElementMenuRows())
         SetCommandHandler(row.command, [this, kind = row.kind] { CreateElement(kind); });
     SetCommandHandler(Command::StickyMode, [this] { SwitchSkinModeCommand(false); });
     SetCommandHandler(Command::StackMode, [this] { SwitchSkinModeCommand(true); });

@@ -98,8 +98,10 @@ TEST_F(EditingWindow, NewPopsTheElementMenuAndNamesElementsUniquely) {
     auto* newButton = window->findChild<FooButton*>("newElement");
     QPoint at;
     const std::string items = ChooseFromPopup([&] { newButton->click(); }, "Horizontal strip", &at);
-    EXPECT_EQ(items,
-              "Horizontal strip; Vertical strip; Indicator; Button/Bitmap; Text; Tile area; Layout; Group");
+    EXPECT_EQ(
+        items,
+        "Horizontal strip; Vertical strip; Indicator; Button/Bitmap; Text; Tile area; Layout; Group; -; "
+        "Frame from Picture\u2026");
     EXPECT_EQ(at, newButton->MenuPosition());
     window->RunCommand(Command::NewHStrip);
     window->findChild<QCheckBox*>("rolled")->setChecked(true);
