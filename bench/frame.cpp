@@ -1,26 +1,27 @@
-// Finding the borders of a 1,024 by 1,024 frame on a sheet with an alpha plane: noise corners of 96
-// pixels, bands of one colour per row or column, a plain middle. With a tolerance every start of a run
+// The frame builder. Finding the borders of a 1,024 by 1,024 frame on a sheet with an alpha plane: noise
+// corners, bands of one colour per row or column, a plain middle. With a tolerance every start of a run
 // is tried, so a ramp across the middle (each column one level from the next) is the slow case there.
+// And one step of a guide dragged in the frame window: the frame of 256 by 256 put into the skin's copy
+// anew and the note drawn at the window's three sizes.
 #include "document/FrameMargins.h"
+#include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
+#include "render/FramePreview.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
 
 namespace {
 
-constexpr int kFrame = 1024;
-constexpr int kBorder = 96;
-
-ImageSurface FrameSheet(bool ramp) {
+ImageSurface MadeUpSheet(int frame, int border, bool ramp) {
     ImageSurface sheet;
-    sheet.Create(kFrame + 64, kFrame + 64, 24, kImagePng);
+    sheet.Create(frame + 64, frame + 64, 24, kImagePng);
     std::mt19937 random(1);
     for (int y = 0; y < sheet.Height(); ++y) {
         for (int x = 0; x < sheet.Width(); ++x) {
             const int fx = x - 32, fy = y - 32;
-            const bool across = fx >= kBorder && fx < kFrame - kBorder;
-            const bool down = fy >= kBorder && fy < kFrame - kBorder;
+            const bool across = fx >= border && fx < frame - border;
+            const bool down = fy >= border && fy < frame - border;
             int r = static_cast<int>(random() % 256), g = static_cast<int>(random() % 256), b = 0, a = 255;
             if (across && !down)
                 r = 200, g = fy & 255, a = 200;
@@ -36,9 +37,9 @@ ImageSurface FrameSheet(bool ramp) {
 }
 
 void FindMargins(benchmark::State& state, bool ramp) {
-    const ImageSurface sheet = FrameSheet(ramp);
+    const ImageSurface sheet = MadeUpSheet(1024, 96, ramp);
     const int tolerance = static_cast<int>(state.range(0));
-    const CanvasRect rect = CanvasRect::FromSize(32, 32, kFrame, kFrame);
+    const CanvasRect rect = CanvasRect::FromSize(32, 32, 1024, 1024);
     for (auto _ : state)
         benchmark::DoNotOptimize(FindFrameMargins(sheet, rect, tolerance));
 }
@@ -50,7 +51,26 @@ void BM_FindFrameMarginsRamp(benchmark::State& state) {
     FindMargins(state, true);
 }
 
+void BM_FramePreviewStep(benchmark::State& state) {
+    SkinDocument document;
+    document.image = MadeUpSheet(256, 40, false);
+    FramePreview preview(document, 0, NoteSettings());
+    const CanvasRect rect = CanvasRect::FromSize(32, 32, 256, 256);
+    FrameOptions options;
+    options.setLayout = true;
+    std::vector<Canvas> pictures(3);
+    int step = 0;
+    for (auto _ : state) {
+        // The left guide dragged back and forth over a few pixels.
+        preview.SetFrame(rect, {36 + step++ % 8, 40, 40, 40}, options);
+        const std::vector<SheetSize> sizes = preview.Sizes();
+        for (size_t i = 0; i < sizes.size(); ++i)
+            preview.Render(sizes[i], pictures[i]);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FindFrameMargins)->Arg(0)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindFrameMarginsRamp)->Arg(0)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FramePreviewStep)->Unit(benchmark::kMillisecond);
