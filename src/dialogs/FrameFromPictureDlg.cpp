@@ -134,10 +134,13 @@ QWidget* QFrameFromPictureDlg::BuildControls() {
     static const char* const kRectLabels[4] = {"&X:", "&Y:", "&Width:", "&Height:"};
     static const char* const kMarginNames[4] = {"frameLeft", "frameTop", "frameRight", "frameBottom"};
     static const char* const kMarginLabels[4] = {"&Left:", "&Top:", "&Right:", "&Bottom:"};
+    // The rectangle's boxes first, then the margins': Tab follows the order they are made in.
     for (int i = 0; i < 4; ++i) {
         m_rectBoxes[i] = NumberBox(kRectNames[i], i < 2 ? std::max(0, m_sheet.Width() - 1) : 9999, column);
-        m_marginBoxes[i] = NumberBox(kMarginNames[i], 9999, column);
         connect(m_rectBoxes[i], &IntegerBox::Changed, this, &QFrameFromPictureDlg::RectTyped);
+    }
+    for (int i = 0; i < 4; ++i) {
+        m_marginBoxes[i] = NumberBox(kMarginNames[i], 9999, column);
         connect(m_marginBoxes[i], &IntegerBox::Changed, this, &QFrameFromPictureDlg::MarginsTyped);
     }
     // X and Y reach to the sheet's last column and row; the height box to its height.

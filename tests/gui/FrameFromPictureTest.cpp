@@ -117,16 +117,28 @@ TEST_F(EditingWindow, FrameFromPictureDrawFindDragAndAdd) {
     EXPECT_TRUE(SamePixels(window->PreviewBuffer(), before));
 }
 
-// Cancel adds nothing; the command is in the Edit menu too.
+// Cancel adds nothing; the command is in the Edit menu too; Tab goes through the rectangle's boxes and
+// then the margins'.
 TEST_F(EditingWindow, FrameFromPictureCancelled) {
     Open(WriteSkin());
-    QTimer::singleShot(0, [] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            dialog->close();
+    std::vector<QString> order;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QWidget* box = dialog->findChild<IntegerBox*>("frameX");
+        for (int i = 0; i < 8 && box; ++i) {
+            order.push_back(box->objectName());
+            do
+                box = box->nextInFocusChain();
+            while (!qobject_cast<IntegerBox*>(box));
+        }
+        dialog->close();
     });
     const std::string tree = Tree();
     window->RunCommand(Command::FrameFromPicture);
     EXPECT_EQ(Tree(), tree);
     EXPECT_EQ(Steps(), 0);
+    EXPECT_EQ(order, (std::vector<QString>{"frameX", "frameY", "frameWidth", "frameHeight", "frameLeft",
+                                           "frameTop", "frameRight", "frameBottom"}));
     EXPECT_NE(MenuItem(window->MenuBar(), "&Edit", QStringLiteral("Frame from Picture\u2026")), nullptr);
 }
