@@ -2,8 +2,11 @@
 
 #include "catalogue/CatalogueLine.h"
 #include "package/ZipEntryName.h"
+#include "picture/PngDecoder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QtEndian>
 #include <algorithm>
@@ -80,9 +83,30 @@ QByteArray NotesFileBytes(const QString& notes) {
     return out;
 }
 
+bool ThumbnailPresent(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    // Something that is no file (a folder, a pipe) is not ours to replace; writing it would fail anyway.
+    if (!info.isFile())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray bytes = file.readAll();
+    PictureData picture;
+    QString error;
+    return DecodePng(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                     static_cast<size_t>(bytes.size()), picture, error);
+}
+
+bool NotesPresent(const QString& path, const QByteArray& notesBytes) {
+    const QFileInfo info(path);
+    return info.exists() && (!info.isFile() || info.size() > 0 || notesBytes.isEmpty());
+}
+
 QByteArray CatalogueFileBytes(const QString& text) {
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data());
     return bytes;
 }
-

@@ -13,6 +13,12 @@ QStringList SkinFolderListing(const QString& folder);
 // for the thumbnail and ".not" for the notes.
 QString ThumbnailNameOf(const QString& packageName);
 QString NotesNameOf(const QString& packageName);
+// Whether a thumbnail is there to keep: a file that decodes as a PNG. An empty or damaged one (left by a
+// run that failed, or cut short by a full disk) is made again.
+bool ThumbnailPresent(const QString& path);
+// Whether a notes file is there to keep: a file that is not empty, or empty when the notes are.
+bool NotesPresent(const QString& path, const QByteArray& notesBytes);
+
 // The catalogue file every run writes.
 inline const QString kCatalogueFileName = QStringLiteral("_db.db");
 
@@ -24,4 +30,3 @@ QByteArray NotesFileBytes(const QString& notes);
 
 // The catalogue file's bytes: UTF-16 little-endian without a byte-order mark.
 QByteArray CatalogueFileBytes(const QString& text);
-

@@ -5,6 +5,7 @@
 #include "catalogue/Thumbnail.h"
 #include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
+#include "package/PackagePicking.h"
 #include "package/ZipReader.h"
 #include "picture/SafeFileWrite.h"
 
@@ -13,11 +14,21 @@
 
 namespace {
 
-QString ZipReason(ZipReadError error) {
-    switch (error) {
+// What a package that opened lacks to be a skin.
+QString MissingPart(const ZipReader& package) {
+    QStringList names;
+    for (const ZipEntry& e : package.Entries())
+        names << e.name;
+    return PickPackageEntries(names, QString()).skin.isEmpty()
+               ? QStringLiteral("the package holds no skin file")
+               : QStringLiteral("the package holds no picture (.png or .bmp entry)");
+}
+
+QString ZipReason(const ZipReader& package) {
+    switch (package.LastError()) {
     case ZipReadError::None:
     case ZipReadError::NoSuchEntry:
-        return QStringLiteral("the package holds no skin file or no picture");
+        return MissingPart(package);
     case ZipReadError::CannotOpen:
         return QStringLiteral("the file cannot be opened");
     case ZipReadError::NotAnArchive:
@@ -46,26 +57,26 @@ PackageOutcome PackageCatalogue::Outcome() const {
     return thumbnailExisted && notesExisted ? PackageOutcome::Skipped : PackageOutcome::Written;
 }
 
-bool LoadCataloguePackage(SkinDocument& document, const QString& path, QString* reason) {
+CatalogueLoad LoadCataloguePackage(SkinDocument& document, const QString& path, QString* reason) {
     document = SkinDocument();
     // Only a regular file: a pipe or a device under a package's name would never end.
     if (!QFileInfo(path).isFile()) {
         *reason = QStringLiteral("the file cannot be opened");
-        return false;
+        return CatalogueLoad::Failed;
     }
     ZipReader package;
     if (!package.Open(path) || !LoadSkinFromPackage(document, package, QString())) {
-        *reason = ZipReason(package.LastError());
+        *reason = ZipReason(package);
         document = SkinDocument();
-        return false;
+        return CatalogueLoad::Failed;
     }
     const bool pictureDecoded = document.pngsource ? document.image.IsValid() : document.keyed.IsValid();
     if (!pictureDecoded) {
+        // Not a load failure: the skin text describes the skin as well as ever.
         *reason = QStringLiteral("the skin's picture cannot be decoded");
-        document = SkinDocument();
-        return false;
+        return CatalogueLoad::NoPicture;
     }
-    return true;
+    return CatalogueLoad::Loaded;
 }
 
 PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
@@ -74,8 +85,9 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     const QString path = QDir(folder).filePath(name);
     SkinDocument document;
     QString reason;
-    result.loaded = LoadCataloguePackage(document, path, &reason);
-    if (!result.loaded)
+    const CatalogueLoad load = LoadCataloguePackage(document, path, &reason);
+    result.loaded = load != CatalogueLoad::Failed;
+    if (load != CatalogueLoad::Loaded)
         result.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": ") + reason;
     result.skinName = document.settings.skinname;
 
@@ -83,8 +95,8 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     result.card = GalleryCardOf(name, stamp, result.loaded ? &document : nullptr, result.loaded);
 
     const QString thumbnailPath = QDir(folder).filePath(ThumbnailNameOf(name));
-    result.thumbnailExisted = QFileInfo::exists(thumbnailPath);
-    if (result.loaded && !result.thumbnailExisted) {
+    result.thumbnailExisted = ThumbnailPresent(thumbnailPath);
+    if (load == CatalogueLoad::Loaded && !result.thumbnailExisted) {
         ImageSurface thumbnail;
         QByteArray png;
         QString why;
@@ -103,10 +115,11 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     result.line = CatalogueLine(document, name, stamp);
 
     const QString notesPath = QDir(folder).filePath(NotesNameOf(name));
-    result.notesExisted = QFileInfo::exists(notesPath);
+    const QByteArray notes = NotesFileBytes(document.settings.notes);
+    result.notesExisted = NotesPresent(notesPath, notes);
     if (result.loaded && !result.notesExisted) {
         QString why;
-        if (WriteFileSafely(notesPath, NotesFileBytes(document.settings.notes), &why))
+        if (WriteFileSafely(notesPath, notes, &why))
             result.notesWritten = true;
         else
             result.errors << QStringLiteral("Error saving ") + notesPath + QStringLiteral(": ") + why;

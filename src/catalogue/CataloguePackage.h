@@ -19,7 +19,7 @@ struct PackageCatalogue {
     QString name; // the package's file name
     QString line; // its line of the catalogue file
     QString skinName;
-    bool loaded = false;
+    bool loaded = false; // its skin file was read (its picture may still have failed to decode)
     bool thumbnailWritten = false;
     bool notesWritten = false;
     bool thumbnailExisted = false;
@@ -30,12 +30,20 @@ struct PackageCatalogue {
     PackageOutcome Outcome() const;
 };
 
-// Loads a package for the catalogue on a document of the caller's. A package counts as loaded only with
-// a skin file and a picture that decodes; otherwise the reason says what is wrong and the document is
-// left empty, as a package that does not load leaves it.
-bool LoadCataloguePackage(SkinDocument& document, const QString& path, QString* reason);
+// How far a package loaded for the catalogue.
+enum class CatalogueLoad {
+    Loaded,    // its skin file and a picture that decodes
+    NoPicture, // its skin file, but the picture does not decode: the skin text is there all the same
+    Failed,    // no skin file could be read; the document is left empty
+};
+
+// Loads a package for the catalogue on a document of the caller's; unless it is Loaded, the reason
+// says what is wrong (which part a package lacks, for one that holds no skin file or no picture).
+CatalogueLoad LoadCataloguePackage(SkinDocument& document, const QString& path, QString* reason);
 
 // Catalogues one package of the folder: loads it, writes its thumbnail and notes file when they are not
-// there yet, and makes its line. A package that does not load writes neither file (so a mended one gets
-// them on the next run) but still has the line of an empty skin.
+// there yet (or are empty or damaged), and makes its line. A package whose skin file cannot be read
+// writes neither file (so a mended one gets them on the next run) but still has the line of an empty
+// skin; one whose picture does not decode gets its line and notes file from its skin text, and no
+// thumbnail.
 PackageCatalogue CataloguePackage(const QString& folder, const QString& name);

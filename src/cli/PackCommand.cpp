@@ -24,6 +24,8 @@ int RunPackCommand(const QStringList& args) {
     if (!packagePath.endsWith(u".qsk", Qt::CaseInsensitive))
         packagePath += QStringLiteral(".qsk");
 
+    if (IsStackSkinFileName(skinPath))
+        return CliFailure(kStackNamedSkinRefusal);
     QString text;
     if (!ReadPlainSkinText(skinPath, &text, nullptr))
         return CliFailure(QStringLiteral("cannot read '%1'").arg(skinPath));

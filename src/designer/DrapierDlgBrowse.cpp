@@ -4,6 +4,7 @@
 
 #include "catalogue/CatalogueWriter.h"
 #include "designer/NoteSettingsBox.h"
+#include "designer/SkinPaths.h"
 #include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/BrowseDlg.h"
@@ -13,15 +14,11 @@
 #include "package/FilePaths.h"
 #include "widgets/Prompter.h"
 
-#include <QStandardPaths>
-
 void CDrapierDlg::FileBrowse() {
     // Cancel, or a save that did not happen, stops here with the changes kept and still marked.
     if (!SavePromptAllowsGoingOn())
         return;
-    if (m_browseFolder.isEmpty())
-        m_browseFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder = m_prompter.ChooseFolder(this, m_browseFolder);
+    const QString folder = m_prompter.ChooseFolder(this, BrowseStartFolder(m_browseFolder));
     if (folder.isEmpty())
         return;
     m_browseFolder = folder;

@@ -3,6 +3,7 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/RecoveryKeeper.h"
+#include "designer/RecoveryOffer.h"
 #include "designer/SkinPaths.h"
 #include "document/SkinLoader.h"
 #include "document/SkinReader.h"
@@ -12,14 +13,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QUndoStack>
-
-namespace {
-
-QString SkinName(const QString& skinPath) {
-    return skinPath.isEmpty() ? QStringLiteral("(untitled)") : LocalFileName(skinPath);
-}
-
-} // namespace
 
 void CDrapierDlg::StartRecovery(const QString& folder) {
     if (m_recovery)
@@ -62,15 +55,13 @@ void CDrapierDlg::OfferStaleRecoveries(const QString& folder) {
                 stale.Remove();
             continue;
         }
-        // The skin file was saved after this state was kept: what it holds is newer.
+        // The skin file holds all of it: nothing would be lost.
         if (!stale.IsWorthOffering()) {
             stale.Remove();
             continue;
         }
         const RecoveryRecord record = stale.Reading().record;
-        const QString question =
-            QStringLiteral("Recover unsaved changes to ") + SkinName(record.skinPath) + QLatin1Char('?');
-        if (!m_prompter.AskYesNo(this, question, true)) {
+        if (!m_prompter.AskYesNo(this, RecoveryQuestion(record), true)) {
             stale.Remove();
             continue;
         }
@@ -96,7 +87,7 @@ void CDrapierDlg::LoadRecovered(const RecoveryRecord& record) {
     AfterSkinLoaded();
     // Unsaved still: Save writes it where the skin was.
     MarkDirty();
-    ShowStatus(QStringLiteral("Recovered unsaved changes to ") + SkinName(record.skinPath));
+    ShowStatus(QStringLiteral("Recovered unsaved changes to ") + RecoveredSkinName(record.skinPath));
 }
 
 RecoveryKeeper* CDrapierDlg::Recovery() const {

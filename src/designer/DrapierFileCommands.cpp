@@ -12,6 +12,7 @@
 #include "package/SkinPackageExport.h"
 #include "render/PlaceholderText.h"
 #include "widgets/Prompter.h"
+#include "widgets/SaveTarget.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -196,11 +197,9 @@ bool CDrapierDlg::FileSave() {
 }
 
 bool CDrapierDlg::FileSaveAs() {
-    QString path = m_prompter.ChooseFileToSave(this, kSkinFilter, QString());
-    if (path.isEmpty())
-        return false;
-    path = WithExtension(path, QStringLiteral(".ini"));
-    if (!WriteSkin(path))
+    const QString path = ChooseSaveTarget(m_prompter, this, kSkinFilter, SaveAsFolder(m_skinPath, m_pngPath),
+                                          QStringLiteral(".ini"));
+    if (path.isEmpty() || !WriteSkin(path))
         return false;
     m_skinPath = path;
     MarkClean();
@@ -220,11 +219,11 @@ void CDrapierDlg::FileExport() {
         if (!m_prompter.AskOkCancel(this, kExportSaveFirst) || !FileSave())
             return;
     }
-    QString path = m_prompter.ChooseFileToSave(this, kPackageFilter,
-                                               LocalFolder(m_skinPath) + ProposedPackageName(m_skinPath));
+    const QString path =
+        ChooseSaveTarget(m_prompter, this, kPackageFilter,
+                         LocalFolder(m_skinPath) + ProposedPackageName(m_skinPath), QStringLiteral(".qsk"));
     if (path.isEmpty())
         return;
-    path = WithExtension(path, QStringLiteral(".qsk"));
     SkinPackageSources sources;
     sources.skinPath = m_skinPath;
     sources.pngPath = m_pngPath;

@@ -2,11 +2,7 @@
 
 #include "package/FilePaths.h"
 
-QString WithExtension(const QString& path, const QString& extension) {
-    if (path.right(4).compare(extension, Qt::CaseInsensitive) == 0)
-        return path;
-    return path + extension;
-}
+#include <QStandardPaths>
 
 QString ProposedPackageName(const QString& skinPath) {
     const QString name = LocalFileName(skinPath);
@@ -19,4 +15,19 @@ bool IsPackagePath(const QString& path) {
 
 bool IsDroppableSkin(const QString& path) {
     return IsPackagePath(path) || path.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive);
+}
+
+QString SaveAsFolder(const QString& skinPath, const QString& pngPath) {
+    QString folder = LocalFolder(skinPath);
+    if (folder.isEmpty())
+        folder = LocalFolder(pngPath);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return NearestExistingFolder(folder);
+}
+
+QString BrowseStartFolder(const QString& lastBrowsed) {
+    return NearestExistingFolder(lastBrowsed.isEmpty()
+                                     ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                     : lastBrowsed);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "package/FilePaths.h" // WithExtension
 
-// The path with the extension (".ini", ".qsk") appended unless its last four characters already are that
-// extension in any letter case.
-QString WithExtension(const QString& path, const QString& extension);
+#include <QString>
 
 // The name the export chooser proposes: the skin file's name without its last four characters.
 QString ProposedPackageName(const QString& skinPath);
@@ -14,3 +12,11 @@ bool IsPackagePath(const QString& path);
 
 // The only files a drop opens: a skin file or a package.
 bool IsDroppableSkin(const QString& path);
+
+// The folder Save As starts in, with no name proposed: the skin file's (or package's) folder, for an
+// untitled skin the PNG's, else the documents folder; the nearest one that exists.
+QString SaveAsFolder(const QString& skinPath, const QString& pngPath);
+
+// The folder the browse chooser starts at: the last one browsed, else the documents folder; the
+// nearest one that exists.
+QString BrowseStartFolder(const QString& lastBrowsed);

@@ -1,5 +1,7 @@
 #include "dialogs/StateSheetDlg.h"
 
+#include "widgets/SaveTarget.h"
+
 #include "document/SkinDocument.h"
 #include "picture/ImageSurface.h"
 #include "render/StateSheet.h"
@@ -112,11 +114,10 @@ bool QStateSheetDlg::ExportPng() {
         DrawNow();
     if (!m_sheet.IsValid())
         return false;
-    QString path = m_prompter.ChooseFileToSave(this, kPngFilter, m_exportName ? m_exportName() : QString());
+    const QString path = ChooseSaveTarget(m_prompter, this, kPngFilter,
+                                          m_exportName ? m_exportName() : QString(), QStringLiteral(".png"));
     if (path.isEmpty())
         return false;
-    if (!path.endsWith(u".png", Qt::CaseInsensitive))
-        path += QStringLiteral(".png");
     ImageSurface picture;
     if (!picture.MakeFromCanvas(m_sheet) || !picture.SavePng(path)) {
         m_prompter.Inform(this, QStringLiteral("Error saving ") + path + QStringLiteral(": ") +

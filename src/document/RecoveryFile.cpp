@@ -1,7 +1,9 @@
 #include "document/RecoveryFile.h"
 
+#include "document/SkinDocument.h"
 #include "document/SkinLoader.h"
 #include "document/SkinWriter.h"
+#include "package/FilePaths.h"
 #include "picture/SafeFileWrite.h"
 
 #include <QFile>
@@ -141,4 +143,14 @@ bool IsNewerThanSkinFile(const RecoveryRecord& record) {
         return true;
     const QFileInfo skin(record.skinPath);
     return !skin.exists() || record.written > skin.lastModified();
+}
+
+bool HoldsNothingNew(const RecoveryRecord& record) {
+    if (record.skinPath.isEmpty() || !QFileInfo(record.skinPath).isFile())
+        return false;
+    // A picture that does not load still leaves the text read, which is all the record holds.
+    SkinDocument onDisk;
+    LoadSkin(onDisk, record.skinPath, QString());
+    const QString pngPath = SiblingPath(record.skinPath, onDisk.bitmap);
+    return record.pngPath == pngPath && SkinFileBytes(onDisk, pngPath) == record.skinBytes;
 }

@@ -47,6 +47,12 @@ bool WriteRecoveryFile(const QString& path, const RecoveryRecord& record);
 // The skin text of the record, for the skin-file reader.
 QString RecoveredSkinText(const RecoveryRecord& record);
 
-// Whether the recovered state is worth offering: written after the skin file was last changed, or the
-// skin is untitled, or its file is no longer there.
+// Whether the state was kept after the skin file was last changed, or the skin is untitled, or its file
+// is no longer there. A state older than its file still holds work (a designer that kept its changes
+// when the file changed under it, or another designer that saved the same skin).
 bool IsNewerThanSkinFile(const RecoveryRecord& record);
+
+// Whether the record holds nothing that its skin file on disk does not: that file, loaded as the
+// designer loads it now, writes exactly the record's skin text, and the PNG path it gives is the
+// record's. Only such a recovery file may go without asking; false for an untitled skin.
+bool HoldsNothingNew(const RecoveryRecord& record);

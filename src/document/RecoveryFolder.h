@@ -60,8 +60,9 @@ public:
     const RecoveryReading& Reading();
     // Complete and readable: it may be loaded. Otherwise it can only be removed.
     bool CanBeLoaded() { return Reading().status == RecoveryReadStatus::Ok; }
-    // Loadable and written after its skin file last changed (or the skin is untitled or gone).
-    bool IsWorthOffering() { return CanBeLoaded() && IsNewerThanSkinFile(Reading().record); }
+    // Loadable and holding something its skin file does not (HoldsNothingNew); a file that is not worth
+    // offering may be removed without asking.
+    bool IsWorthOffering() { return CanBeLoaded() && !HoldsNothingNew(Reading().record); }
 
     // Removes the file and its lock; true when the file is gone.
     bool Remove();

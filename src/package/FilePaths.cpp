@@ -1,5 +1,6 @@
 #include "package/FilePaths.h"
 
+#include <QDir>
 #include <algorithm>
 
 QString StoredFileName(const QString& storedName) {
@@ -19,4 +20,22 @@ QString SiblingPath(const QString& skinPath, const QString& storedName) {
     QString name = storedName;
     name.replace(u'\\', u'/');
     return LocalFolder(skinPath) + name;
+}
+
+QString WithExtension(const QString& path, const QString& extension) {
+    if (path.right(4).compare(extension, Qt::CaseInsensitive) == 0)
+        return path;
+    return path + extension;
+}
+
+QString NearestExistingFolder(const QString& folder) {
+    if (!folder.isEmpty()) {
+        for (QDir at(QDir::cleanPath(QDir(folder).absolutePath()));;) {
+            if (at.exists())
+                return at.path();
+            if (at.isRoot() || !at.cdUp())
+                break;
+        }
+    }
+    return QDir::homePath();
 }

@@ -18,3 +18,11 @@ QString LocalFolder(const QString& path);
 // The path of a file named in a skin (its picture, its stack skin) beside the skin file: the skin file's
 // folder followed by the stored name, whose backslashes become "/".
 QString SiblingPath(const QString& skinPath, const QString& storedName);
+
+// The path with the extension (".ini", ".qsk") appended unless its last four characters already are that
+// extension in any letter case.
+QString WithExtension(const QString& path, const QString& extension);
+
+// The folder itself when it exists, else the nearest of its parents that does, else the home folder: a
+// chooser started there opens where the user expects, not wherever the process happens to be.
+QString NearestExistingFolder(const QString& folder);

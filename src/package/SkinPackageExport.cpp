@@ -14,7 +14,16 @@ SkinPackageSources PackageSourcesFor(const QString& skinPath, const QString& bit
     return sources;
 }
 
+bool IsStackSkinFileName(const QString& skinPath) {
+    return StoredFileName(skinPath).compare(u"stack.ini", Qt::CaseInsensitive) == 0;
+}
+
 bool ExportSkinPackage(const QString& packagePath, const SkinPackageSources& sources, QString* reason) {
+    if (IsStackSkinFileName(sources.skinPath)) {
+        if (reason)
+            *reason = kStackNamedSkinRefusal;
+        return false;
+    }
     ZipWriter writer;
     ZipResult result = writer.Create(packagePath);
     if (result == ZipResult::Ok)

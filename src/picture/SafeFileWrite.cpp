@@ -1,6 +1,22 @@
 #include "picture/SafeFileWrite.h"
 
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// The system's reason for the last failure of the file. Qt loses it when a write gets only part of its
+// bytes out (the short write is no error to the system; the call after it is, and Qt does not keep its
+// reason), so errno, cleared before the call, stands in then.
+QString ReasonOf(const QFileDevice& file, int error) {
+    const QString reason = file.errorString();
+    if (error != 0 && (reason.isEmpty() || reason == QStringLiteral("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(error));
+    return reason;
+}
+
+} // namespace
 
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason) {
     SafeFileWriter writer;
@@ -33,8 +49,9 @@ bool SafeFileWriter::Open(const QString& path) {
     if (path.isEmpty())
         return Fail(QStringLiteral("No file name specified"));
     m_file = std::make_unique<QSaveFile>(path);
+    errno = 0;
     if (!m_file->open(QIODevice::WriteOnly))
-        return Fail(m_file->errorString());
+        return Fail(ReasonOf(*m_file, errno));
     return true;
 }
 
@@ -43,8 +60,9 @@ bool SafeFileWriter::Write(const char* data, qint64 size) {
         return m_failed ? false : Fail(QStringLiteral("the file is not open"));
     if (size <= 0)
         return true;
+    errno = 0;
     if (m_file->write(data, size) != size || m_file->error() != QFileDevice::NoError)
-        return Fail(m_file->errorString());
+        return Fail(ReasonOf(*m_file, errno));
     return true;
 }
 
@@ -56,8 +74,9 @@ bool SafeFileWriter::Seek(qint64 offset) {
     if (m_failed || !m_file)
         return m_failed ? false : Fail(QStringLiteral("the file is not open"));
     // Seeking flushes the buffer, so a deferred write error shows here.
+    errno = 0;
     if (!m_file->seek(offset) || m_file->error() != QFileDevice::NoError)
-        return Fail(m_file->errorString());
+        return Fail(ReasonOf(*m_file, errno));
     return true;
 }
 
@@ -66,10 +85,12 @@ bool SafeFileWriter::Commit() {
         return m_failed ? false : Fail(QStringLiteral("the file is not open"));
     // Flush first and look at the result: commit() itself would rename the file into place even when
     // its own final flush failed.
+    errno = 0;
     if (!m_file->flush() || m_file->error() != QFileDevice::NoError)
-        return Fail(m_file->errorString());
+        return Fail(ReasonOf(*m_file, errno));
+    errno = 0;
     if (!m_file->commit()) {
-        const QString reason = m_file->errorString();
+        const QString reason = ReasonOf(*m_file, errno);
         m_file.reset();
         return Fail(reason);
     }

@@ -2,6 +2,7 @@
 #include "CatalogueTestSupport.h"
 #include "catalogue/CatalogueFiles.h"
 #include "picture/ImageSurface.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -114,7 +115,8 @@ TEST_F(CatalogueFolder, SecondRunWritesOnlyTheCatalogue) {
     ASSERT_TRUE(Run().catalogueWritten);
     const QString firstCatalogue = CatalogueText(dir.path());
     // Stand-ins prove the files are left alone; the catalogue is made anew.
-    ASSERT_TRUE(WriteBytes(Path("one.png"), "kept"));
+    const QByteArray otherPicture = PngBytes(7, 7);
+    ASSERT_TRUE(WriteBytes(Path("one.png"), otherPicture));
     ASSERT_TRUE(WriteBytes(Path("two.not"), "kept too"));
     ASSERT_TRUE(WriteBytes(Path("_db.db"), "stale"));
 
@@ -123,7 +125,7 @@ TEST_F(CatalogueFolder, SecondRunWritesOnlyTheCatalogue) {
     EXPECT_EQ(second.notes, 0);
     EXPECT_EQ(second.skipped, 2);
     EXPECT_EQ(second.failed, 0);
-    EXPECT_EQ(ReadBytes(Path("one.png")), "kept");
+    EXPECT_EQ(ReadBytes(Path("one.png")), otherPicture);
     EXPECT_EQ(ReadBytes(Path("two.not")), "kept too");
     EXPECT_EQ(CatalogueText(dir.path()), firstCatalogue);
 }
@@ -150,34 +152,91 @@ TEST_F(CatalogueFolder, HostilePackagesEachGetALineAndAMessage) {
     Add("bomb.qsk", MakeRawZip({{"skin.ini", skinFile}, {"skin.png", PictureBomb()}}));
     Add("cut.qsk", whole.left(whole.size() / 2));
     Add("noskin.qsk", MakeRawZip({{"skin.png", PngBytes()}}));
+    Add("nopicture.qsk", MakeRawZip({{"skin.ini", skinFile}}));
     Add("garbled.qsk", MakeRawZip({{"skin.ini", skinFile}, {"skin.png", "this is no picture"}}));
     Add("good.qsk", whole);
 
     const CatalogueResult result = Run(2);
-    EXPECT_EQ(result.packages, 7);
-    EXPECT_EQ(result.failed, 6);
+    EXPECT_EQ(result.packages, 8);
+    EXPECT_EQ(result.failed, 7);
     EXPECT_EQ(result.thumbnails, 1);
+    EXPECT_EQ(result.notes, 3);
     EXPECT_TRUE(result.catalogueWritten);
-    ASSERT_EQ(result.messages.size(), 6);
-    for (const QString& message : result.messages)
-        EXPECT_TRUE(message.startsWith("Error loading " + dir.path() + "/")) << message.toStdString();
-    EXPECT_TRUE(result.messages[0].contains("bomb.qsk"));
+    const QString error = "Error loading " + dir.path() + "/";
+    EXPECT_EQ(result.messages,
+              QStringList({error + "bomb.qsk: the skin's picture cannot be decoded",
+                           error + "crc.qsk: an entry of the package fails its CRC check",
+                           error + "cut.qsk: the file is not a ZIP package, or it is cut short",
+                           error + "garbled.qsk: the skin's picture cannot be decoded",
+                           error + "huge.qsk: an entry of the package is too large",
+                           error + "nopicture.qsk: the package holds no picture (.png or .bmp entry)",
+                           error + "noskin.qsk: the package holds no skin file"}));
 
     const QStringList lines = Lines();
-    ASSERT_EQ(lines.size(), 7);
+    ASSERT_EQ(lines.size(), 8);
     for (const QString& line : lines) {
         const QString name = line.section(u',', 0, 0);
-        if (name == "good") {
-            EXPECT_TRUE(line.startsWith("good,Good,")) << line.toStdString();
+        SCOPED_TRACE(name.toStdString());
+        // A picture that does not decode does not hide what the skin file says; only the thumbnail,
+        // which needs the picture, is left out.
+        if (name == "good" || name == "bomb" || name == "garbled") {
+            EXPECT_TRUE(line.startsWith(name + ",Good,Drapier tests,")) << line.toStdString();
+            EXPECT_EQ(ReadBytes(Path(name + ".not")), "About Good\r\nsecond line");
+            EXPECT_EQ(Exists(name + ".png"), name == "good");
             continue;
         }
         const QString size = QString::number(QFileInfo(Path(name + ".qsk")).size());
         EXPECT_EQ(line, name + ",,,,1700000000," + size + ",,,0,0,0,0,0,0,0,0,0,");
         // Nothing is written for it, so the mended package gets its files next time.
-        EXPECT_FALSE(Exists(name + ".png")) << name.toStdString();
-        EXPECT_FALSE(Exists(name + ".not")) << name.toStdString();
+        EXPECT_FALSE(Exists(name + ".png"));
+        EXPECT_FALSE(Exists(name + ".not"));
     }
-    EXPECT_TRUE(Exists("good.png"));
+}
+
+// A file of an earlier run that was cut short (an empty notes file, a thumbnail that does not decode) is
+// made again; one with its content, or a notes file as empty as the notes, is kept.
+TEST_F(CatalogueFolder, EmptyOrDamagedFilesAreWrittenAgain) {
+    SkinDocument quiet = SampleSkin("Quiet");
+    quiet.settings.notes.clear();
+    const QByteArray picture = PngBytes(9, 9);
+    struct Case {
+        const char* name;
+        SkinDocument skin;
+        QByteArray thumbnail; // what lies there before the run
+        QByteArray notes;
+        bool thumbnailWritten;
+        bool notesWritten;
+    };
+    const Case cases[] = {
+        {"empty", SampleSkin("Empty"), "", "", true, true},
+        {"cut", SampleSkin("Cut"), picture.left(picture.size() / 2), "About", true, false},
+        {"text", SampleSkin("Text"), "no picture", "x", true, false},
+        {"whole", SampleSkin("Whole"), picture, "", false, true},
+        {"quiet", quiet, picture, "", false, false},
+    };
+    for (const Case& c : cases) {
+        const QString name = QString::fromLatin1(c.name);
+        AddSkin(name + ".qsk", c.skin);
+        ASSERT_TRUE(WriteBytes(Path(name + ".png"), c.thumbnail));
+        ASSERT_TRUE(WriteBytes(Path(name + ".not"), c.notes));
+    }
+    const CatalogueResult result = Run();
+    EXPECT_EQ(result.failed, 0);
+    EXPECT_EQ(result.skipped, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromLatin1(c.name);
+        const QByteArray thumbnail = ReadBytes(Path(name + ".png"));
+        if (c.thumbnailWritten) {
+            ImageSurface decoded;
+            ASSERT_TRUE(decoded.Decode(thumbnail, kImagePng));
+            EXPECT_EQ(decoded.Width(), 300);
+        } else {
+            EXPECT_EQ(thumbnail, c.thumbnail);
+        }
+        const QByteArray notes = ReadBytes(Path(name + ".not"));
+        EXPECT_EQ(notes, c.notesWritten ? NotesFileBytes(c.skin.settings.notes) : c.notes);
+    }
 }
 
 TEST_F(CatalogueFolder, SpecialFileUnderAPackageNameFailsAtOnce) {
@@ -210,6 +269,59 @@ TEST_F(CatalogueFolder, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
     EXPECT_FALSE(blocked.catalogueWritten);
     ASSERT_FALSE(blocked.messages.isEmpty());
     EXPECT_TRUE(blocked.messages.back().startsWith("Error saving " + Path("_db.db") + ": "));
+}
+
+// A full disk (a file-size limit stands in for it): every file that cannot be written whole is reported
+// and counted, the old one stays byte for byte, and the run goes on with the next file.
+TEST_F(CatalogueFolder, WritesCutShortKeepTheOldFilesAndAreCounted) {
+    struct Case {
+        const char* what;
+        rlim_t limit;
+        QStringList failing; // the files reported, in order
+        bool catalogueWritten;
+    };
+    const Case cases[] = {
+        {"nothing fits", 0, {"a.png", "a.not", "b.png", "b.not", "_db.db"}, false},
+        // Notes and the catalogue are small; thumbnails are not.
+        {"only small files fit", 2000, {"a.png", "b.png"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const auto path = [&](const QString& name) { return folder.filePath(name); };
+        ASSERT_TRUE(WritePackage(path("a.qsk"), SkinPackageBytes(SampleSkin("A"))));
+        ASSERT_TRUE(WritePackage(path("b.qsk"), SkinPackageBytes(SampleSkin("B"))));
+        // What a run that failed before writes were safe left: an empty thumbnail and notes file.
+        for (const char* name : {"b.png", "b.not"})
+            ASSERT_TRUE(WriteBytes(path(name), ""));
+        ASSERT_TRUE(WriteBytes(path("_db.db"), "the old catalogue"));
+        const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+
+        CatalogueResult result;
+        {
+            FileSizeLimit limit(c.limit);
+            ASSERT_TRUE(limit.Active());
+            result = WriteCatalogue(folder.path(), SkinFolderListing(folder.path()), CatalogueRun{1, {}, {}});
+        }
+        EXPECT_EQ(result.failed, 2);
+        EXPECT_EQ(result.catalogueWritten, c.catalogueWritten);
+        ASSERT_EQ(result.messages.size(), c.failing.size());
+        for (qsizetype i = 0; i < c.failing.size(); ++i)
+            EXPECT_EQ(result.messages[i], "Error saving " + path(c.failing[i]) + ": File too large");
+        EXPECT_FALSE(QFileInfo::exists(path("a.png")));
+        EXPECT_EQ(ReadBytes(path("b.png")), "");
+        EXPECT_EQ(ReadBytes(path("_db.db")) == "the old catalogue", !c.catalogueWritten);
+        if (c.catalogueWritten) {
+            EXPECT_EQ(ReadBytes(path("b.not")), "About B\r\nsecond line");
+            EXPECT_EQ(ReadBytes(path("a.not")), "About A\r\nsecond line");
+            EXPECT_EQ(CatalogueText(folder.path()).count(u'\n'), 2);
+        } else {
+            EXPECT_EQ(ReadBytes(path("b.not")), "");
+            // No temporary file is left behind.
+            EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
+        }
+    }
 }
 
 TEST_F(CatalogueFolder, CancelledAfterTheFirstPackage) {

@@ -1,4 +1,6 @@
 #include "document/RecoveryFolder.h"
+#include "document/SkinDocument.h"
+#include "document/SkinWriter.h"
 #include "package/PackageTestSupport.h"
 
 #include <QCoreApplication>
@@ -178,16 +180,40 @@ TEST(StaleRecovery, FilesOfDeadDesignersAreClaimedOnce) {
     EXPECT_TRUE(QFile::exists(running.FilePath()));
 }
 
-TEST(StaleRecovery, OlderThanItsSavedSkinIsNotWorthOffering) {
+// Only a recovery file that holds nothing its skin file does not goes without a question; one older than
+// its skin file still holds work (a designer that kept its changes when the file changed under it).
+TEST(StaleRecovery, OnlyWhatTheSkinFileHoldsIsNotWorthOffering) {
     QTemporaryDir dir;
     const QString skin = dir.filePath("saved.ini");
-    RecoveryRecord record = Record(skin);
-    record.written = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    ASSERT_TRUE(WriteBytes(skin, "saved later"));
-    LeaveDeadDesigner(dir.filePath("old.recovery"), RecoveryFileBytes(record));
-    std::vector<StaleRecovery> stale = ClaimStaleRecoveries(dir.path());
-    ASSERT_EQ(stale.size(), 1u);
-    EXPECT_TRUE(stale[0].CanBeLoaded());
-    EXPECT_FALSE(stale[0].IsWorthOffering());
+    SkinDocument saved;
+    saved.settings.skinname = QStringLiteral("Saved");
+    saved.bitmap = QStringLiteral("saved.png");
+    ASSERT_TRUE(WriteSkinFile(saved, skin, saved.bitmap, nullptr));
+    const QString png = dir.filePath("saved.png");
+    SkinDocument edited = saved;
+    edited.settings.skinname = QStringLiteral("Edited");
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(5);
+    const struct {
+        const char* what;
+        RecoveryRecord record;
+        bool offered;
+    } cases[] = {
+        {"what the file holds", MakeRecoveryRecord(saved, skin, png, hourAgo), false},
+        {"what the file holds, kept later", MakeRecoveryRecord(saved, skin, png, later), false},
+        {"changes kept before the file changed", MakeRecoveryRecord(edited, skin, png, hourAgo), true},
+        {"another picture", MakeRecoveryRecord(saved, skin, dir.filePath("other.png"), hourAgo), true},
+        {"a skin file that is gone", MakeRecoveryRecord(saved, dir.filePath("gone.ini"), png, hourAgo), true},
+        {"untitled", MakeRecoveryRecord(saved, QString(), png, hourAgo), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        LeaveDeadDesigner(dir.filePath("old.recovery"), RecoveryFileBytes(c.record));
+        std::vector<StaleRecovery> stale = ClaimStaleRecoveries(dir.path());
+        ASSERT_EQ(stale.size(), 1u);
+        EXPECT_TRUE(stale[0].CanBeLoaded());
+        EXPECT_EQ(stale[0].IsWorthOffering(), c.offered);
+        EXPECT_TRUE(stale[0].Remove());
+    }
     EXPECT_TRUE(ClaimStaleRecoveries(dir.filePath("missing")).empty());
 }

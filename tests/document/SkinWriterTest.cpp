@@ -8,9 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 // The written file as text, after checking its mark and that every unit is little-endian UTF-16.
@@ -403,27 +400,4 @@ TEST(SkinWriter, FailedSaveReportsAndLeavesTheOldFile) {
     EXPECT_TRUE(error.startsWith("Error saving " + missing + ": ")) << error.toStdString();
     EXPECT_GT(error.size(), QString("Error saving " + missing + ": ").size());
     EXPECT_FALSE(QFile::exists(missing));
-
-    // A write that fails half way (the file-size limit stands in for a full disk).
-    const QString path = dir.filePath("skin.ini");
-    const QByteArray oldBytes("old skin\n");
-    ASSERT_TRUE(WriteBytes(path, oldBytes));
-    SkinDocument big;
-    for (int i = 0; i < 200; ++i)
-        big.Append(SkinElement::Make(ElementKind::Text));
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    error.clear();
-    const bool savedOk = WriteSkinFile(big, path, QString(), &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(savedOk);
-    EXPECT_TRUE(error.startsWith("Error saving " + path + ": ")) << error.toStdString();
-    EXPECT_EQ(ReadBytes(path), oldBytes);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
 }

@@ -121,7 +121,13 @@ TEST_F(Recovery, WhatIsNotRecoveredIsDeletedOrKeptAsAnswered) {
          "Recover unsaved changes to (untitled)?", false},
         {"cut short, kept", good.chopped(20), Prompter::Answer::No, damagedQuestion, true},
         {"no first line, deleted", "[settings]\nskinname=x\n", Prompter::Answer::Yes, damagedQuestion, false},
+        // Still work of its own: a designer that kept its changes when the file changed under it.
         {"older than the skin file", RecoveryFileBytes(EditedRecord(skin, later.addSecs(-3600))),
+         Prompter::Answer::No,
+         "Recover unsaved changes to skin.ini? The skin file was changed on disk after them.", false},
+        // Nothing the skin file does not hold: it goes without a question.
+        {"what the skin file holds",
+         RecoveryFileBytes(MakeRecoveryRecord(window->Document(), skin, dir.filePath("skin.png"), later)),
          Prompter::Answer::Yes, QString(), false},
     };
     for (const auto& c : cases) {

@@ -57,6 +57,8 @@ TEST(PackageCli, FailuresAndUsage) {
     QTemporaryDir dir;
     ASSERT_TRUE(WriteBytes(dir.filePath("nopng.ini"), "skinname=Blue\r\nbitmap=gone.png\r\n"));
     ASSERT_TRUE(WriteBytes(dir.filePath("nobitmap.ini"), "skinname=Blue\r\n"));
+    // A skin that would be taken for the package's stack skin, however complete it is otherwise.
+    ASSERT_TRUE(WriteBytes(dir.filePath("Stack.INI"), "skinname=Pile\r\nbitmap=nopng.ini\r\n"));
     ASSERT_TRUE(WriteBytes(dir.filePath("keep.qsk"), "the package that was there"));
     ASSERT_TRUE(WriteBytes(dir.filePath("junk.qsk"), "not a package"));
     const QString keep = dir.filePath("keep.qsk");
@@ -67,6 +69,10 @@ TEST(PackageCli, FailuresAndUsage) {
     } cases[] = {
         {{"pack", dir.filePath("nopng.ini"), "-o", keep}, 1, "Error saving " + keep + ": "},
         {{"pack", dir.filePath("nobitmap.ini"), "-o", keep}, 1, "no PNG"},
+        {{"pack", dir.filePath("Stack.INI"), "-o", keep},
+         1,
+         "drapier-cli: A skin file named stack.ini cannot be packed: packages keep the stack skin under that "
+         "name. Save the skin under another name first.\n"},
         {{"pack", dir.filePath("gone.ini"), "-o", keep}, 1, "gone.ini"},
         {{"pack", dir.filePath("nopng.ini")}, 2, "OUT.qsk"},
         {{"pack", "-o", keep}, 2, "SKIN.ini"},
