@@ -282,8 +282,8 @@ TEST_F(CatalogueFolder, WritesCutShortKeepTheOldFilesAndAreCounted) {
     };
     const Case cases[] = {
         {"nothing fits", 0, {"a.png", "a.not", "b.png", "b.not", "_db.db"}, false},
-        // Notes and the catalogue are small; thumbnails are not.
-        {"only small files fit", 2000, {"a.png", "b.png"}, true},
+        // Notes (20 bytes) and the catalogue (220) fit under 600 bytes; thumbnails (about 1.9 KB) do not.
+        {"only small files fit", 600, {"a.png", "b.png"}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
