@@ -87,8 +87,15 @@ TEST_F(GalleryFolder, PageFollowsTheListAndLeavesTheOtherFilesAsTheyAre) {
     EXPECT_EQ(second.thumbnails, 0);
     EXPECT_EQ(Page(), page);
 
-    // A thumbnail that is no PNG (or has gone) shows no picture, and the page is still written.
+    // A thumbnail that is no PNG is made again, and the page shows it as before.
     ASSERT_TRUE(WriteBytes(dir.filePath("wide.png"), "not a picture"));
+    RunWithPage(&written);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(Page(), page);
+
+    // One that cannot be made shows no picture, and the page is still written.
+    ASSERT_TRUE(QFile::remove(dir.filePath("wide.png")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("wide.png"));
     RunWithPage(&written);
     EXPECT_TRUE(written);
     EXPECT_FALSE(Page().contains("src=\"wide.png\""));
