@@ -74,13 +74,8 @@ void CDrapierDlg::AfterSkinLoaded() {
 
 void CDrapierDlg::LoadSourcePng(const QString& path) {
     m_pngPath = path;
-    m_sourceImage.Clear();
-    if (m_sourceImage.Load(path, kImagePng)) {
-        // The preview draws from the document's picture, so it follows the one shown for picking. Only
-        // a PNG turns the skin to the PNG form: any other picture keeps its colour key.
-        m_document.image = m_sourceImage;
-        if (m_sourceImage.Kind() == kImagePng)
-            m_document.pngsource = true;
+    // One picture, shared with the document; the skin's own load decoded it already where it could.
+    if (LoadSourcePicture(m_document, path, m_sourceImage)) {
         RefreshSourceView();
         RedrawPreview();
     } else {
@@ -99,6 +94,7 @@ void CDrapierDlg::ReloadSourcePicture(const QString& path) {
     SkinDocument builtIn;
     LoadDefaultSkin(builtIn);
     m_document.image = std::move(builtIn.image);
+    m_document.picturePath.clear();
     m_pngPath.clear();
     m_sourceImage.Clear();
     RefreshSourceView();

@@ -20,6 +20,7 @@ struct SkinDocument {
     ImageSurface image;
     KeyedPicture keyed;    // the source picture when it is not a PNG
     bool pngsource = true; // the picture came from a PNG and is held with its alpha plane
+    QString picturePath;   // the file the last load decoded the PNG picture from; empty for any other
     SkinSettings settings;
     SkinLayout layout; // the default layout
 

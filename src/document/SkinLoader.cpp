@@ -29,11 +29,13 @@ const QString kDefaultSkinPicture = QStringLiteral(":/default_skin.png");
 void UseKeyedPicture(SkinDocument& document) {
     document.keyed.ApplyKey(document.settings.transparent);
     document.image.Clear();
+    document.picturePath.clear();
     document.pngsource = false;
 }
 
 void UsePngPicture(SkinDocument& document) {
     document.keyed.Clear();
+    document.picturePath.clear();
     document.pngsource = true;
 }
 
@@ -56,8 +58,10 @@ bool LoadPlainSkin(SkinDocument& document, const QString& path) {
     }
     const bool png = imageName.endsWith(u".png", Qt::CaseInsensitive);
     if (png) {
-        document.image.Load(imagePath, kImagePng);
+        const bool decoded = document.image.Load(imagePath, kImagePng);
         UsePngPicture(document);
+        if (decoded)
+            document.picturePath = imagePath;
     } else {
         document.keyed.Clear();
         document.keyed.Load(imagePath);
@@ -126,6 +130,7 @@ void LoadDefaultSkin(SkinDocument& document) {
 }
 
 bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName) {
+    document.picturePath.clear();
     document.displayname = path + QStringLiteral(" (skin in qsk: ") + innerName + u')';
     if (path.isEmpty()) {
         LoadDefaultSkin(document);
@@ -138,4 +143,20 @@ bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerN
         return package.Open(path) && LoadSkinFromPackage(document, package, innerName);
     }
     return false;
+}
+
+bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface& shown) {
+    if (!path.isEmpty() && path == document.picturePath && document.pngsource && document.image.IsValid()) {
+        shown = document.image;
+        return true;
+    }
+    shown.Clear();
+    if (!shown.Load(path, kImagePng))
+        return false;
+    // Only a PNG turns the skin to the PNG form: any other picture keeps its colour key.
+    document.image = shown;
+    if (shown.Kind() == kImagePng)
+        document.pngsource = true;
+    document.picturePath = shown.Kind() == kImagePng ? path : QString();
+    return true;
 }

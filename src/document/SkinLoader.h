@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class ImageSurface;
 struct SkinDocument;
 class ZipReader;
 
@@ -22,3 +23,8 @@ bool LoadSkinFromPackage(SkinDocument& document, ZipReader& package, const QStri
 
 // The text of a skin file taken from a package: UTF-16LE after an FF FE mark, else Windows-1252.
 QString PackagedSkinText(const QByteArray& bytes);
+
+// The PNG at path as the source view shows it, made the document's picture too (the preview draws from
+// that): the document's own, shared, when the last load decoded it from that very file, else decoded
+// now. False, leaving `shown` empty and the document as it was, when it does not load.
+bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface& shown);

@@ -30,11 +30,33 @@ bool ImageSurface::Fail(const QString& error) const {
 }
 
 void ImageSurface::Clear() {
-    m_data = PictureData{};
+    m_data.reset();
     m_alphaMax = 255;
 }
 
+const PictureData& ImageSurface::Empty() {
+    static const PictureData empty;
+    return empty;
+}
+
+PictureData& ImageSurface::OwnData() {
+    if (!m_data)
+        m_data = std::make_shared<PictureData>();
+    else if (m_data.use_count() > 1)
+        m_data = std::make_shared<PictureData>(*m_data);
+    return *m_data;
+}
+
+void ImageSurface::SetTransparentColour(int value) {
+    if (value != Data().transparent)
+        OwnData().transparent = value;
+}
+
 bool ImageSurface::Create(int width, int height, int bitsPerPixel, int kind) {
+    return Allocate(width, height, bitsPerPixel, kind, true);
+}
+
+bool ImageSurface::Allocate(int width, int height, int bitsPerPixel, int kind, bool fill) {
     Clear();
     const int bpp = RoundedBitsPerPixel(bitsPerPixel);
     if (!FitsPictureLimit(width, height, bpp))
@@ -45,15 +67,21 @@ bool ImageSurface::Create(int width, int height, int bitsPerPixel, int kind) {
     data.bpp = bpp;
     try {
         if (bpp == 24) {
-            data.argb.assign(static_cast<std::size_t>(width) * height, 0xFF000000u);
+            if (fill)
+                data.argb.assign(static_cast<std::size_t>(width) * height, 0xFF000000u);
+            else
+                data.argb.resize(static_cast<std::size_t>(width) * height);
         } else {
             data.palette.assign(std::size_t{1} << bpp, 0xFF000000u);
-            data.indices.assign(data.Stride() * height, 0);
+            if (fill)
+                data.indices.assign(data.Stride() * height, 0);
+            else
+                data.indices.resize(data.Stride() * height);
         }
+        Adopt(std::move(data));
     } catch (const std::bad_alloc&) {
         return Fail(QStringLiteral("Out of memory"));
     }
-    m_data = std::move(data);
     m_kind = kind;
     return true;
 }
@@ -65,14 +93,28 @@ bool ImageSurface::Load(const QString& path, int kind) {
         return Fail(QStringLiteral("Cannot open the file"));
     if (file.size() > kMaxFileBytes)
         return Fail(QStringLiteral("File too large"));
+    QString firstError;
+    if (kind == kImagePng && !file.isSequential()) {
+        // Decoded as it is read: the file's bytes and the picture are never in memory together.
+        PictureData decoded;
+        if (DecodePngFrom(file, decoded, firstError)) {
+            Adopt(std::move(decoded));
+            m_kind = kImagePng;
+            return true;
+        }
+        if (!file.seek(0))
+            return Fail(firstError);
+    }
     const QByteArray bytes = file.readAll();
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto size = static_cast<std::size_t>(bytes.size());
-    if (DecodeAs(data, size, kind))
-        return true;
-    if (kind == kImageUnknown)
-        return false;
-    const QString firstError = m_lastError;
+    if (firstError.isEmpty()) {
+        if (DecodeAs(data, size, kind))
+            return true;
+        if (kind == kImageUnknown)
+            return false;
+        firstError = m_lastError;
+    }
     if (DecodeAs(data, size, kImageUnknown))
         return true;
     return Fail(firstError);
@@ -127,66 +169,68 @@ bool ImageSurface::DecodeAs(const unsigned char* data, std::size_t size, int kin
     }
     if (!ok)
         return Fail(error);
-    m_data = std::move(decoded);
+    Adopt(std::move(decoded));
     m_kind = decodedKind;
     return true;
 }
 
 Colour ImageSurface::PixelColour(int x, int y) const {
-    if (m_data.bpp == 24)
-        return ColourFromPixel(m_data.argb[static_cast<std::size_t>(y) * m_data.width + x]);
-    return ColourFromPixel(m_data.palette[m_data.Index(x, y)]);
+    if (Data().bpp == 24)
+        return ColourFromPixel(Data().argb[static_cast<std::size_t>(y) * Data().width + x]);
+    return ColourFromPixel(Data().palette[Data().Index(x, y)]);
 }
 
 int ImageSurface::PixelIndex(int x, int y) const {
-    return m_data.bpp == 24 ? -1 : m_data.Index(x, y);
+    return Data().bpp == 24 ? -1 : Data().Index(x, y);
 }
 
 int ImageSurface::Alpha(int x, int y) const {
-    if (!m_data.hasAlpha)
+    if (!Data().hasAlpha)
         return 255;
-    const std::size_t i = static_cast<std::size_t>(y) * m_data.width + x;
-    return m_data.bpp == 24 ? static_cast<int>(m_data.argb[i] >> 24) : m_data.alpha[i];
+    const std::size_t i = static_cast<std::size_t>(y) * Data().width + x;
+    return Data().bpp == 24 ? static_cast<int>(Data().argb[i] >> 24) : Data().alpha[i];
 }
 
 Colour ImageSurface::PaletteColour(int index) const {
     if (index < 0 || index >= PaletteSize())
         return kNoColour;
-    return ColourFromPixel(m_data.palette[index]);
+    return ColourFromPixel(Data().palette[index]);
 }
 
 void ImageSurface::SetPaletteColour(int index, Colour colour) {
     if (index >= 0 && index < PaletteSize())
-        m_data.palette[index] = PaletteEntry(colour);
+        OwnData().palette[index] = PaletteEntry(colour);
 }
 
 void ImageSurface::SetPixelColour(int x, int y, Colour colour) {
-    if (m_data.bpp != 24)
+    if (Data().bpp != 24)
         return;
-    std::uint32_t& p = m_data.argb[static_cast<std::size_t>(y) * m_data.width + x];
+    PictureData& data = OwnData();
+    std::uint32_t& p = data.argb[static_cast<std::size_t>(y) * data.width + x];
     p = (p & 0xFF000000u) | (PixelFromColour(colour) & 0xFFFFFFu);
 }
 
 void ImageSurface::SetPixelIndex(int x, int y, int index) {
-    if (m_data.bpp != 24 && m_data.bpp != 0)
-        m_data.SetIndex(x, y, index);
+    if (Data().bpp != 24 && Data().bpp != 0)
+        OwnData().SetIndex(x, y, index);
 }
 
 void ImageSurface::SetAlpha(int x, int y, int alpha) {
     if (!IsValid())
         return;
-    const std::size_t i = static_cast<std::size_t>(y) * m_data.width + x;
+    PictureData& data = OwnData();
+    const std::size_t i = static_cast<std::size_t>(y) * data.width + x;
     const auto a = static_cast<std::uint32_t>(std::clamp(alpha, 0, 255));
-    if (m_data.bpp == 24) {
-        m_data.hasAlpha = true;
-        m_data.argb[i] = (m_data.argb[i] & 0xFFFFFFu) | (a << 24);
+    if (data.bpp == 24) {
+        data.hasAlpha = true;
+        data.argb[i] = (data.argb[i] & 0xFFFFFFu) | (a << 24);
         return;
     }
-    if (!m_data.hasAlpha) {
-        m_data.alpha.assign(static_cast<std::size_t>(m_data.width) * m_data.height, 255);
-        m_data.hasAlpha = true;
+    if (!data.hasAlpha) {
+        data.alpha.assign(static_cast<std::size_t>(data.width) * data.height, 255);
+        data.hasAlpha = true;
     }
-    m_data.alpha[i] = static_cast<std::uint8_t>(a);
+    data.alpha[i] = static_cast<std::uint8_t>(a);
 }
 
 bool ImageSurface::Crop(int left, int top, int right, int bottom, ImageSurface& destination) const {
@@ -195,10 +239,10 @@ bool ImageSurface::Crop(int left, int top, int right, int bottom, ImageSurface& 
     destination.Clear();
     if (!IsValid())
         return Fail(destination.m_lastError = QStringLiteral("No picture"));
-    left = std::clamp(left, 0, m_data.width);
-    right = std::clamp(right, 0, m_data.width);
-    top = std::clamp(top, 0, m_data.height);
-    bottom = std::clamp(bottom, 0, m_data.height);
+    left = std::clamp(left, 0, Data().width);
+    right = std::clamp(right, 0, Data().width);
+    top = std::clamp(top, 0, Data().height);
+    bottom = std::clamp(bottom, 0, Data().height);
     if (left == right || top == bottom)
         return Fail(destination.m_lastError = QStringLiteral("Empty crop"));
     if (left > right)
@@ -207,35 +251,36 @@ bool ImageSurface::Crop(int left, int top, int right, int bottom, ImageSurface& 
         std::swap(top, bottom);
     const int w = right - left;
     const int h = bottom - top;
-    if (!destination.Create(w, h, m_data.bpp, m_kind))
+    // Every pixel is copied over, except packed indices, which are set a few bits at a time.
+    if (!destination.Allocate(w, h, Data().bpp, m_kind, Data().bpp < 8))
         return Fail(destination.m_lastError);
-    PictureData& out = destination.m_data;
-    out.palette = m_data.palette;
-    out.transparent = m_data.transparent;
-    out.hasAlpha = m_data.hasAlpha;
+    PictureData& out = destination.OwnData();
+    out.palette = Data().palette;
+    out.transparent = Data().transparent;
+    out.hasAlpha = Data().hasAlpha;
     destination.m_alphaMax = m_alphaMax;
-    const std::size_t srcWidth = static_cast<std::size_t>(m_data.width);
-    if (m_data.bpp == 24) {
+    const std::size_t srcWidth = static_cast<std::size_t>(Data().width);
+    if (Data().bpp == 24) {
         for (int y = 0; y < h; ++y)
             std::memcpy(out.argb.data() + static_cast<std::size_t>(y) * w,
-                        m_data.argb.data() + (top + y) * srcWidth + left, static_cast<std::size_t>(w) * 4);
+                        Data().argb.data() + (top + y) * srcWidth + left, static_cast<std::size_t>(w) * 4);
         return true;
     }
     for (int y = 0; y < h; ++y) {
-        if (m_data.bpp == 8) {
+        if (Data().bpp == 8) {
             std::memcpy(out.indices.data() + out.Stride() * y,
-                        m_data.indices.data() + m_data.Stride() * (top + y) + left,
+                        Data().indices.data() + Data().Stride() * (top + y) + left,
                         static_cast<std::size_t>(w));
         } else {
             for (int x = 0; x < w; ++x)
-                out.SetIndex(x, y, m_data.Index(left + x, top + y));
+                out.SetIndex(x, y, Data().Index(left + x, top + y));
         }
     }
-    if (m_data.hasAlpha) {
+    if (Data().hasAlpha) {
         out.alpha.resize(static_cast<std::size_t>(w) * h);
         for (int y = 0; y < h; ++y)
             std::memcpy(out.alpha.data() + static_cast<std::size_t>(y) * w,
-                        m_data.alpha.data() + (top + y) * srcWidth + left, static_cast<std::size_t>(w));
+                        Data().alpha.data() + (top + y) * srcWidth + left, static_cast<std::size_t>(w));
     }
     return true;
 }
@@ -248,16 +293,16 @@ bool ImageSurface::Crop(int left, int top, int right, int bottom) {
 }
 
 void ImageSurface::ExpandRow(int y, std::uint32_t* out) const {
-    const std::size_t rowStart = static_cast<std::size_t>(y) * m_data.width;
-    if (m_data.bpp == 24) {
-        std::memcpy(out, m_data.argb.data() + rowStart, static_cast<std::size_t>(m_data.width) * 4);
+    const std::size_t rowStart = static_cast<std::size_t>(y) * Data().width;
+    if (Data().bpp == 24) {
+        std::memcpy(out, Data().argb.data() + rowStart, static_cast<std::size_t>(Data().width) * 4);
         return;
     }
-    const std::uint8_t* alpha = m_data.hasAlpha ? m_data.alpha.data() + rowStart : nullptr;
-    for (int x = 0; x < m_data.width; ++x) {
-        const int index = m_data.Index(x, y);
-        const std::uint32_t a = index == m_data.transparent ? 0u : (alpha ? alpha[x] : 255u);
-        out[x] = (m_data.palette[index] & 0xFFFFFFu) | (a << 24);
+    const std::uint8_t* alpha = Data().hasAlpha ? Data().alpha.data() + rowStart : nullptr;
+    for (int x = 0; x < Data().width; ++x) {
+        const int index = Data().Index(x, y);
+        const std::uint32_t a = index == Data().transparent ? 0u : (alpha ? alpha[x] : 255u);
+        out[x] = (Data().palette[index] & 0xFFFFFFu) | (a << 24);
     }
 }
 
@@ -268,8 +313,8 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
         return Fail(QStringLiteral("No target"));
     if (cx == 0 || cy == 0)
         return Fail(QStringLiteral("Empty size"));
-    const int w = m_data.width;
-    const int h = m_data.height;
+    const int w = Data().width;
+    const int h = Data().height;
     if (cx < 0)
         cx = w;
     if (cy < 0)
@@ -284,9 +329,9 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
         return true;
     const int count = static_cast<int>(right - left);
 
-    const bool blend = m_data.hasAlpha || m_data.transparent != -1;
+    const bool blend = Data().hasAlpha || Data().transparent != -1;
     const std::uint32_t transparentRgb =
-        TransparentIsColour() ? (PixelFromColour(m_data.transparent) & 0xFFFFFFu) : kNoTransparentRgb;
+        TransparentIsColour() ? (PixelFromColour(Data().transparent) & 0xFFFFFFu) : kNoTransparentRgb;
     const bool ownSize = cx == w && cy == h;
 
     // Source column of every covered destination column; scale factors are single precision.
@@ -301,7 +346,7 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
     }
     const float fy = static_cast<float>(h) / static_cast<float>(cy);
 
-    const bool direct = m_data.bpp == 24;
+    const bool direct = Data().bpp == 24;
     std::vector<std::uint32_t> expanded(direct ? 0 : static_cast<std::size_t>(w));
     std::vector<std::uint32_t> line(ownSize ? 0 : static_cast<std::size_t>(count));
     int expandedRow = -1;
@@ -321,7 +366,7 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
         }
         const std::uint32_t* rowPixels;
         if (direct) {
-            rowPixels = m_data.argb.data() + static_cast<std::size_t>(srcRow) * w;
+            rowPixels = Data().argb.data() + static_cast<std::size_t>(srcRow) * w;
         } else {
             if (srcRow != expandedRow) {
                 ExpandRow(srcRow, expanded.data());

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 class Canvas;
 
@@ -17,6 +18,9 @@ constexpr int kImagePng = 4;
 
 // The program's in-memory picture: 24-bit or palette pixels with an optional alpha plane, decoded
 // from PNG or JPEG, cut into pieces and drawn onto a canvas with per-pixel alpha.
+//
+// Copies share one set of pixels until one of them is changed (copy on write): the source view, the
+// document, the magnifier and the lint all hold the one decoded sheet, however large.
 class ImageSurface {
 public:
     explicit ImageSurface(int kind = kImageUnknown) : m_kind(kind) {}
@@ -35,18 +39,18 @@ public:
     // A picture compiled into the program (a Qt resource path such as ":/pictures/x.png").
     bool LoadFromResource(const QString& resourcePath, int kind);
 
-    bool IsValid() const { return !m_data.IsEmpty(); }
-    int Width() const { return m_data.width; }
-    int Height() const { return m_data.height; }
-    int BitsPerPixel() const { return m_data.bpp; }
+    bool IsValid() const { return !Data().IsEmpty(); }
+    int Width() const { return Data().width; }
+    int Height() const { return Data().height; }
+    int BitsPerPixel() const { return Data().bpp; }
     int Kind() const { return m_kind; }
-    bool HasAlpha() const { return m_data.hasAlpha; }
+    bool HasAlpha() const { return Data().hasAlpha; }
     QString LastError() const { return m_lastError; }
     void Clear();
 
     // A palette index for palette pictures, a colour word for 24-bit ones; -1 for none.
-    int TransparentColour() const { return m_data.transparent; }
-    void SetTransparentColour(int value) { m_data.transparent = value; }
+    int TransparentColour() const { return Data().transparent; }
+    void SetTransparentColour(int value);
     int AlphaMax() const { return m_alphaMax; }
     void SetAlphaMax(int value) { m_alphaMax = value < 0 ? 0 : (value > 255 ? 255 : value); }
 
@@ -59,8 +63,10 @@ public:
     int PixelIndex(int x, int y) const; // palette pictures
     int Alpha(int x, int y) const;      // 255 without alpha plane
     // The pixels as decoded, for code that walks whole rows.
-    const PictureData& Data() const { return m_data; }
-    int PaletteSize() const { return static_cast<int>(m_data.palette.size()); }
+    const PictureData& Data() const { return m_data ? *m_data : Empty(); }
+    // This surface shares its pixels with the other (a copy of one is a copy of the other).
+    bool SharesPixelsWith(const ImageSurface& other) const { return m_data && m_data == other.m_data; }
+    int PaletteSize() const { return static_cast<int>(Data().palette.size()); }
     Colour PaletteColour(int index) const;
     void SetPaletteColour(int index, Colour colour);
     void SetPixelColour(int x, int y, Colour colour); // 24-bit pictures
@@ -88,9 +94,16 @@ public:
 private:
     bool Fail(const QString& error) const;
     bool DecodeAs(const unsigned char* data, std::size_t size, int kind);
-    bool TransparentIsColour() const { return m_data.bpp == 24 && m_data.transparent != -1; }
+    bool TransparentIsColour() const { return Data().bpp == 24 && Data().transparent != -1; }
+    // A picture of the size with every plane allocated; `fill` gives them black (for pixels that are
+    // not all written afterwards).
+    bool Allocate(int width, int height, int bitsPerPixel, int kind, bool fill);
+    // The pixels for changing: copied first when another surface shares them.
+    PictureData& OwnData();
+    void Adopt(PictureData&& data) { m_data = std::make_shared<PictureData>(std::move(data)); }
+    static const PictureData& Empty();
 
-    PictureData m_data;
+    std::shared_ptr<PictureData> m_data; // null while empty
     int m_alphaMax = 255;
     int m_kind = kImageUnknown;
     mutable QString m_lastError;

@@ -65,11 +65,12 @@ bool ImageSurface::MakeFromCanvas(const Canvas& canvas) {
         Clear();
         return Fail(QStringLiteral("No canvas"));
     }
-    if (!Create(canvas.Width(), canvas.Height(), 24, kind))
+    if (!Allocate(canvas.Width(), canvas.Height(), 24, kind, false))
         return false;
+    PictureData& data = OwnData();
     for (int y = 0; y < canvas.Height(); ++y) {
         const CanvasPixel* row = canvas.Row(y);
-        std::uint32_t* out = m_data.argb.data() + static_cast<std::size_t>(y) * m_data.width;
+        std::uint32_t* out = data.argb.data() + static_cast<std::size_t>(y) * data.width;
         for (int x = 0; x < canvas.Width(); ++x)
             out[x] = row[x] | 0xFF000000u;
     }
@@ -81,8 +82,8 @@ bool ImageSurface::Resample(int newWidth, int newHeight) {
         return Fail(QStringLiteral("No picture"));
     if (!FitsPictureLimit(newWidth, newHeight, 24))
         return Fail(QStringLiteral("Invalid picture size"));
-    const int sw = m_data.width;
-    const int sh = m_data.height;
+    const int sw = Data().width;
+    const int sh = Data().height;
     // The first pass keeps four floats per pixel; the pass order with the smaller middle picture wins.
     const bool rowsFirst = static_cast<long long>(sh) * newWidth <= static_cast<long long>(sw) * newHeight;
     const long long middlePixels =
@@ -91,9 +92,9 @@ bool ImageSurface::Resample(int newWidth, int newHeight) {
         static_cast<long long>(sw) * sh * 16 >= 2 * kPictureByteLimit)
         return Fail(QStringLiteral("Picture too large to resample"));
 
-    const bool withAlpha = m_data.hasAlpha || m_data.transparent != -1;
+    const bool withAlpha = Data().hasAlpha || Data().transparent != -1;
     const std::uint32_t transparentRgb =
-        TransparentIsColour() ? (PixelFromColour(m_data.transparent) & 0xFFFFFFu) : 0xFFFFFFFFu;
+        TransparentIsColour() ? (PixelFromColour(Data().transparent) & 0xFFFFFFu) : 0xFFFFFFFFu;
     std::vector<float> source, middle;
     PictureData result;
     try {
@@ -155,35 +156,35 @@ bool ImageSurface::Resample(int newWidth, int newHeight) {
     } catch (const std::bad_alloc&) {
         return Fail(QStringLiteral("Out of memory"));
     }
-    m_data = std::move(result);
+    Adopt(std::move(result));
     return true;
 }
 
 bool ImageSurface::EncodePng(QByteArray& out) const {
     if (!IsValid())
         return Fail(QStringLiteral("No picture"));
-    const bool withAlpha = m_data.hasAlpha || m_data.transparent != -1;
+    const bool withAlpha = Data().hasAlpha || Data().transparent != -1;
     QString error;
     bool ok;
-    if (m_data.bpp == 24 && m_data.transparent == -1) {
-        ok = EncodePngPixels(m_data.argb.data(), m_data.width, m_data.height, withAlpha, out, error);
+    if (Data().bpp == 24 && Data().transparent == -1) {
+        ok = EncodePngPixels(Data().argb.data(), Data().width, Data().height, withAlpha, out, error);
     } else {
         std::vector<std::uint32_t> pixels;
         try {
-            pixels.resize(static_cast<std::size_t>(m_data.width) * m_data.height);
+            pixels.resize(static_cast<std::size_t>(Data().width) * Data().height);
         } catch (const std::bad_alloc&) {
             return Fail(QStringLiteral("Out of memory"));
         }
         const std::uint32_t transparentRgb =
-            TransparentIsColour() ? (PixelFromColour(m_data.transparent) & 0xFFFFFFu) : 0xFFFFFFFFu;
-        for (int y = 0; y < m_data.height; ++y) {
-            std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * m_data.width;
+            TransparentIsColour() ? (PixelFromColour(Data().transparent) & 0xFFFFFFu) : 0xFFFFFFFFu;
+        for (int y = 0; y < Data().height; ++y) {
+            std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * Data().width;
             ExpandRow(y, row);
-            for (int x = 0; x < m_data.width; ++x)
+            for (int x = 0; x < Data().width; ++x)
                 if ((row[x] & 0xFFFFFFu) == transparentRgb)
                     row[x] &= 0xFFFFFFu;
         }
-        ok = EncodePngPixels(pixels.data(), m_data.width, m_data.height, withAlpha, out, error);
+        ok = EncodePngPixels(pixels.data(), Data().width, Data().height, withAlpha, out, error);
     }
     return ok || Fail(error);
 }

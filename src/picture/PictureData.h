@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 // Pictures whose pixel rows would take this many bytes or more are refused before anything is
@@ -31,6 +34,21 @@ constexpr bool FitsPictureLimit(long long width, long long height, int bitsPerPi
     return pixels * bitsPerPixel / 8 < kPictureByteLimit;
 }
 
+// An allocator that leaves new elements as the memory has them: the decoders write every pixel, so
+// filling a picture's planes with zeros first would only touch each page twice. Elements given a value
+// (resize(n, v), assign) get it as usual.
+template <class T> struct OverwrittenAllocator : std::allocator<T> {
+    OverwrittenAllocator() noexcept = default;
+    template <class U> OverwrittenAllocator(const OverwrittenAllocator<U>&) noexcept {}
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+// A plane of pixels, each one written before it is read.
+template <class T> using PixelPlane = std::vector<T, OverwrittenAllocator<T>>;
+
 // The pixels of a decoded picture, as the decoders hand them over and ImageSurface keeps them.
 // 24-bit pictures are 32-bit words 0xAARRGGBB (the alpha byte is the alpha plane, 0xFF without one);
 // palette pictures are packed rows of indices, most significant bits first, with an optional alpha
@@ -40,12 +58,13 @@ struct PictureData {
     int height = 0;
     int bpp = 0;                        // 1, 4, 8 or 24; 0 while empty
     std::vector<std::uint32_t> palette; // 0xFFRRGGBB, 2, 16 or 256 entries
-    std::vector<std::uint32_t> argb;    // 24-bit pixels, width * height
-    std::vector<std::uint8_t> indices;  // palette pixels, Stride() * height
-    std::vector<std::uint8_t> alpha;    // palette pictures only: empty or width * height
+    PixelPlane<std::uint32_t> argb;     // 24-bit pixels, width * height
+    PixelPlane<std::uint8_t> indices;   // palette pixels, Stride() * height
+    PixelPlane<std::uint8_t> alpha;     // palette pictures only: empty or width * height
     bool hasAlpha = false;              // an alpha plane is present
     int transparent = -1;               // palette index (palette pictures) or colour word, -1 none
 
+    bool operator==(const PictureData&) const = default;
     bool IsEmpty() const { return bpp == 0; }
     std::size_t Stride() const { return (static_cast<std::size_t>(width) * bpp + 7) / 8; }
 

@@ -1,5 +1,6 @@
 #include "picture/PngDecoder.h"
 
+#include <QIODevice>
 #include <png.h>
 
 #include <bit>
@@ -25,7 +26,8 @@ enum class PngTarget { Words, Indices, TwoBitIndices };
 struct PngJob {
     png_structp png = nullptr;
     png_infop info = nullptr;
-    const unsigned char* data = nullptr;
+    const unsigned char* data = nullptr; // the PNG in memory, or
+    QIODevice* device = nullptr;         // the file it is read from as it is decoded
     std::size_t size = 0;
     std::size_t pos = 0;
     char message[160] = {};
@@ -59,6 +61,13 @@ void OnPngRead(png_structp png, png_bytep out, png_size_t count) {
     auto* job = static_cast<PngJob*>(png_get_io_ptr(png));
     if (count > job->size - job->pos)
         png_error(png, "Truncated PNG file");
+    if (job->device) {
+        if (job->device->read(reinterpret_cast<char*>(out), static_cast<qint64>(count)) !=
+            static_cast<qint64>(count))
+            png_error(png, "Truncated PNG file");
+        job->pos += count;
+        return;
+    }
     std::memcpy(out, job->data + job->pos, count);
     job->pos += count;
 }
@@ -220,16 +229,8 @@ bool Refuse(PictureData& out, QString& error, const char* text) {
     return false;
 }
 
-} // namespace
-
-bool DecodePng(const unsigned char* data, std::size_t size, PictureData& out, QString& error) {
-    out = PictureData{};
-    if (data == nullptr || size < 8 || png_sig_cmp(data, 0, 8) != 0)
-        return Refuse(out, error, "Not a PNG file");
-
-    PngJob job;
-    job.data = data;
-    job.size = size;
+// Decodes what the job reads from, its signature already checked.
+bool DecodeJob(PngJob& job, PictureData& out, QString& error) {
     job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &job, OnPngError, OnPngWarning);
     if (job.png == nullptr)
         return Refuse(out, error, "Out of memory");
@@ -251,7 +252,7 @@ bool DecodePng(const unsigned char* data, std::size_t size, PictureData& out, QS
         rows.resize(height);
         if (job.target == PngTarget::Words) {
             out.bpp = 24;
-            out.argb.resize(static_cast<std::size_t>(width) * height);
+            out.argb.resize(static_cast<std::size_t>(width) * height); // every row is written
             for (int y = 0; y < height; ++y)
                 rows[y] = reinterpret_cast<png_bytep>(out.argb.data() + static_cast<std::size_t>(y) * width);
         } else {
@@ -293,4 +294,29 @@ bool DecodePng(const unsigned char* data, std::size_t size, PictureData& out, QS
         return Refuse(out, error, "Out of memory");
     }
     return true;
+}
+
+} // namespace
+
+bool DecodePng(const unsigned char* data, std::size_t size, PictureData& out, QString& error) {
+    out = PictureData{};
+    if (data == nullptr || size < 8 || png_sig_cmp(data, 0, 8) != 0)
+        return Refuse(out, error, "Not a PNG file");
+    PngJob job;
+    job.data = data;
+    job.size = size;
+    return DecodeJob(job, out, error);
+}
+
+bool DecodePngFrom(QIODevice& device, PictureData& out, QString& error) {
+    out = PictureData{};
+    const qint64 size = device.size() - device.pos();
+    const QByteArray signature = device.peek(8);
+    if (size < 8 || signature.size() < 8 ||
+        png_sig_cmp(reinterpret_cast<png_const_bytep>(signature.constData()), 0, 8) != 0)
+        return Refuse(out, error, "Not a PNG file");
+    PngJob job;
+    job.device = &device;
+    job.size = static_cast<std::size_t>(size);
+    return DecodeJob(job, out, error);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstddef>
 
+class QIODevice;
+
 // Decodes a PNG held in memory: grey, RGB, palette, grey with alpha and RGBA of every bit depth,
 // interlaced or not. 16-bit samples keep their high byte. Palette pictures stay palette pictures
 // (2-bit ones become 4-bit); the others become 24-bit. Alpha channels and several palette transparency
@@ -13,3 +15,7 @@
 // match). Refuses pictures past kPictureByteLimit before allocating them. On failure `out` is empty
 // and `error` says why.
 bool DecodePng(const unsigned char* data, std::size_t size, PictureData& out, QString& error);
+
+// The same, reading the PNG from the device's position as it decodes, so that the file's bytes and
+// its pixels are never in memory together. The device must be random-access (its size is known).
+bool DecodePngFrom(QIODevice& device, PictureData& out, QString& error);

@@ -283,3 +283,48 @@ TEST(SkinLoader, ExamplesRoundTripThroughPackages) {
         EXPECT_EQ(fromPackage.image.Height(), fromFile.image.Height());
     }
 }
+
+// The source view takes the picture the skin's load decoded when it names that very file, shared and not
+// decoded again; any other file, or a picture that did not come from one, is decoded anew.
+TEST(SkinLoader, SourcePictureIsTheOneTheLoadDecoded) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.filePath("a.png"), SmallPng()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("b.png"), SmallPng()));
+    ASSERT_TRUE(WriteBytes(dir.filePath("a.ini"), "skinname=A\nbitmap=a.png\n"));
+    ASSERT_TRUE(MakePackage(dir, "a.qsk", {{"skin.ini", "bitmap=a.png\n"}, {"a.png", SmallPng()}}));
+    const QString a = dir.filePath("a.png");
+    const struct {
+        const char* what;
+        QString skin;
+        QString picture;
+        bool shared;
+    } cases[] = {
+        {"the skin's own picture", dir.filePath("a.ini"), a, true},
+        {"another file", dir.filePath("a.ini"), dir.filePath("b.png"), false},
+        {"a package's picture", dir.filePath("a.qsk"), a, false},
+        {"the built-in picture", QString(), a, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SkinDocument doc;
+        ASSERT_TRUE(LoadSkin(doc, c.skin, QString()));
+        ImageSurface shown;
+        ASSERT_TRUE(LoadSourcePicture(doc, c.picture, shown));
+        EXPECT_EQ(shown.SharesPixelsWith(doc.image), true); // the document draws what the view shows
+        EXPECT_EQ(shown.Width(), 4);
+        EXPECT_EQ(doc.picturePath, c.picture);
+        SkinDocument fresh;
+        ASSERT_TRUE(LoadSkin(fresh, c.skin, QString()));
+        const ImageSurface loaded = fresh.image;
+        ImageSurface again;
+        ASSERT_TRUE(LoadSourcePicture(fresh, c.picture, again));
+        EXPECT_EQ(again.SharesPixelsWith(loaded), c.shared);
+    }
+    SkinDocument doc;
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("a.ini"), QString()));
+    ImageSurface shown;
+    EXPECT_FALSE(LoadSourcePicture(doc, dir.filePath("missing.png"), shown));
+    EXPECT_FALSE(shown.IsValid());
+    EXPECT_EQ(doc.picturePath, a); // the document keeps its picture
+    EXPECT_TRUE(doc.image.IsValid());
+}

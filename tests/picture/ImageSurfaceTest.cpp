@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -315,4 +316,44 @@ TEST(ImageSurface, ResampleScalesSmoothly) {
     EXPECT_FALSE(stripes.Resample(0, 5));
     EXPECT_TRUE(stripes.IsValid());
     EXPECT_FALSE(ImageSurface().Resample(5, 5));
+}
+
+// Copies share one set of pixels; whatever changes one of them gives it its own and leaves the others
+// as they were.
+TEST(ImageSurface, CopiesShareThePixelsUntilOneChanges) {
+    ImageSurface palette;
+    ASSERT_TRUE(palette.Create(4, 3, 4, kImagePng));
+    palette.SetPaletteColour(1, MakeColour(9, 8, 7));
+    palette.SetPixelIndex(1, 1, 1);
+    const struct {
+        const char* what;
+        ImageSurface original;
+        std::function<void(ImageSurface&)> change;
+    } cases[] = {
+        {"pixel colour", Numbered(4, 3),
+         [](ImageSurface& s) { s.SetPixelColour(1, 1, MakeColour(1, 2, 3)); }},
+        {"alpha", Numbered(4, 3), [](ImageSurface& s) { s.SetAlpha(0, 0, 17); }},
+        {"transparent colour", Numbered(4, 3), [](ImageSurface& s) { s.SetTransparentColour(0x030201); }},
+        {"crop in place", Numbered(4, 3), [](ImageSurface& s) { s.Crop(1, 1, 3, 3); }},
+        {"resample", Numbered(4, 3), [](ImageSurface& s) { s.Resample(8, 6); }},
+        {"clear", Numbered(4, 3), [](ImageSurface& s) { s.Clear(); }},
+        {"palette colour", palette, [](ImageSurface& s) { s.SetPaletteColour(1, MakeColour(1, 1, 1)); }},
+        {"palette index", palette, [](ImageSurface& s) { s.SetPixelIndex(1, 1, 0); }},
+        {"palette alpha", palette, [](ImageSurface& s) { s.SetAlpha(2, 2, 0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PictureData before = c.original.Data();
+        ImageSurface copy = c.original;
+        EXPECT_TRUE(copy.SharesPixelsWith(c.original));
+        c.change(copy);
+        EXPECT_FALSE(copy.SharesPixelsWith(c.original));
+        EXPECT_FALSE(copy.Data() == before);
+        EXPECT_TRUE(c.original.Data() == before);
+    }
+    // Setting what is already there changes nothing and copies nothing.
+    const ImageSurface original = Numbered(4, 3);
+    ImageSurface copy = original;
+    copy.SetTransparentColour(original.TransparentColour());
+    EXPECT_TRUE(copy.SharesPixelsWith(original));
 }

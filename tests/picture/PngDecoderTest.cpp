@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <atomic>
+#include <random>
 #include <zlib.h>
 
 // AddressSanitizer's allocation hooks, when the program runs under it.
@@ -59,11 +63,26 @@ PngRecipe Recipe(int colourType, int depth, bool interlaced) {
     return recipe;
 }
 
+// DecodePngFrom over the bytes, read from a device as a file would be.
+bool DecodeFromDevice(const unsigned char* data, std::size_t size, PictureData& out, QString& error) {
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    return DecodePngFrom(device, out, error);
+}
+
+// Decoded from memory; read from a device as it decodes, the picture must be the same.
 ImageSurface Decoded(const PngRecipe& recipe) {
     const QByteArray bytes = MakePng(recipe);
     EXPECT_FALSE(bytes.isEmpty());
     ImageSurface surface;
     EXPECT_TRUE(surface.Decode(bytes, kImagePng)) << surface.LastError().toStdString();
+    PictureData streamed;
+    QString error;
+    EXPECT_TRUE(DecodeFromDevice(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size()), streamed, error))
+        << error.toStdString();
+    EXPECT_TRUE(streamed == surface.Data());
     return surface;
 }
 
@@ -101,9 +120,13 @@ QByteArray WithChunk(QByteArray png, const char* type, const QByteArray& data, q
 std::atomic<bool> gWatching{false};
 std::atomic<std::size_t> gLargest{0};
 
+std::atomic<int> gMegabytes{0}; // allocations of 1 MiB or more
+
 void OnMalloc(const volatile void*, std::size_t size) {
     if (gWatching && size > gLargest)
         gLargest = size;
+    if (gWatching && size >= (std::size_t{1} << 20))
+        ++gMegabytes;
 }
 void OnFree(const volatile void*) {}
 
@@ -306,6 +329,17 @@ TEST(PngDecoder, BadFilesFailWithAReason) {
                                  {"too little data", tooShort, "PNG data too short for its size"},
                                  {"beyond user limits", beyondLimits, nullptr},
                              });
+    ExpectRefused(DecodeFromDevice, {
+                                        {"empty", QByteArray(), "Not a PNG file"},
+                                        {"not png", QByteArray("GIF89a......"), "Not a PNG file"},
+                                        {"signature only", good.left(8), nullptr},
+                                        {"truncated", good.left(good.size() / 2), nullptr},
+                                        {"header crc", badCrc, nullptr},
+                                        {"corrupt data", badData, nullptr},
+                                        {"too large", tooLarge, "PNG picture too large"},
+                                        {"too little data", tooShort, "PNG data too short for its size"},
+                                        {"beyond user limits", beyondLimits, nullptr},
+                                    });
 }
 
 // Chunks other than the pixels and their transparency are skipped: a readable one changes nothing,
@@ -338,4 +372,37 @@ TEST(PngDecoder, OtherChunksAreSkippedUnread) {
             EXPECT_LT(gLargest.load(), std::size_t{64} << 20);
         }
     }
+}
+
+// A PNG file is decoded as it is read: its bytes and its pixels are never held together, so the one
+// large allocation is the picture's (only AddressSanitizer builds can count them).
+TEST(PngDecoder, AFileIsDecodedAsItIsRead) {
+    if (!CanWatchAllocations())
+        GTEST_SKIP() << "allocations can only be watched under AddressSanitizer";
+    PngRecipe recipe;
+    recipe.width = 1024;
+    recipe.height = 512;
+    std::mt19937 rng(1);
+    for (int i = 0; i < recipe.width * recipe.height * 3; ++i)
+        recipe.samples.push_back(static_cast<std::uint16_t>(rng() & 0xFF));
+    const QByteArray bytes = MakePng(recipe); // noise: about as large as its pixels
+    ASSERT_GT(bytes.size(), 1 << 20);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("noise.png");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    gLargest = 0;
+    gMegabytes = 0;
+    gWatching = true;
+    ImageSurface fromFile;
+    const bool loaded = fromFile.Load(path, kImagePng);
+    gWatching = false;
+    ASSERT_TRUE(loaded) << fromFile.LastError().toStdString();
+    EXPECT_EQ(gMegabytes.load(), 1);
+    EXPECT_EQ(gLargest.load(), std::size_t{1024} * 512 * 4); // the picture alone
+    ImageSurface fromMemory;
+    ASSERT_TRUE(fromMemory.Decode(bytes, kImagePng));
+    EXPECT_TRUE(fromFile.Data() == fromMemory.Data());
 }
