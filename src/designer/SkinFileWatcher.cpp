@@ -1,8 +1,9 @@
 #include "designer/SkinFileWatcher.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <vector>
+#include <zlib.h>
 
 namespace {
 
@@ -19,10 +20,21 @@ Look LookAt(const QString& path, QByteArray* digest) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Look::Unreadable;
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!hash.addData(&file) || file.error() != QFileDevice::NoError)
-        return Look::Unreadable;
-    *digest = hash.result();
+    // CRC-32 and the length: a sheet of many megabytes is read at the speed of memory, and a change
+    // slips through with a chance of one in four billion.
+    std::vector<char> chunk(1 << 20);
+    uLong crc = crc32_z(0, nullptr, 0);
+    qint64 length = 0;
+    for (;;) {
+        const qint64 n = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (n < 0)
+            return Look::Unreadable;
+        if (n == 0)
+            break;
+        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(chunk.data()), static_cast<z_size_t>(n));
+        length += n;
+    }
+    *digest = QByteArray::number(length) + ':' + QByteArray::number(static_cast<qulonglong>(crc), 16);
     return Look::Readable;
 }
 
@@ -45,13 +57,24 @@ void SkinFileWatcher::SetQuietTime(int milliseconds) {
 }
 
 void SkinFileWatcher::Watch(const QString& skinPath, const QString& pngPath) {
-    Stop();
-    m_files[Index(File::Skin)].path = skinPath;
-    m_files[Index(File::Picture)].path = pngPath;
-    for (Watched& w : m_files) {
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    if (!m_watcher.directories().isEmpty())
+        m_watcher.removePaths(m_watcher.directories());
+    const QString paths[] = {skinPath, pngPath};
+    for (int i = 0; i < 2; ++i) {
+        Watched& w = m_files[i];
+        w.settle.stop();
+        const QFileInfo info(paths[i]);
+        // The same file as it was when its digest was taken: nothing to read again.
+        if (!paths[i].isEmpty() && w.path == paths[i] && w.state == State::Readable && info.isFile() &&
+            info.size() == w.size && info.lastModified() == w.modified)
+            continue;
+        Reset(w);
+        w.path = paths[i];
         if (w.path.isEmpty())
             continue;
-        w.folder = QFileInfo(w.path).absolutePath();
+        w.folder = info.absolutePath();
         Take(w);
     }
     Arm();
@@ -62,13 +85,18 @@ void SkinFileWatcher::Stop() {
         m_watcher.removePaths(m_watcher.files());
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
-    for (Watched& w : m_files) {
-        w.settle.stop();
-        w.path.clear();
-        w.folder.clear();
-        w.state = State::None;
-        w.digest.clear();
-    }
+    for (Watched& w : m_files)
+        Reset(w);
+}
+
+void SkinFileWatcher::Reset(Watched& w) {
+    w.settle.stop();
+    w.path.clear();
+    w.folder.clear();
+    w.state = State::None;
+    w.digest.clear();
+    w.size = -1;
+    w.modified = QDateTime();
 }
 
 void SkinFileWatcher::AcceptOwnWrite(const QString& path) {
@@ -83,6 +111,9 @@ void SkinFileWatcher::AcceptOwnWrite(const QString& path) {
 
 void SkinFileWatcher::Take(Watched& watched) {
     QByteArray digest;
+    const QFileInfo info(watched.path);
+    watched.size = info.size();
+    watched.modified = info.lastModified();
     switch (LookAt(watched.path, &digest)) {
     case Look::Missing:
         watched.state = State::Missing;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
@@ -29,7 +30,8 @@ public:
     explicit SkinFileWatcher(QObject* parent = nullptr);
 
     // Watches these two files from now on, either of which may be empty for none; what they hold now is
-    // what later changes are told against. Replaces what was watched before.
+    // what later changes are told against. Replaces what was watched before. A file watched again at the
+    // same size and time is not read again (a load watches the sheet twice).
     void Watch(const QString& skinPath, const QString& pngPath);
     void Stop();
     QString PathOf(File file) const { return m_files[Index(file)].path; }
@@ -52,6 +54,8 @@ private:
         QString folder;
         State state = State::None;
         QByteArray digest; // of the bytes last known, kept while the file is missing or unreadable
+        qint64 size = -1;  // the file's size and time when the digest was taken
+        QDateTime modified;
         QTimer settle;
     };
 
@@ -59,6 +63,7 @@ private:
     void Arm(const QString& fresh = QString());
     void Settle(File file);
     void Take(Watched& watched);
+    static void Reset(Watched& watched);
     void OnFileEvent(const QString& path);
     void OnFolderEvent(const QString& folder);
 
