@@ -89,10 +89,13 @@ PackageCatalogue CataloguePackage(const QString& folder, const QString& name) {
     result.loaded = load != CatalogueLoad::Failed;
     if (load != CatalogueLoad::Loaded)
         result.errors << QStringLiteral("Error loading ") + path + QStringLiteral(": ") + reason;
+
     result.skinName = document.settings.skinname;
 
+    // A skin whose picture does not decode is shown by its texts, without a picture.
     const PackageFileStamp stamp = StampOfFile(path);
-    result.card = GalleryCardOf(name, stamp, result.loaded ? &document : nullptr, result.loaded);
+    result.card =
+        GalleryCardOf(name, stamp, result.loaded ? &document : nullptr, load == CatalogueLoad::Loaded);
 
     const QString thumbnailPath = QDir(folder).filePath(ThumbnailNameOf(name));
     result.thumbnailExisted = ThumbnailPresent(thumbnailPath);

@@ -11,7 +11,12 @@ static void InitGalleryResources() {
     Q_INIT_RESOURCE(gallery);
 }
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// About what a card takes, so the page's text grows in few steps.
+constexpr qsizetype kCardCharacters = 800;
 
 // The style and the script as the page holds them, with the hashes its content policy allows them by,
 // so nothing else (least of all an attribute smuggled in by a package) could run or style the page.
@@ -44,70 +49,131 @@ const PageAssets& Assets() {
     return assets;
 }
 
-QString Escaped(const QString& text) {
-    return HtmlEscaped(GalleryText(text));
-}
-
 QString ShownName(const GalleryCard& card) {
     const QString name = GalleryText(card.skinName).trimmed();
     return card.skinRead && !name.isEmpty() ? name : GalleryText(card.fileName);
 }
 
-QString AuthorHtml(const GalleryCard& card) {
+// The cards are appended to one text: a page of thousands is written in a blink.
+void Put(QString& out, QLatin1StringView text) {
+    out += text;
+}
+
+void PutEscaped(QString& out, const QString& text) {
+    out += HtmlEscaped(text);
+}
+
+void PutNumber(QString& out, long long n) {
+    out += QString::number(n);
+}
+
+void PutAuthor(QString& out, const GalleryCard& card) {
     const QString author = GalleryText(card.authorName).trimmed();
     const QString url = GalleryText(card.authorUrl).trimmed();
-    QString html;
+    if (author.isEmpty() && url.isEmpty())
+        return;
+    Put(out, "<p class=\"author\" dir=\"auto\">by "_L1);
     if (IsLinkableUrl(url)) {
-        html = QStringLiteral("<a href=\"") + HtmlEscaped(url) +
-               QStringLiteral("\" rel=\"nofollow noreferrer\">") +
-               HtmlEscaped(author.isEmpty() ? url : author) + QStringLiteral("</a>");
+        Put(out, "<a href=\""_L1);
+        PutEscaped(out, url);
+        Put(out, "\" rel=\"nofollow noreferrer\">"_L1);
+        PutEscaped(out, author.isEmpty() ? url : author);
+        Put(out, "</a>"_L1);
     } else {
-        html = HtmlEscaped(author);
-        if (!url.isEmpty())
-            html += (author.isEmpty() ? QString() : QStringLiteral(" · ")) + HtmlEscaped(url);
+        PutEscaped(out, author);
+        if (!author.isEmpty() && !url.isEmpty())
+            out += QStringLiteral(" · ");
+        PutEscaped(out, url);
     }
-    if (html.isEmpty())
-        return {};
-    return QStringLiteral("<p class=\"author\" dir=\"auto\">by ") + html + QStringLiteral("</p>\n");
+    Put(out, "</p>\n"_L1);
 }
 
-QString BadgesHtml(const GalleryCard& card) {
-    const std::pair<bool, const char*> badges[] = {
-        {card.reactsToFocus, "Reacts to focus"},
-        {card.ownScrollBar, "Own scroll bar"},
-        {card.stackSkin, "Stack skin"},
-        {card.drawsRolled, "Drawn rolled up"},
+void PutBadges(QString& out, const GalleryCard& card) {
+    const std::pair<bool, QLatin1StringView> badges[] = {
+        {card.reactsToFocus, "Reacts to focus"_L1},
+        {card.ownScrollBar, "Own scroll bar"_L1},
+        {card.stackSkin, "Stack skin"_L1},
+        {card.drawsRolled, "Drawn rolled up"_L1},
     };
-    QString html;
+    bool any = false;
     for (const auto& [set, text] : badges) {
-        if (set)
-            html += QStringLiteral("<li>") + QLatin1String(text) + QStringLiteral("</li>");
+        if (!set)
+            continue;
+        if (!any)
+            Put(out, "<ul class=\"badges\">"_L1);
+        any = true;
+        Put(out, "<li>"_L1);
+        Put(out, text);
+        Put(out, "</li>"_L1);
     }
-    return html.isEmpty() ? QString()
-                          : QStringLiteral("<ul class=\"badges\">") + html + QStringLiteral("</ul>\n");
+    if (any)
+        Put(out, "</ul>\n"_L1);
 }
 
-QString MetaHtml(const GalleryCard& card) {
-    QStringList parts;
+void PutMeta(QString& out, const GalleryCard& card) {
     const QString size = PackageSizeText(card.stamp.size);
-    if (!size.isEmpty())
-        parts << size;
     const QString date = UtcDateText(card.stamp.modified);
-    if (!date.isEmpty())
-        parts << QStringLiteral("<time datetime=\"%1\">%1</time>").arg(date);
-    return parts.isEmpty() ? QString()
-                           : QStringLiteral("<p class=\"meta\">") + parts.join(QStringLiteral(" · ")) +
-                                 QStringLiteral("</p>\n");
+    if (size.isEmpty() && date.isEmpty())
+        return;
+    Put(out, "<p class=\"meta\">"_L1);
+    out += size;
+    if (!size.isEmpty() && !date.isEmpty())
+        out += QStringLiteral(" · ");
+    if (!date.isEmpty()) {
+        Put(out, "<time datetime=\""_L1);
+        out += date;
+        Put(out, "\">"_L1);
+        out += date;
+        Put(out, "</time>"_L1);
+    }
+    Put(out, "</p>\n"_L1);
 }
 
-QString PictureHtml(const GalleryCard& card, const QString& name) {
-    if (!card.skinRead || !card.pictureDecoded || card.thumbnailWidth <= 0 || card.thumbnailHeight <= 0)
-        return QStringLiteral("<div class=\"noshot\" aria-hidden=\"true\"></div>\n");
-    return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" loading=\"lazy\" alt=\"%4\">\n")
-        .arg(FileNameLink(ThumbnailNameOf(card.fileName)))
-        .arg(card.thumbnailWidth)
-        .arg(card.thumbnailHeight)
-        .arg(HtmlEscaped(name));
+void PutPicture(QString& out, const GalleryCard& card, const QString& name) {
+    if (!card.skinRead || !card.pictureDecoded || card.thumbnailWidth <= 0 || card.thumbnailHeight <= 0) {
+        Put(out, "<div class=\"noshot\" aria-hidden=\"true\"></div>\n"_L1);
+        return;
+    }
+    Put(out, "<img src=\""_L1);
+    out += FileNameLink(ThumbnailNameOf(card.fileName));
+    Put(out, "\" width=\""_L1);
+    PutNumber(out, card.thumbnailWidth);
+    Put(out, "\" height=\""_L1);
+    PutNumber(out, card.thumbnailHeight);
+    Put(out, "\" loading=\"lazy\" alt=\""_L1);
+    PutEscaped(out, name);
+    Put(out, "\">\n"_L1);
+}
+
+void PutCard(QString& out, const GalleryCard& card) {
+    const QString name = ShownName(card);
+    Put(out, "<li class=\"card\" data-time=\""_L1);
+    PutNumber(out, card.stamp.modified);
+    Put(out, "\" data-size=\""_L1);
+    PutNumber(out, card.stamp.size);
+    Put(out, "\">\n"_L1);
+    PutPicture(out, card, name);
+    Put(out, "<h2 class=\"name\" dir=\"auto\">"_L1);
+    PutEscaped(out, name);
+    Put(out, "</h2>\n"_L1);
+    if (card.skinRead) {
+        PutAuthor(out, card);
+        const QString notes = GalleryNotesText(card.notes).trimmed();
+        if (!notes.isEmpty()) {
+            Put(out, "<p class=\"notes\" dir=\"auto\">"_L1);
+            PutEscaped(out, notes);
+            Put(out, "</p>\n"_L1);
+        }
+        PutBadges(out, card);
+    } else {
+        Put(out, "<p class=\"unread\">could not be read</p>\n"_L1);
+    }
+    PutMeta(out, card);
+    Put(out, "<a class=\"download\" href=\""_L1);
+    out += FileNameLink(card.fileName);
+    Put(out, "\" download>Download <bdi>"_L1);
+    PutEscaped(out, GalleryText(card.fileName));
+    Put(out, "</bdi></a>\n</li>\n"_L1);
 }
 
 } // namespace
@@ -117,26 +183,8 @@ QString GalleryGeneratorMark() {
 }
 
 QString GalleryCardHtml(const GalleryCard& card) {
-    const QString name = ShownName(card);
-    QString html = QStringLiteral("<li class=\"card\" data-time=\"%1\" data-size=\"%2\">\n")
-                       .arg(card.stamp.modified)
-                       .arg(card.stamp.size);
-    html += PictureHtml(card, name);
-    html +=
-        QStringLiteral("<h2 class=\"name\" dir=\"auto\">") + HtmlEscaped(name) + QStringLiteral("</h2>\n");
-    if (card.skinRead) {
-        html += AuthorHtml(card);
-        const QString notes = GalleryNotesText(card.notes).trimmed();
-        if (!notes.isEmpty())
-            html += QStringLiteral("<p class=\"notes\" dir=\"auto\">") + HtmlEscaped(notes) +
-                    QStringLiteral("</p>\n");
-        html += BadgesHtml(card);
-    } else {
-        html += QStringLiteral("<p class=\"unread\">could not be read</p>\n");
-    }
-    html += MetaHtml(card);
-    html += QStringLiteral("<a class=\"download\" href=\"%1\" download>Download <bdi>%2</bdi></a>\n</li>\n")
-                .arg(FileNameLink(card.fileName), Escaped(card.fileName));
+    QString html;
+    PutCard(html, card);
     return html;
 }
 
@@ -170,8 +218,9 @@ QByteArray GalleryPageHtml(const QList<GalleryCard>& cards) {
     if (cards.isEmpty())
         html += QStringLiteral("<p class=\"empty\">There are no skin packages in this folder.</p>\n");
     html += QStringLiteral("<ul id=\"cards\">\n");
+    html.reserve(html.size() + cards.size() * kCardCharacters);
     for (const GalleryCard& card : cards)
-        html += GalleryCardHtml(card);
+        PutCard(html, card);
     html += QStringLiteral("</ul>\n<p id=\"none\" hidden>No skin matches the search.</p>\n</main>\n"
                            "<footer>Written by Drapier " DRAPIER_VERSION ".</footer>\n<script>");
     html += QString::fromUtf8(assets.script);

@@ -9,22 +9,32 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // Our own mark sits in the head's first lines; a page that moved it far down is not ours to replace.
 constexpr qint64 kMarkSearchBytes = 4096;
 
-// Only a regular file is read: a pipe or device under the name would never end.
+// The first bytes of a regular file; a pipe or device under the name is not read (it might never end).
+// Plain system calls: this runs for every thumbnail of the folder.
 QByteArray Head(const QString& path, qint64 bytes, bool* readable) {
     *readable = false;
-    if (!QFileInfo(path).isFile())
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    *readable = true;
-    return file.read(bytes);
+    QByteArray head;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        head.resize(bytes);
+        const ssize_t got = ::read(fd, head.data(), static_cast<size_t>(bytes));
+        *readable = got >= 0;
+        head.resize(got > 0 ? got : 0);
+    }
+    ::close(fd);
+    return head;
 }
 
 void FillThumbnailSize(const QString& folder, GalleryCard& card) {

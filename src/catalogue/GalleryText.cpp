@@ -1,13 +1,14 @@
 #include "catalogue/GalleryText.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QFile>
-#include <QTimeZone>
 
 namespace {
 
 constexpr long long kKilobyte = 1024;
 constexpr long long kMegabyte = 1024 * kKilobyte;
+constexpr long long kSecondsPerDay = 86400;
+constexpr long long kJulianDayOf1970 = 2440588;
 
 bool IsDroppedControl(char16_t c) {
     return (c < 0x20 && c != u'\t' && c != u'\n') || (c >= 0x7F && c <= 0x9F);
@@ -106,5 +107,10 @@ QString PackageSizeText(long long bytes) {
 QString UtcDateText(long long seconds) {
     if (seconds < 0)
         return {};
-    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-dd"));
+    // Whole days since 1970 as a date: no time zone and no format to parse, for thousands of cards.
+    const QDate date = QDate::fromJulianDay(kJulianDayOf1970 + seconds / kSecondsPerDay);
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.day(), 2, 10, QLatin1Char('0'));
 }

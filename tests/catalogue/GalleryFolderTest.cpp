@@ -158,3 +158,20 @@ TEST_F(GalleryFolder, APageThatCannotBeWrittenKeepsTheOldOne) {
     ASSERT_FALSE(result.messages.isEmpty());
     EXPECT_TRUE(result.messages.back().startsWith("Error saving " + dir.filePath("index.html") + ": "));
 }
+
+TEST_F(GalleryFolder, APackageWhosePictureDoesNotDecodeShowsItsTexts) {
+    ASSERT_TRUE(WritePackage(dir.filePath("blank.qsk"), SkinPackageBytes(SampleSkin("Blank"), "no PNG")));
+    const CatalogueResult result = RunWithPage();
+    ASSERT_EQ(result.cards.size(), 4);
+    const GalleryCard& blank = result.cards[0];
+    EXPECT_EQ(blank.fileName, "blank.qsk");
+    EXPECT_TRUE(blank.skinRead);
+    EXPECT_FALSE(blank.pictureDecoded);
+    EXPECT_EQ(blank.skinName, "Blank");
+    EXPECT_EQ(result.failed, 2); // it is reported, as the broken package is
+    EXPECT_FALSE(QFile::exists(dir.filePath("blank.png")));
+    const QString page = Page();
+    EXPECT_EQ(CardNames(page), QStringList({"Blank", "broken.qsk", "Tall", "Wide"}));
+    EXPECT_TRUE(page.contains("About Blank\nsecond line"));
+    EXPECT_FALSE(page.contains("src=\"blank.png\""));
+}
