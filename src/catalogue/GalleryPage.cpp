@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueWriter.h"
 #include "catalogue/GalleryHtml.h"
+#include "catalogue/ParallelStretches.h"
 #include "picture/PngHeader.h"
 #include "picture/SafeFileWrite.h"
 
@@ -17,6 +18,8 @@ namespace {
 
 // Our own mark sits in the head's first lines; a page that moved it far down is not ours to replace.
 constexpr qint64 kMarkSearchBytes = 4096;
+// Fewer thumbnails than this are not worth a thread of their own.
+constexpr qsizetype kHeadersPerThread = 256;
 
 // The first bytes of a regular file; a pipe or device under the name is not read (it might never end).
 // Plain system calls: this runs for every thumbnail of the folder.
@@ -65,8 +68,13 @@ GalleryPageResult WriteGalleryPage(const QString& folder, QList<GalleryCard> car
             return result;
         }
     }
-    for (GalleryCard& card : cards)
-        FillThumbnailSize(folder, card);
+    // data() makes the list this function's own here, before the threads write to its cards.
+    GalleryCard* const own = cards.data();
+    InParallelStretches(cards.size(), kHeadersPerThread, [&](qsizetype begin, qsizetype end) {
+        for (qsizetype i = begin; i < end; ++i)
+            FillThumbnailSize(folder, own[i]);
+        return 0;
+    });
     QString reason;
     result.written = WriteFileSafely(result.path, GalleryPageHtml(cards), &reason);
     if (!result.written)

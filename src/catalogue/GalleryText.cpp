@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <cstdio>
 
 namespace {
 
@@ -14,9 +15,26 @@ bool IsDroppedControl(char16_t c) {
     return (c < 0x20 && c != u'\t' && c != u'\n') || (c >= 0x7F && c <= 0x9F);
 }
 
+bool IsUnreservedByte(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
+           b == '.' || b == '_' || b == '~';
+}
+
+bool NeedsCleaning(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || IsDroppedControl(u) || QChar::isSurrogate(u))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString GalleryText(const QString& text) {
+    // Most texts are clean already: they are shared, not copied.
+    if (!NeedsCleaning(text))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -44,30 +62,41 @@ QString GalleryNotesText(const QString& notes) {
     return GalleryText(text);
 }
 
+void AppendHtmlEscaped(QString& out, QStringView text) {
+    // Runs without a character to replace go in whole.
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QLatin1StringView reference;
+        switch (text[i].unicode()) {
+        case u'&':
+            reference = QLatin1StringView("&amp;");
+            break;
+        case u'<':
+            reference = QLatin1StringView("&lt;");
+            break;
+        case u'>':
+            reference = QLatin1StringView("&gt;");
+            break;
+        case u'"':
+            reference = QLatin1StringView("&quot;");
+            break;
+        case u'\'':
+            reference = QLatin1StringView("&#39;");
+            break;
+        default:
+            continue;
+        }
+        out += text.sliced(run, i - run);
+        out += reference;
+        run = i + 1;
+    }
+    out += text.sliced(run);
+}
+
 QString HtmlEscaped(const QString& text) {
     QString out;
     out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += QStringLiteral("&amp;");
-            break;
-        case u'<':
-            out += QStringLiteral("&lt;");
-            break;
-        case u'>':
-            out += QStringLiteral("&gt;");
-            break;
-        case u'"':
-            out += QStringLiteral("&quot;");
-            break;
-        case u'\'':
-            out += QStringLiteral("&#39;");
-            break;
-        default:
-            out += c;
-        }
-    }
+    AppendHtmlEscaped(out, text);
     return out;
 }
 
@@ -76,21 +105,33 @@ bool IsLinkableUrl(const QString& url) {
            url.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
 }
 
-QString FileNameLink(const QString& fileName) {
-    // The name's bytes as the file system holds them, so a name that is not UTF-8 still links.
+void AppendFileNameLink(QString& out, const QString& fileName) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    QString out;
-    for (const char byte : QFile::encodeName(fileName)) {
-        const auto b = static_cast<unsigned char>(byte);
-        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
-            b == '.' || b == '_' || b == '~') {
-            out += QLatin1Char(byte);
+    const auto put = [&out](unsigned char b) {
+        if (IsUnreservedByte(b)) {
+            out += QLatin1Char(static_cast<char>(b));
         } else {
             out += u'%';
             out += QLatin1Char(kHex[b >> 4]);
             out += QLatin1Char(kHex[b & 0xF]);
         }
+    };
+    bool ascii = true;
+    for (const QChar c : fileName)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        for (const QChar c : fileName)
+            put(static_cast<unsigned char>(c.unicode()));
+        return;
     }
+    // The name's bytes as the file system holds them, so a name that is not UTF-8 still links.
+    for (const char byte : QFile::encodeName(fileName))
+        put(static_cast<unsigned char>(byte));
+}
+
+QString FileNameLink(const QString& fileName) {
+    QString out;
+    AppendFileNameLink(out, fileName);
     return out;
 }
 
@@ -100,8 +141,8 @@ QString PackageSizeText(long long bytes) {
     if (bytes < kKilobyte)
         return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
     if (bytes < kMegabyte)
-        return QStringLiteral("%1 KB").arg(static_cast<double>(bytes) / kKilobyte, 0, 'f', 1);
-    return QStringLiteral("%1 MB").arg(static_cast<double>(bytes) / kMegabyte, 0, 'f', 1);
+        return QString::number(static_cast<double>(bytes) / kKilobyte, 'f', 1) + QStringLiteral(" KB");
+    return QString::number(static_cast<double>(bytes) / kMegabyte, 'f', 1) + QStringLiteral(" MB");
 }
 
 QString UtcDateText(long long seconds) {
@@ -109,8 +150,9 @@ QString UtcDateText(long long seconds) {
         return {};
     // Whole days since 1970 as a date: no time zone and no format to parse, for thousands of cards.
     const QDate date = QDate::fromJulianDay(kJulianDayOf1970 + seconds / kSecondsPerDay);
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.day(), 2, 10, QLatin1Char('0'));
+    if (!date.isValid())
+        return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year(), date.month(), date.day());
+    return QString::fromLatin1(text);
 }

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -104,6 +105,8 @@ TEST(GalleryText, LinksFileNamesSizesAndDates) {
     EXPECT_EQ(UtcDateText(-1), "");
     EXPECT_EQ(UtcDateText(0), "1970-01-01");
     EXPECT_EQ(UtcDateText(1700000000), "2023-11-14"); // 22:13 UTC, whatever the local zone
+    EXPECT_EQ(UtcDateText(951868799), "2000-02-29");
+    EXPECT_EQ(UtcDateText(std::numeric_limits<long long>::max()), ""); // beyond any calendar
 }
 
 TEST(GalleryCardHtml, ShowsEachFieldAndLinksOnlyHttp) {
@@ -211,6 +214,24 @@ TEST(GalleryPageHtml, SelfContainedPageAndTheEmptyFolder) {
     EXPECT_TRUE(page.contains(QRegularExpression("script-src 'sha256-[A-Za-z0-9+/]{43}='")));
     EXPECT_GT(page.indexOf("</style>") - page.indexOf("<style>"), 1000);
     EXPECT_GT(page.indexOf("</script>") - page.indexOf("<script>"), 1000);
+}
+
+TEST(GalleryPageHtml, ThousandsOfCardsKeepTheirOrder) {
+    // Enough cards to be made on several threads.
+    QList<GalleryCard> cards;
+    QStringList names;
+    for (int i = 0; i < 3001; ++i) {
+        GalleryCard card = FullCard();
+        card.skinName = QStringLiteral("Skin %1").arg(i);
+        card.fileName = QStringLiteral("skin %1.qsk").arg(i);
+        cards << card;
+        names << card.skinName;
+    }
+    const QString page = PageOf(cards);
+    EXPECT_EQ(Texts(page, R"(<h2 class="name" dir="auto">(.*?)</h2>)"), names);
+    EXPECT_EQ(page.count("<li class=\"card\""), 3001);
+    EXPECT_TRUE(page.contains(
+        "href=\"skin%203000.qsk\" download>Download <bdi>skin 3000.qsk</bdi></a>\n</li>\n</ul>"));
 }
 
 TEST(PngHeader, ReadsTheSizeWithoutDecoding) {
