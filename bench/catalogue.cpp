@@ -8,6 +8,7 @@
 #include "GuiApplication.h"
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/CatalogueWriter.h"
+#include "catalogue/GalleryHtml.h"
 #include "catalogue/GalleryPage.h"
 #include "package/SkinPackageExport.h"
 
@@ -124,6 +125,16 @@ void GalleryPageOnly(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kGalleryPackages);
 }
 
+// The page's text alone, from the same cards: no thumbnail headers read, nothing written.
+void GalleryPageText(benchmark::State& state) {
+    EnsureGuiApplication();
+    const QTemporaryDir& folder = GalleryFolder();
+    const CatalogueResult result = WriteCatalogue(folder.path(), SkinFolderListing(folder.path()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GalleryPageHtml(result.cards));
+    state.SetItemsProcessed(state.iterations() * kGalleryPackages);
+}
+
 } // namespace
 
 BENCHMARK(CatalogueWithPage)
@@ -134,4 +145,5 @@ BENCHMARK(CatalogueWithPage)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(GalleryPageOnly)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(GalleryPageText)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Catalogue)->Arg(1)->Arg(2)->ArgName("jobs")->UseRealTime()->Unit(benchmark::kMillisecond);
