@@ -94,6 +94,9 @@ class Browser:
         """Loads the page from disk and waits until the pictures in sight are in."""
         from selenium.webdriver.support.ui import WebDriverWait
 
+        # From a blank page: an address that differs from the current one only in its fragment would
+        # not load the page again, and the page would follow the new fragment only some time later.
+        self.driver.get("about:blank")
         self.driver.get("file://" + os.path.abspath(path) + fragment)
         # Only the first cards can be in sight: asking every card of thousands where it is would lay out
         # each one the page leaves unlaid while out of sight, seconds of work no reader causes.
