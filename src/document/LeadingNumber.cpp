@@ -2,21 +2,33 @@
 
 #include <climits>
 
+namespace {
+
+// Space, or one of tab, LF, VT, FF and CR (U+0009 to U+000D).
+bool IsSpace(char16_t c) {
+    return c == u' ' || static_cast<unsigned>(c - u'\t') <= 4u;
+}
+
+unsigned DigitValue(char16_t c) {
+    return static_cast<unsigned>(c - u'0'); // 10 or more for anything but a digit
+}
+
+} // namespace
+
 int LeadingNumber(QStringView text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r' ||
-                     text[i] == u'\v' || text[i] == u'\f'))
-        ++i;
+    const char16_t* c = text.utf16();
+    const char16_t* const end = c + text.size();
+    while (c != end && IsSpace(*c))
+        ++c;
     bool negative = false;
-    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
+    if (c != end && (*c == u'-' || *c == u'+')) {
+        negative = *c == u'-';
+        ++c;
     }
     long long value = 0;
-    for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    for (; c != end && DigitValue(*c) < 10u; ++c) {
         if (value <= static_cast<long long>(INT_MAX) + 1)
-            value = value * 10 + (text[i].unicode() - u'0');
+            value = value * 10 + DigitValue(*c);
     }
     if (negative)
         value = -value;

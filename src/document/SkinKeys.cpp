@@ -107,15 +107,22 @@ unsigned HashOf(const char* text, int length) {
     return h;
 }
 
+// Each cell keeps its key's length, so a probe compares lengths before it compares any text.
+struct KeyCell {
+    const KeyName* name = nullptr;
+    int length = 0;
+};
+
 struct KeyTable {
-    std::array<const KeyName*, kSlots> cells{};
+    std::array<KeyCell, kSlots> cells{};
 
     KeyTable() {
         for (const KeyName& k : kKeyNames) {
-            unsigned slot = HashOf(k.text, static_cast<int>(std::strlen(k.text))) & (kSlots - 1);
-            while (cells[slot])
+            const int length = static_cast<int>(std::strlen(k.text));
+            unsigned slot = HashOf(k.text, length) & (kSlots - 1);
+            while (cells[slot].name)
                 slot = (slot + 1) & (kSlots - 1);
-            cells[slot] = &k;
+            cells[slot] = {&k, length};
         }
     }
 };
@@ -131,22 +138,26 @@ SkinKey SkinKeyOf(QStringView keyText) {
     const qsizetype length = keyText.size();
     if (length == 0 || length > kLongestKey)
         return SkinKey::None;
+    // Lowered and hashed in one pass over the characters.
     char lowered[kLongestKey];
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = keyText[i].unicode();
+    const char16_t* chars = keyText.utf16();
+    const int n = static_cast<int>(length);
+    unsigned hash = 2166136261u;
+    for (int i = 0; i < n; ++i) {
+        const char16_t c = chars[i];
         // Keys are plain ASCII; any other character rules the line out at once.
         if (c >= 0x80)
             return SkinKey::None;
-        lowered[i] = static_cast<char>(c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c);
+        const char lower = static_cast<char>(c | (static_cast<unsigned>(c - u'A') < 26u ? 0x20 : 0));
+        lowered[i] = lower;
+        hash = (hash ^ static_cast<unsigned char>(lower)) * 16777619u;
     }
-    const int n = static_cast<int>(length);
     const KeyTable& table = Table();
-    for (unsigned slot = HashOf(lowered, n) & (kSlots - 1);; slot = (slot + 1) & (kSlots - 1)) {
-        const KeyName* k = table.cells[slot];
-        if (!k)
+    for (unsigned slot = hash & (kSlots - 1);; slot = (slot + 1) & (kSlots - 1)) {
+        const KeyCell& cell = table.cells[slot];
+        if (!cell.name)
             return SkinKey::None;
-        if (std::strlen(k->text) == static_cast<size_t>(n) &&
-            std::memcmp(k->text, lowered, static_cast<size_t>(n)) == 0)
-            return k->key;
+        if (cell.length == n && std::memcmp(cell.name->text, lowered, static_cast<size_t>(n)) == 0)
+            return cell.name->key;
     }
 }

@@ -15,8 +15,7 @@ const char* CodePageName(CStdioFileEx::CodePage codePage) {
 
 } // namespace
 
-CStdioFileEx::CStdioFileEx(CodePage codePage)
-    : m_codePage(codePage), m_decoder(CodePageName(codePage)), m_encoder(CodePageName(codePage)) {}
+CStdioFileEx::CStdioFileEx(CodePage codePage) : m_codePage(codePage) {}
 
 bool CStdioFileEx::Open(const QString& path, int flags) {
     Close();
@@ -110,7 +109,9 @@ void CStdioFileEx::Decode(const char* bytes, qsizetype size, QString& text) {
         }
         return;
     }
-    text = m_decoder.decode(QByteArrayView(bytes, size));
+    if (!m_decoder)
+        m_decoder.emplace(CodePageName(m_codePage));
+    text = m_decoder->decode(QByteArrayView(bytes, size));
 }
 
 // The first line end at or after from: a 0x0A byte, which in UTF-16 must start a unit (counted from
@@ -206,7 +207,9 @@ bool CStdioFileEx::WriteString(const QString& text) {
             out[2 * i + 1] = static_cast<char>(c >> 8);
         }
     } else {
-        bytes += m_encoder.encode(text);
+        if (!m_encoder)
+            m_encoder.emplace(CodePageName(m_codePage));
+        bytes += m_encoder->encode(text);
     }
     return m_device->write(bytes) == bytes.size();
 }

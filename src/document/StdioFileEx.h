@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 // A text file that knows UTF-16LE (with its FF FE mark) besides 8-bit text in a code page. Lines end at
 // LF; a CR before it is dropped. Reading detects the encoding from the first two bytes; writing picks
 // it by the Utf16 open flag and puts the mark in front of the first text written at the file's start.
@@ -55,8 +57,9 @@ private:
     QBuffer m_bytes;
     QIODevice* m_device = &m_file; // the file, or the bytes
     CodePage m_codePage;
-    QStringDecoder m_decoder; // 8-bit text only
-    QStringEncoder m_encoder;
+    // 8-bit text only, made when first needed: a reader never encodes and UTF-16 needs neither.
+    std::optional<QStringDecoder> m_decoder;
+    std::optional<QStringEncoder> m_encoder;
     bool m_utf16 = false;
     bool m_firstLine = true; // nothing read or written since the start of the file
     bool m_readError = false;

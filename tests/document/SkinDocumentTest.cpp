@@ -1,6 +1,7 @@
 #include "document/SkinDocument.h"
 #include "document/LeadingNumber.h"
 #include "document/NoteState.h"
+#include "document/SkinKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -155,9 +156,36 @@ TEST(LeadingNumber, Forms) {
                                                 {" 42", 42},
                                                 {"99999999999", 2147483647},
                                                 {"-99999999999", -2147483648},
-                                                {"3,4", 3}};
+                                                {"3,4", 3},
+                                                {"\t\n\v\f\r 8", 8},
+                                                {"\b5", 0},
+                                                {"\x0e"
+                                                 "5",
+                                                 0},
+                                                {"/5", 0},
+                                                {":5", 0},
+                                                {"- 3", 0},
+                                                {"09", 9}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(LeadingNumber(QString::fromUtf8(text)), value) << text;
+}
+
+TEST(SkinKeyOf, AnyCaseOfAKnownNameAndNothingElse) {
+    const std::pair<const char16_t*, SkinKey> rows[] = {
+        {u"bitmap", SkinKey::bitmap},
+        {u"BitMap", SkinKey::bitmap},
+        {u"BITMAP", SkinKey::bitmap},
+        {u"minimumthumbtrackheight", SkinKey::minimumthumbtrackheight},
+        {u"bitma", SkinKey::None},
+        {u"bitmapx", SkinKey::None},
+        {u"bitmap ", SkinKey::None},
+        // Only A to Z are lowered: '@' and '[' stay.
+        {u"@itmap", SkinKey::None},
+        {u"bitma[", SkinKey::None},
+        {u"b\u00EFtmap", SkinKey::None},
+        {u"", SkinKey::None}};
+    for (const auto& [text, key] : rows)
+        EXPECT_EQ(SkinKeyOf(QStringView(text)), key) << QString::fromUtf16(text).toStdString();
 }
 
 TEST(StrictInteger, OnlySignAndDigitsInRange) {
