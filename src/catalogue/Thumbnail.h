@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture/InputLimits.h"
 #include "render/NoteSettings.h"
 
 #include <QString>
@@ -19,9 +20,7 @@ struct ThumbnailLayout {
 // The largest thumbnail: what the download page's cells hold.
 constexpr int kThumbnailWidth = 300;
 constexpr int kThumbnailHeight = 150;
-// A skin asking for a bigger note than this (in canvas pixels) gets no thumbnail: its canvas, picture
-// and filter buffers would take hundreds of megabytes per package.
-constexpr long long kLargestThumbnailCanvas = 8LL * 1024 * 1024;
+// A skin asking for a bigger note than kLargestThumbnailCanvas gets no thumbnail.
 
 // A 280 by 130 note on a 300 by 150 canvas, grown for a skin whose default layout needs more: by the
 // minimum width over 280 when that is larger, then by the minimum height over the note's height when

@@ -4,13 +4,12 @@
 #include "cli/StateOptions.h"
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
+#include "picture/InputLimits.h"
 #include "render/StateSheet.h"
 
 #include <optional>
 
 namespace {
-
-constexpr int kSideLimit = 9999; // the designer's range for a note's size
 
 struct SheetRequest {
     QString skinPath;
@@ -24,9 +23,9 @@ struct SheetRequest {
 bool ParseSizes(const QString& text, std::vector<SheetSize>* sizes, QString* reason) {
     for (const QString& part : text.split(u',')) {
         SheetSize size;
-        if (!ParseSizeText(part.trimmed(), kSideLimit, &size.width, &size.height)) {
+        if (!ParseSizeText(part.trimmed(), kNoteSideLimit, &size.width, &size.height)) {
             *reason = QStringLiteral("--sizes wants WxH[,WxH]... with each side from 1 to %1, got '%2'")
-                          .arg(kSideLimit)
+                          .arg(kNoteSideLimit)
                           .arg(text);
             return false;
         }

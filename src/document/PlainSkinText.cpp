@@ -1,6 +1,7 @@
 #include "document/PlainSkinText.h"
 
 #include "document/StdioFileEx.h"
+#include "picture/InputLimits.h"
 
 #include <algorithm>
 
@@ -10,9 +11,9 @@ bool ReadLines(CStdioFileEx& file, QString* text, QString* imageName) {
     QString result;
     // Lines lose their CR and gain an LF, so the text never outgrows the file's characters; a huge file
     // is no skin and only grows as far as it reads.
-    constexpr qint64 kMostReserved = 16 * 1024 * 1024;
     result.reserve(
-        static_cast<qsizetype>(std::min(file.IsUtf16() ? file.Size() / 2 : file.Size(), kMostReserved)) + 1);
+        static_cast<qsizetype>(std::min(file.IsUtf16() ? file.Size() / 2 : file.Size(), kSkinTextReserve)) +
+        1);
     QString image;
     QString line;
     while (file.ReadString(line)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "package/PackageTime.h"
+#include "picture/InputLimits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,7 +44,7 @@ enum class ZipReadError {
 // each other's space are refused, and no more is inflated than the entry declares.
 class ZipReader {
 public:
-    static constexpr uint32_t kMaxEntrySize = 64 * 1024 * 1024;
+    static constexpr uint32_t kMaxEntrySize = kPackageEntryByteLimit;
 
     ZipReader();
     ~ZipReader();

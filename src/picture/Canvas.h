@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/Colour.h"
+#include "picture/InputLimits.h"
 
 #include <cstdint>
 #include <vector>
@@ -42,7 +43,7 @@ enum class RasterOp { Copy, And, Or };
 class Canvas {
 public:
     // Canvases whose pixels would take this many bytes or more are not made.
-    static constexpr long long kByteLimit = 268435456;
+    static constexpr long long kByteLimit = kCanvasByteLimit;
 
     Canvas() = default;
     Canvas(int width, int height, Colour fill = 0);

@@ -1,5 +1,7 @@
 #include "picture/JpegDecoder.h"
 
+#include "picture/InputLimits.h"
+
 #include <cstdio> // jpeglib.h needs FILE
 #include <jerror.h>
 #include <jpeglib.h>
@@ -13,9 +15,6 @@
 static_assert(std::endian::native == std::endian::little, "pixel words are written as B, G, R, A bytes");
 
 namespace {
-
-// libjpeg's working memory (coefficient buffers of multi-scan pictures) is bounded as well.
-constexpr long kMaxWorkingMemory = static_cast<long>(2 * kPictureByteLimit);
 
 // Everything the libjpeg calls share. Plain data only: libjpeg leaves these functions by longjmp.
 struct JpegJob {
@@ -67,7 +66,7 @@ bool ReadJpegHeader(JpegJob* job, const unsigned char* data, std::size_t size) {
     job->err.emit_message = OnJpegMessage;
     job->cinfo.client_data = job; // kept by the creation
     jpeg_create_decompress(&job->cinfo);
-    job->cinfo.mem->max_memory_to_use = kMaxWorkingMemory;
+    job->cinfo.mem->max_memory_to_use = kJpegWorkingMemory;
     job->progress.progress_monitor = OnJpegProgress;
     job->cinfo.progress = &job->progress;
     jpeg_mem_src(&job->cinfo, data, static_cast<unsigned long>(size));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/InputLimits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -7,9 +9,8 @@
 #include <utility>
 #include <vector>
 
-// Pictures whose pixel rows would take this many bytes or more are refused before anything is
+// Pictures whose pixel rows would take kPictureByteLimit bytes or more are refused before anything is
 // allocated, whatever their source.
-constexpr long long kPictureByteLimit = 268435456;
 
 // Bits per pixel rounded up to the depths a picture can have: 1, 4, 8 or 24.
 constexpr int RoundedBitsPerPixel(int bits) {

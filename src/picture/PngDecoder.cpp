@@ -1,5 +1,7 @@
 #include "picture/PngDecoder.h"
 
+#include "picture/InputLimits.h"
+
 #include <QIODevice>
 #include <png.h>
 
@@ -12,13 +14,6 @@
 static_assert(std::endian::native == std::endian::little, "pixel words are read as B, G, R, A bytes");
 
 namespace {
-
-// Deflate cannot expand data by more than about 1032 times; a picture whose rows need more than that
-// cannot be complete, so it is refused before its rows are allocated.
-constexpr unsigned long long kMaxInflateRatio = 1032;
-constexpr unsigned long long kInflateSlack = 1 << 20;
-constexpr png_uint_32 kMaxDimension = 1000000;
-constexpr png_alloc_size_t kChunkMallocMax = 8 * 1024 * 1024;
 
 enum class PngTarget { Words, Indices, TwoBitIndices };
 
@@ -79,8 +74,8 @@ bool ReadPngHeader(PngJob* job) {
     if (setjmp(png_jmpbuf(png)))
         return false;
 
-    png_set_user_limits(png, kMaxDimension, kMaxDimension);
-    png_set_chunk_malloc_max(png, kChunkMallocMax);
+    png_set_user_limits(png, kPngLargestSide, kPngLargestSide);
+    png_set_chunk_malloc_max(png, kPngChunkByteLimit);
     // Only the pixels and their transparency matter here. Every other chunk is skipped unread: libpng
     // only warns about an oversized ancillary chunk and then allocates what its length claims, so a
     // few hundred bytes could ask for gigabytes.
@@ -124,7 +119,7 @@ bool ReadPngHeader(PngJob* job) {
         png_error(png, "PNG picture too large");
     const unsigned long long rowBytes = png_get_rowbytes(png, info);
     if (static_cast<unsigned long long>(job->height) * rowBytes >
-        job->size * kMaxInflateRatio + kInflateSlack)
+        job->size * kPngMaxInflateRatio + kPngInflateSlack)
         png_error(png, "PNG data too short for its size");
 
     if (type == PNG_COLOR_TYPE_PALETTE) {

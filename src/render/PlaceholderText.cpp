@@ -2,16 +2,13 @@
 
 #include "document/ElementRecords.h"
 #include "document/NoteState.h"
+#include "picture/InputLimits.h"
 #include "picture/MulDiv.h"
 
 #include <algorithm>
 #include <cstdint>
 
 namespace {
-
-// Glyphs taller than this could only show as the clipped top of one line on any note the canvas
-// limit allows, and the font engine is not made to scale outlines without bound.
-constexpr int kLargestPixelSize = 4096;
 
 void ReplaceEvery(QString& text, QStringView placeholder, const QString& value) {
     qsizetype from = 0;
@@ -101,7 +98,7 @@ QFont MakeTextFont(const TextFontDescription& description) {
     const std::int64_t pixels =
         description.height < 0 ? -static_cast<std::int64_t>(description.height) : description.height;
     if (pixels > 0)
-        font.setPixelSize(static_cast<int>(std::min<std::int64_t>(pixels, kLargestPixelSize)));
+        font.setPixelSize(static_cast<int>(std::min<std::int64_t>(pixels, kLargestPlaceholderPixelSize)));
     font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(description.italic);
     font.setUnderline(description.underline);

@@ -4,6 +4,7 @@
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
+#include "picture/InputLimits.h"
 #include "render/DrawConditions.h"
 #include "render/PictureBlit.h"
 #include "render/PlacementGeometry.h"
@@ -20,10 +21,6 @@ namespace {
 CanvasRect ToCanvasRect(const NoteRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
-
-// Fades run through so many lines only on absurd notes; past this many invisible lines the running
-// value is computed directly instead of step by step.
-constexpr long long kExactFadeSkip = 1 << 22;
 
 class NotePainter {
 public:

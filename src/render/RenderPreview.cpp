@@ -4,6 +4,7 @@
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
 #include "picture/ImageSurface.h"
+#include "picture/InputLimits.h"
 #include "render/PlacementGeometry.h"
 #include "render/RenderNote.h"
 #include "render/SampleNoteState.h"
@@ -28,7 +29,6 @@ constexpr Colour kTextHighlight = MakeColour(255, 0, 0);
 constexpr Colour kSelectedHighlight = MakeColour(255, 0, 255);
 constexpr int kHighlightOpacity = 128;
 constexpr size_t kKeptBackgrounds = 4;
-constexpr long long kKeptBackgroundBytes = 64LL * 1024 * 1024;
 
 long long CanvasBytes(const Canvas& canvas) {
     return static_cast<long long>(canvas.Width()) * canvas.Height() * 4;

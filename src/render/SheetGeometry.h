@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/Canvas.h"
+#include "picture/InputLimits.h"
 
 #include <span>
 
@@ -11,9 +12,6 @@
 inline constexpr int kSheetZooms[] = {1, 2, 3, 4, 6, 8, 12, 16};
 // From this zoom on, a grid shows where one picture pixel ends and the next begins.
 constexpr int kSheetGridZoom = 4;
-// The enlarged picture is kept within this many screen pixels each way, so that every scroll position
-// and every screen coordinate of a picture edge fits an int.
-constexpr int kMaxZoomedExtent = 1 << 30;
 
 // The largest zoom of at most `zoom` (and at least 1) at which the picture stays within kMaxZoomedExtent.
 int FitZoom(int zoom, int pictureWidth, int pictureHeight);

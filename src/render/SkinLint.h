@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/Canvas.h"
+#include "picture/InputLimits.h"
 
 #include <QString>
 #include <optional>
@@ -34,8 +35,8 @@ struct LintReport {
     bool pictureMissing = false;       // the skin has no picture: its findings were skipped
 };
 
-// At most this many uncovered areas are listed; one more finding then says how many were left out.
-constexpr int kMaxUncoveredAreas = 50;
+// At most kMaxUncoveredAreas uncovered areas are listed; one more finding then says how many were left
+// out.
 
 // Looks for the mistakes a skin's sprite sheet and element list commonly hide. Changes nothing.
 LintReport LintSkin(const SkinDocument& document);

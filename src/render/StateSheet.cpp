@@ -3,6 +3,7 @@
 #include "document/GroupRules.h"
 #include "document/SkinDocument.h"
 #include "picture/ClampToInt.h"
+#include "picture/InputLimits.h"
 #include "render/NoteSettingKeys.h"
 #include "render/RenderPreview.h"
 #include "render/SampleNoteState.h"
@@ -25,7 +26,6 @@ constexpr int kGap = 8;
 constexpr int kLabelWidth = 88;
 constexpr int kHeaderHeight = 18;
 constexpr int kLabelPixels = 12;
-constexpr int kSideLimit = 9999;
 constexpr Colour kSheetColour = MakeColour(236, 236, 236);
 const QColor kLabelColour(32, 32, 32);
 
@@ -71,7 +71,7 @@ bool IsAlwaysShown(const char* name) {
 }
 
 int KeptToRange(int side) {
-    return std::clamp(side, 1, kSideLimit);
+    return std::clamp(side, 1, kNoteSideLimit);
 }
 
 void DrawLabel(QPainter& painter, const CanvasRect& rect, const QString& text, Qt::Alignment alignment) {
