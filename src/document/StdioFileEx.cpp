@@ -111,7 +111,11 @@ void CStdioFileEx::Decode(const char* bytes, qsizetype size, QString& text) {
     }
     if (!m_decoder)
         m_decoder.emplace(CodePageName(m_codePage));
-    text = m_decoder->decode(QByteArrayView(bytes, size));
+    // Into the line's own storage as well, sized for the most the bytes can make and cut to what they
+    // made: one allocation a file instead of one a line.
+    text.resize(m_decoder->requiredSpace(size));
+    const QChar* end = m_decoder->appendToBuffer(text.data(), QByteArrayView(bytes, size));
+    text.resize(end - text.constData());
 }
 
 // The first line end at or after from: a 0x0A byte, which in UTF-16 must start a unit (counted from
