@@ -137,6 +137,15 @@ class Soak:
     def main_window(self, windows):
         return next((w for w in windows if w.name == "drapier"), None)
 
+    def top_modal(self, windows):
+        """The modal dialog that takes input: the active one; a dialog opened from a dialog blocks its
+        parent, so with none active (another window has the focus) one is tried at random."""
+        modal = [w for w in windows if w.modal and w.name != "drapier"]
+        active = [w for w in modal if w.active]
+        if active:
+            return active[-1]
+        return self.rng.choice(modal) if modal else None
+
     def state(self):
         """The map now; fails when the designer stopped answering."""
         state = read_map(self.map_path)
@@ -177,9 +186,9 @@ class Soak:
         menus = [w for w in windows if w.cls == "QMenu"]
         if menus:
             return self.in_menu(menus[-1])
-        modal = [w for w in windows if w.modal and w.name != "drapier"]
+        modal = self.top_modal(windows)
         if modal:
-            return self.in_dialog(modal[-1])
+            return self.in_dialog(modal)
         main = self.main_window(windows)
         if main is None:
             return self.count("waiting")
@@ -272,15 +281,15 @@ class Soak:
             if state:
                 windows = state[1]
                 menus = [w for w in windows if w.cls == "QMenu"]
-                modal = [w for w in windows if w.modal and w.name != "drapier"]
-                if menus or (modal and modal[-1].cls != "QMessageBox"):
-                    top = (menus or modal)[-1]
+                modal = self.top_modal(windows)
+                if menus or (modal and modal.cls != "QMessageBox"):
+                    top = menus[-1] if menus else modal
                     focus(top)
                     keys("Escape")
                 elif modal:
                     # "Save changes?": Yes, so that the last edits are saved and checked too.
-                    focus(modal[-1])
-                    yes = [b for b in modal[-1].find(kind="button") if b.text.replace("&", "") == "Yes"]
+                    focus(modal)
+                    yes = [b for b in modal.find(kind="button") if b.text.replace("&", "") == "Yes"]
                     click(yes[0].centre()) if yes else keys("Return")
                 elif not asked_exit or self.rng.random() < 0.2:
                     main = self.main_window(windows)
