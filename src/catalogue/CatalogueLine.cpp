@@ -60,7 +60,9 @@ QString CatalogueField(const QString& text, bool withReferences) {
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u',')
+        // The catalogue is read field by field and line by line: a skin's texts (a CR inside a value
+        // survives the skin file's reading) or a package's file name must not start another of either.
+        if (c == u',' || c == u'\r' || c == u'\n')
             continue;
         if (!withReferences || c.unicode() < 128) {
             out += c;

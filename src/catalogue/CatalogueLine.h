@@ -13,8 +13,8 @@ struct PackageFileStamp {
 
 PackageFileStamp StampOfFile(const QString& path);
 
-// A text as the catalogue's comma-separated fields hold it: commas dropped. With references, every
-// character from 128 up is written "&#N;" with N its Unicode code point, for the download page's HTML.
+// A text as the catalogue's comma-separated fields hold it: commas, CRs and LFs dropped. With references,
+// every character from 128 up is written "&#N;" with N its Unicode code point, for the download page's HTML.
 QString CatalogueField(const QString& text, bool withReferences);
 
 // Whether some element is drawn while the note is rolled up.

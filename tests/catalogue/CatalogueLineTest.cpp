@@ -2,6 +2,7 @@
 #include "catalogue/ActionLabel.h"
 #include "catalogue/DocumentationLink.h"
 #include "document/SkinDocument.h"
+#include "document/SkinReader.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -130,6 +131,19 @@ TEST(CatalogueLine, CharactersBeyondTheBasicPlaneAreOneReference) {
     EXPECT_EQ(CatalogueField(QStringLiteral("A\U0001F600,\u00ff\u0080z"), true),
               QStringLiteral("A&#128512;&#255;&#128;z"));
     EXPECT_EQ(CatalogueField(QStringLiteral("\u00e9,x"), false), QStringLiteral("\u00e9x"));
+}
+
+TEST(CatalogueLine, TextsAndFileNamesNeverEndTheLine) {
+    EXPECT_EQ(CatalogueField(QStringLiteral("a\r\nb\rc\nd"), true), QStringLiteral("abcd"));
+    // A CR inside a value is kept by the skin file's reading; a file name may hold an LF.
+    SkinDocument document;
+    ReadSkinText(document, QStringLiteral("skinname=Two\rLines\nauthorname=A\r\rB\nauthorurl=x\ry\n"));
+    ASSERT_EQ(document.settings.skinname, QStringLiteral("Two\rLines"));
+    const QString line = CatalogueLine(document, QStringLiteral("new\nline.qsk"), kStamp);
+    EXPECT_TRUE(line.startsWith(QStringLiteral("newline,TwoLines,AB,xy,"))) << line.toStdString();
+    EXPECT_EQ(line.count(u'\n'), 1);
+    EXPECT_TRUE(line.endsWith(u'\n'));
+    EXPECT_FALSE(line.contains(u'\r'));
 }
 
 TEST(CatalogueLine, OldDocumentationAddressIsCorrected) {
