@@ -4,10 +4,10 @@
 // history of 200 steps on a 2,000-element skin should keep well under 100 MB.
 #include "DesignerBenchSupport.h"
 #include "designer/DrapierDlg.h"
-#include "designer/SourceView.h"
 #include "designer/UndoSteps.h"
 #include "document/SkinDocument.h"
 #include "document/SkinWriter.h"
+#include "widgets/SheetCanvas.h"
 #include "widgets/TreeCtrlEx.h"
 
 #include <QFile>
@@ -137,7 +137,7 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
 void BM_PickDragStep(benchmark::State& state) {
     const auto opened = OpenWindow(WriteEnlargedRibbon());
     CDrapierDlg& window = *opened;
-    auto* view = window.findChild<SourceView*>(QStringLiteral("sourceView"));
+    QWidget* view = window.findChild<SheetCanvas*>(QStringLiteral("sourceView"))->viewport();
     const QList<QTreeWidgetItem*> close =
         window.Tree()->findItems(QStringLiteral("Close"), Qt::MatchExactly | Qt::MatchRecursive);
     if (window.SourceImage().Width() != 1024 || close.isEmpty()) {

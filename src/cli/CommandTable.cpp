@@ -9,10 +9,12 @@ int RunPackCommand(const QStringList& args);
 int RunCheckCommand(const QStringList& args);
 int RunLintCommand(const QStringList& args);
 int RunFrameCommand(const QStringList& args);
+int RunPiecesCommand(const QStringList& args);
 QString CTimeCommandHelp();
 QString CheckCommandHelp();
 QString LintCommandHelp();
 QString CatalogueCommandHelp();
+QString PiecesCommandHelp();
 
 const std::vector<CliCommand>& CliCommands() {
     static const std::vector<CliCommand> commands = {
@@ -65,6 +67,12 @@ const std::vector<CliCommand>& CliCommands() {
          "elements drawn in none of the states tried, duplicate names and visible picture areas no source "
          "covers; one \"LINT: \" line each, or with --json a list of objects. Exit status 1 with findings.",
          RunLintCommand, LintCommandHelp},
+        {"pieces", "SKIN [--inner NAME] [--json]",
+         "List the pieces of the sprite sheet, the rectangles a double click in the designer snaps to: each "
+         "region of pixels that are not empty, in reading order, one \"X,Y WxH: NAME, NAME\" line each with "
+         "the elements whose tinted source rectangles overlap it, or with --json a list of objects with x, "
+         "y, width, height and elements.",
+         RunPiecesCommand, PiecesCommandHelp},
         {"catalogue", "FOLDER [--jobs N] [--quiet] [--html]",
          "Write the catalogue of the folder's packages (.qsk, any letter case) as the skin browser does: a "
          "300 by 150 thumbnail and a .not notes file per package where missing, and _db.db anew with one "

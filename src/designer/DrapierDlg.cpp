@@ -6,14 +6,13 @@
 #include "designer/NoteSettingsBox.h"
 #include "designer/Pictures.h"
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
+#include "designer/SourceGroup.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/LintDlg.h"
 #include "dialogs/MagnifierDlg.h"
 #include "dialogs/StateSheetDlg.h"
 #include "document/FocusUse.h"
 #include "widgets/BitmapMenu.h"
-#include "widgets/ColourSwatch.h"
 #include "widgets/FooButton.h"
 #include "widgets/Prompter.h"
 #include "widgets/TreeCtrlEx.h"
@@ -29,6 +28,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -60,9 +60,19 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     setAcceptDrops(true);
 
     m_noteBox = new NoteSettingsBox(this);
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildPreviewGroup(), 1);
-    right->addWidget(BuildSourceGroup());
+    // The boundary between the preview and the source picture can be dragged; a resize of the window
+    // goes to the preview, the source group keeping its height.
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->setObjectName(QStringLiteral("rightSplitter"));
+    right->setChildrenCollapsible(false);
+    right->addWidget(BuildPreviewGroup());
+    right->addWidget(m_sourceGroup = new SourceGroup(this));
+    right->setStretchFactor(0, 1);
+    m_sourceView = m_sourceGroup->Canvas();
+    m_regionSwatch = m_sourceGroup->RegionSwatch();
+    connect(m_sourceGroup->LoadPng(), &QPushButton::clicked, this, &CDrapierDlg::ChooseSourcePng);
+    connect(m_sourceGroup->PickRegion(), &QPushButton::clicked, this, &CDrapierDlg::PickRegionColour);
+    connect(m_sourceGroup->ClearRegion(), &QPushButton::clicked, this, &CDrapierDlg::ClearRegionColour);
     auto* middle = new QVBoxLayout;
     middle->addWidget(m_noteBox);
     middle->addStretch(1);
@@ -71,7 +81,7 @@ CDrapierDlg::CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent)
     auto* columns = new QHBoxLayout;
     columns->addWidget(BuildTreeColumn());
     columns->addLayout(middle);
-    columns->addLayout(right, 1);
+    columns->addWidget(right, 1);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(columns, 1);
     whole->addWidget(BuildStatusLine());
@@ -189,35 +199,6 @@ QWidget* CDrapierDlg::BuildPreviewGroup() {
     layout->addWidget(m_preview, 1);
     layout->addLayout(row);
     return m_previewGroup;
-}
-
-QWidget* CDrapierDlg::BuildSourceGroup() {
-    m_sourceGroup = new QGroupBox(QStringLiteral(" Source PNG"), this);
-    m_sourceGroup->setObjectName(QStringLiteral("sourceGroup"));
-    m_sourceView = new SourceView(m_sourceGroup);
-    m_sourceView->setObjectName(QStringLiteral("sourceView"));
-    m_sourceZoom = MakeButton(QStringLiteral("Zoom"), "sourceZoom", m_sourceGroup);
-    m_loadPngButton = MakeButton(QStringLiteral("..."), "loadPng", m_sourceGroup);
-    m_regionSwatch = new ColourSwatch(m_sourceGroup);
-    m_regionSwatch->setObjectName(QStringLiteral("regionSwatch"));
-    auto* pickRegion = MakeButton(QStringLiteral("Pick"), "pickRegion", m_sourceGroup);
-    auto* clearRegion = MakeButton(QStringLiteral("Clear"), "clearRegion", m_sourceGroup);
-    connect(m_loadPngButton, &QPushButton::clicked, this, &CDrapierDlg::ChooseSourcePng);
-    connect(pickRegion, &QPushButton::clicked, this, &CDrapierDlg::PickRegionColour);
-    connect(clearRegion, &QPushButton::clicked, this, &CDrapierDlg::ClearRegionColour);
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Region:"), m_sourceGroup));
-    row->addWidget(m_regionSwatch);
-    row->addWidget(pickRegion);
-    row->addWidget(clearRegion);
-    row->addStretch(1);
-    row->addWidget(m_sourceZoom);
-    row->addWidget(m_loadPngButton);
-    auto* layout = new QVBoxLayout(m_sourceGroup);
-    layout->addWidget(m_sourceView);
-    layout->addLayout(row);
-    return m_sourceGroup;
 }
 
 QWidget* CDrapierDlg::BuildStatusLine() {

@@ -42,8 +42,10 @@ class Prompter;
 class PreviewView;
 class QLintDlg;
 class QStateSheetDlg;
+class PickingController;
 class RecoveryKeeper;
-class SourceView;
+class SheetCanvas;
+class SourceGroup;
 
 // The designer's one window: the element tree, the note settings, the live preview and the source PNG,
 // with the menus and file commands. It owns the one skin document, which is emptied and refilled but
@@ -122,9 +124,7 @@ public:
     QMagnifierDlg* PreviewMagnifier() const { return m_previewMagnifier; }
     bool IsSourceMagnifierShown() const;
     bool IsPreviewMagnifierShown() const;
-    // After each change of the source view (the picture, its tints); the refresh after a new PNG is
-    // chosen also fits the window to it.
-    void RepaintSourceMagnifier();
+    // After a new PNG is chosen: fits the source magnifier to it.
     void RefreshSourceMagnifier();
     // Skin check and sprite-sheet lint (DrapierDlgCheck.cpp).
     void CheckForErrors();
@@ -145,8 +145,9 @@ public:
     void MoveSelected(bool up);
     void SetSelectedGroup(const QString& group);
     void SelectEntry(int entry);
-    // Repaints the source view for the present picture and selection.
-    void RefreshSourceView();
+    // The source view and magnifier follow the present selection; newPicture: the source picture was
+    // replaced.
+    void RefreshSourceView(bool newPicture = false);
 
     // Undo. Every change of what the skin file holds is bracketed: BeginEdit() before it, CommitEdit()
     // after, which records one step named what (shown as "&Undo <what>") when the document or the PNG
@@ -209,13 +210,9 @@ private:
     QTreeWidgetItem* TreeItemOf(int entry) const;
     void ShowGroupMenu(const QPoint& position);
     void SwitchSkinModeCommand(bool stackMode);
-    int PickableEntry() const;
-    void PickAt(const QPoint& point, Qt::MouseButton button);
-    void EndPick(Qt::MouseButtons held);
 
     QWidget* BuildTreeColumn();
     QWidget* BuildPreviewGroup();
-    QWidget* BuildSourceGroup();
     void BuildMenus();
     void BuildCommands();
     void BuildCheckCommands();
@@ -241,12 +238,6 @@ private:
     void BuildMagnifiers();
     void ToggleMagnifier(QMagnifierDlg* magnifier);
     void RepaintPreviewMagnifier();
-    // The selected entry's element, null for none or a root.
-    const SkinElement* SelectedElement() const;
-    // The palette's window colour, which fills what the pictures leave around them.
-    Colour FaceColour() const;
-    // The source view's picture at the source picture's size, for the source magnifier.
-    const Canvas& SourceMagnifierPicture();
     void ShowBrowsedSkin(const QString& path);
     void ShowCatalogueTexts(const CatalogueResult& result);
     void StateSheetFollowDocument();
@@ -285,9 +276,8 @@ private:
     // last one was closed, with OK or Cancel.
     QPoint m_dialogOffset{100, 100};
     EntryEditor m_entryEditor;
-    DocumentHistory* m_history = nullptr; // a child object
-    bool m_picking = false;               // a pick gesture is under way: button down to button up is one step
-    QString m_pickWhat;
+    DocumentHistory* m_history = nullptr;   // a child object
+    PickingController* m_picking = nullptr; // a child object
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
 
@@ -309,14 +299,11 @@ private:
     QCheckBox* m_highlightAreas = nullptr;
     QCheckBox* m_highlightSelected = nullptr;
     QPushButton* m_previewZoom = nullptr;
-    QGroupBox* m_sourceGroup = nullptr;
-    SourceView* m_sourceView = nullptr;
-    QPushButton* m_sourceZoom = nullptr;
-    QPushButton* m_loadPngButton = nullptr;
+    SourceGroup* m_sourceGroup = nullptr;
+    SheetCanvas* m_sourceView = nullptr;
     ColourSwatch* m_regionSwatch = nullptr;
     QMagnifierDlg* m_sourceMagnifier = nullptr;
     QMagnifierDlg* m_previewMagnifier = nullptr;
-    Canvas m_sourceMagnifierPicture;
     QLintDlg* m_lintDlg = nullptr;
     QStateSheetDlg* m_stateSheet = nullptr;
     QStatusBar* m_statusLine = nullptr;

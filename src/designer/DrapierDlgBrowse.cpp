@@ -5,7 +5,6 @@
 #include "catalogue/CatalogueWriter.h"
 #include "designer/NoteSettingsBox.h"
 #include "designer/SkinPaths.h"
-#include "designer/SourceView.h"
 #include "designer/WindowTitle.h"
 #include "dialogs/BrowseDlg.h"
 #include "dialogs/DialogPlacement.h"
@@ -47,7 +46,7 @@ void CDrapierDlg::FileBrowse() {
         FileNew();
         m_pngPath = pngPath;
         m_sourceImage = sourceImage;
-        RefreshSourceView();
+        RefreshSourceView(true);
         WatchDocumentFiles(false);
     } else {
         m_skinPath = skinPath;

@@ -2,11 +2,11 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/SourceView.h"
 #include "dialogs/LintDlg.h"
 #include "document/SkinCheck.h"
 #include "render/SampleNoteState.h"
 #include "widgets/Prompter.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QPointer>
 #include <QScreen>
@@ -49,7 +49,7 @@ void CDrapierDlg::ShowLintWindow() {
     if (!m_lintDlg) {
         m_lintDlg = new QLintDlg(m_document, this);
         // The window may outlive the source view while the main window is taken down.
-        QPointer<SourceView> view(m_sourceView);
+        QPointer<SheetCanvas> view(m_sourceView);
         m_lintDlg->SetChooseHandler([this, view](const LintFinding* finding) {
             if (finding && finding->element >= 0 && SelectedEntry() != finding->element)
                 RebuildTree(finding->element);
@@ -58,6 +58,7 @@ void CDrapierDlg::ShowLintWindow() {
             if (finding && finding->rect) {
                 const CanvasRect& r = *finding->rect;
                 view->SetExtraTint(QRect(r.left, r.top, r.Width(), r.Height()));
+                view->ScrollToShow(r);
             } else {
                 view->SetExtraTint(QRect());
             }

@@ -4,6 +4,7 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
+#include "designer/PickingController.h"
 #include "dialogs/EntryEditing.h"
 #include "document/NoteState.h"
 
@@ -29,6 +30,9 @@ bool CDrapierDlg::EditInDialog(int entry) {
     // from what was typed.
     context.nameGroup = [this](int group, const QString& typedName) {
         m_document.elements[static_cast<size_t>(group)].SetName(typedName);
+    };
+    context.pickSource = [this](QWidget* parent, const CanvasRect& current) {
+        return m_picking->PickInDialog(parent, current);
     };
     const bool ok = ::EditEntry(this, m_document, entry, context);
     m_dialogOffset = context.offset;

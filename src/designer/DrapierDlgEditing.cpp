@@ -7,7 +7,6 @@
 #include "designer/NoteSettingsBox.h"
 #include "designer/PreviewEditor.h"
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
 #include "designer/UndoSteps.h"
 #include "document/ElementEditing.h"
 #include "document/ElementTree.h"
@@ -100,18 +99,6 @@ void CDrapierDlg::BuildEditing() {
     m_tree->installEventFilter(new TreeKey(
         {Qt::Key_Return, Qt::Key_Enter}, [this] { EditTreeItem(m_tree->currentItem()); }, m_tree));
 
-    connect(m_sourceView, &SourceView::Resized, this, &CDrapierDlg::RefreshSourceView);
-    connect(m_sourceView, &SourceView::Pressed, this,
-            [this](const QPoint& point, Qt::MouseButton button, Qt::MouseButtons held) {
-                // A gesture whose release never came (the pointer taken away mid-drag) ends here.
-                if (held == button)
-                    EndPick(Qt::NoButton);
-                PickAt(point, button);
-            });
-    connect(m_sourceView, &SourceView::Dragged, this, [this](const QPoint& point, Qt::MouseButtons held) {
-        PickAt(point, held & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton);
-    });
-    connect(m_sourceView, &SourceView::Released, this, &CDrapierDlg::EndPick);
     // Selecting, moving, resizing, nudging and anchoring on the preview.
     new PreviewEditor(*this, *m_preview);
 }

@@ -2,6 +2,7 @@
 // again, and what they delete or spoil is reported on the status line.
 #include "designer/DrapierDlg.h"
 
+#include "designer/PickingController.h"
 #include "designer/UndoSteps.h"
 #include "package/FilePaths.h"
 #include "widgets/Prompter.h"
@@ -65,7 +66,7 @@ void CDrapierDlg::FileChangedOnDisk(SkinFileWatcher::File file, SkinFileWatcher:
 bool CDrapierDlg::IsMidEdit() const {
     // An open dialog may be editing a record the reload would take away, and a pick or an edit in
     // progress would be recorded against the wrong document.
-    if (m_history->InEdit() || m_picking)
+    if (m_history->InEdit() || m_picking->IsPicking())
         return true;
     const QWidget* modal = QApplication::activeModalWidget();
     return modal && modal != this;
@@ -102,7 +103,7 @@ void CDrapierDlg::PictureChangedOnDisk(SkinFileWatcher::Change change) {
     // Not an edit: the undo steps name the PNG, not its pixels, and the skin file is unchanged.
     m_sourceImage = std::move(fresh);
     m_document.image = m_sourceImage;
-    RefreshSourceView();
+    RefreshSourceView(true);
     RefreshSourceMagnifier();
     RedrawPreview();
     ShowStatus(name + QStringLiteral(" changed on disk and was loaded again."));

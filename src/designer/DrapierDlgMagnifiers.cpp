@@ -2,7 +2,8 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/CommandIds.h"
-#include "designer/SourceView.h"
+#include "designer/PickingController.h"
+#include "designer/SourceGroup.h"
 #include "dialogs/CTimeConverterDlg.h"
 #include "dialogs/MagnifierDlg.h"
 
@@ -30,16 +31,19 @@ QPoint PlaceBeside(const QRect& owner, QSize frame, bool preview, const QRect& s
 } // namespace
 
 void CDrapierDlg::BuildMagnifiers() {
-    m_sourceMagnifier = new QMagnifierDlg(
-        QMagnifierDlg::Mode::Source, [this]() -> const Canvas& { return SourceMagnifierPicture(); }, this);
+    // The source magnifier is a sheet canvas of its own, picking as the source view does.
+    m_sourceMagnifier = new QMagnifierDlg(QMagnifierDlg::Mode::Source, {}, this);
     m_sourceMagnifier->setObjectName(QStringLiteral("sourceMagnifier"));
+    m_picking = new PickingController(*this, *m_sourceGroup, m_statusLine);
+    m_picking->Attach(m_sourceMagnifier->Sheet());
     // The preview buffer is rendered at the preview area's size with the backdrop at its own size,
     // exactly the picture this magnifier enlarges, so it is shown as it stands.
     m_previewMagnifier = new QMagnifierDlg(
         QMagnifierDlg::Mode::Preview, [this]() -> const Canvas& { return PreviewBuffer(); }, this);
     m_previewMagnifier->setObjectName(QStringLiteral("previewMagnifier"));
 
-    connect(m_sourceZoom, &QPushButton::clicked, this, [this] { ToggleMagnifier(m_sourceMagnifier); });
+    connect(m_sourceGroup->Zoom(), &QPushButton::clicked, this,
+            [this] { ToggleMagnifier(m_sourceMagnifier); });
     connect(m_previewZoom, &QPushButton::clicked, this, [this] { ToggleMagnifier(m_previewMagnifier); });
     SetCommandHandler(Command::TimeConverter, [this] {
         QCTimeConverterDlg converter(this);
@@ -79,11 +83,6 @@ void CDrapierDlg::ToggleMagnifier(QMagnifierDlg* magnifier) {
     magnifier->show();
     if (firstTime)
         place();
-}
-
-void CDrapierDlg::RepaintSourceMagnifier() {
-    if (IsSourceMagnifierShown())
-        m_sourceMagnifier->update();
 }
 
 void CDrapierDlg::RefreshSourceMagnifier() {

@@ -103,6 +103,8 @@ void CDrapierDlg::SwitchSkinMode(bool stackMode) {
 
 void CDrapierDlg::UpdateRegionSwatch() {
     m_regionSwatch->SetColour(m_document.settings.region);
+    // On a picture without alpha the region colour is what counts as empty.
+    RefreshSourceView();
 }
 
 void CDrapierDlg::PickStickyColour() {

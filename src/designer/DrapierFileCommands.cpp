@@ -76,11 +76,11 @@ void CDrapierDlg::LoadSourcePng(const QString& path) {
     m_pngPath = path;
     // One picture, shared with the document; the skin's own load decoded it already where it could.
     if (LoadSourcePicture(m_document, path, m_sourceImage)) {
-        RefreshSourceView();
+        RefreshSourceView(true);
         RedrawPreview();
     } else {
         MakeBlankPicture(m_sourceImage);
-        RefreshSourceView();
+        RefreshSourceView(true);
     }
     WatchDocumentFiles(false);
 }
@@ -97,7 +97,7 @@ void CDrapierDlg::ReloadSourcePicture(const QString& path) {
     m_document.picturePath.clear();
     m_pngPath.clear();
     m_sourceImage.Clear();
-    RefreshSourceView();
+    RefreshSourceView(true);
     RedrawPreview();
     WatchDocumentFiles(false);
 }

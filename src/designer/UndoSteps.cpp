@@ -13,6 +13,8 @@ DocumentStep::DocumentStep(const QString& what, DocumentSnapshot before, int sel
 bool DocumentStep::mergeWith(const QUndoCommand* other) {
     // Only steps of the same run share an id; the later one's outcome becomes this step's.
     const auto* later = static_cast<const DocumentStep*>(other);
+    // Named after what it came to: a click that a double click turned into a snap is "Snap to Piece".
+    setText(later->text());
     m_after = later->m_after;
     m_selectAfter = later->m_selectAfter;
     return true;

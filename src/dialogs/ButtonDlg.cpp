@@ -45,6 +45,9 @@ QItemButtonDlg::QItemButtonDlg(EditContext& context, ButtonRecord& button, QWidg
     WatchPair(m_place.top);
     WatchNumber(m_place.width);
     WatchNumber(m_place.height);
+    // Either source picks the one size the button has.
+    WatchPick(m_source, m_place.width, m_place.height);
+    WatchPick(m_rollover, m_place.width, m_place.height);
 
     ShowAction();
     m_source.Show(button.source);

@@ -91,7 +91,8 @@ SourcePoint SourceBoxes::Read() const {
     return {x->Value(), y->Value()};
 }
 
-SourceBoxes AddSourceBoxes(QBoxLayout* row, QWidget* parent, const QString& xLabel, const QString& name) {
+SourceBoxes AddSourceBoxes(QBoxLayout* row, QWidget* parent, const QString& xLabel, const QString& name,
+                           bool pick) {
     SourceBoxes boxes;
     auto* xText = new QLabel(xLabel, parent);
     boxes.x = NewNumberBox(parent, -1, 9999, name + QStringLiteral(" x"));
@@ -103,6 +104,10 @@ SourceBoxes AddSourceBoxes(QBoxLayout* row, QWidget* parent, const QString& xLab
     row->addWidget(boxes.x);
     row->addWidget(yText);
     row->addWidget(boxes.y);
+    if (pick) {
+        boxes.pick = NewButton(parent, QStringLiteral("Pick…"), name + QStringLiteral(" Pick"));
+        row->addWidget(boxes.pick);
+    }
     return boxes;
 }
 

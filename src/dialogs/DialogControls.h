@@ -50,16 +50,19 @@ QComboBox* NewEditableList(QWidget* parent, const QStringList& items, const QStr
 // Shows a text in an editable drop-down: its entry when listed, typed text otherwise.
 void ShowInEditableList(QComboBox* list, const QString& text);
 
-// A source position: "x:" and "y:" boxes whose arrows keep to -1..9999.
+// A source position: "x:" and "y:" boxes whose arrows keep to -1..9999, and the row's "Pick…" button.
 struct SourceBoxes {
     IntegerBox* x = nullptr;
     IntegerBox* y = nullptr;
+    QPushButton* pick = nullptr;
     void Show(const SourcePoint& point) const;
     SourcePoint Read() const;
 };
 
-// Appends xLabel, the x box, "y:" and the y box to row; name tells the pair apart for assistive tools.
-SourceBoxes AddSourceBoxes(QBoxLayout* row, QWidget* parent, const QString& xLabel, const QString& name);
+// Appends xLabel, the x box, "y:" and the y box to row, and with pick a "Pick…" button; name tells the
+// pair apart for assistive tools.
+SourceBoxes AddSourceBoxes(QBoxLayout* row, QWidget* parent, const QString& xLabel, const QString& name,
+                           bool pick = false);
 
 // The alpha-blend source of pictures and strips is set only through the skin file: the dialogs hold
 // its boxes hidden, showing the record's value, and never apply them.

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "picture/Canvas.h"
 #include "render/PaintedExtent.h"
 
 #include <QPoint>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class Prompter;
+class QWidget;
 
 // What the editing dialogs get from the window that opens them; they never reach that window otherwise.
 struct EditContext {
@@ -30,4 +33,8 @@ struct EditContext {
     // is the caller's to turn that into the group's name (an empty name, a name another group bears) and
     // to carry the members along. Without it the group keeps its name.
     std::function<void(int entry, const QString& typedName)> nameGroup;
+    // Opens the sheet picker over the dialog on a source row's rectangle (corner and the size the row's
+    // kind takes from it): the rectangle chosen, or nothing on Cancel. Without it the rows offer no
+    // "Pick…".
+    std::function<std::optional<CanvasRect>(QWidget* parent, const CanvasRect& current)> pickSource;
 };

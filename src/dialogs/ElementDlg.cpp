@@ -6,9 +6,12 @@
 #include "dialogs/PlacementPair.h"
 #include "document/ElementRecords.h"
 #include "document/StackSkinRules.h"
+#include "widgets/IntegerBox.h"
 #include "widgets/Prompter.h"
 
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 QElementDlg::QElementDlg(EditContext& context, DrawableCommon& common, const QString& title, QWidget* parent)
@@ -58,6 +61,27 @@ void QElementDlg::ChooseAnchor(AnchorPreset preset) {
     ShowPlacements(anchored->record);
     SetReady(true);
     LiveApply();
+}
+
+void QElementDlg::WatchPick(const SourceBoxes& boxes, IntegerBox* width, IntegerBox* height) {
+    if (!Context().pickSource) {
+        boxes.pick->hide();
+        return;
+    }
+    connect(boxes.pick, &QPushButton::clicked, this, [this, boxes, width, height] {
+        const CanvasRect current =
+            CanvasRect::FromSize(boxes.x->Value(), boxes.y->Value(), width->Value(), height->Value());
+        const std::optional<CanvasRect> chosen = Context().pickSource(this, current);
+        if (!chosen)
+            return;
+        // Four boxes, one live apply.
+        const QSignalBlocker blockX(boxes.x), blockY(boxes.y), blockW(width), blockH(height);
+        boxes.x->SetValue(chosen->left);
+        boxes.y->SetValue(chosen->top);
+        width->SetValue(chosen->Width());
+        height->SetValue(chosen->Height());
+        LiveApply();
+    });
 }
 
 void QElementDlg::Apply() {

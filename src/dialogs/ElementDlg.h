@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/DialogControls.h"
 #include "dialogs/ItemDlg.h"
 #include "document/SkinElement.h"
 #include "render/AnchorPresets.h"
@@ -25,6 +26,10 @@ protected:
     // Called at the end of the kind's constructor, after its own controls: adds the conditions panel
     // and the buttons, shows the common fields and makes the dialog ready.
     void FinishDialog();
+
+    // A source row's "Pick…": the picker's rectangle goes into the row's boxes and the size boxes the
+    // kind takes from it, applied at once as if typed. Hidden where the dialog's opener offers no picker.
+    void WatchPick(const SourceBoxes& boxes, IntegerBox* width, IntegerBox* height);
 
     // The kind's own controls into the record.
     virtual void ApplyKind() = 0;

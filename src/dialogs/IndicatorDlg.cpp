@@ -50,6 +50,8 @@ QItemIndicatorDlg::QItemIndicatorDlg(EditContext& context, IndicatorRecord& indi
     WatchPair(m_place.top);
     WatchNumber(m_place.width);
     WatchNumber(m_place.height);
+    WatchPick(m_on, m_place.width, m_place.height);
+    WatchPick(m_off, m_place.width, m_place.height);
 
     const bool listed = indicator.type >= kFirstIndicatorCode && indicator.type <= kLastIndicatorCode;
     m_indicate->setCurrentIndex(listed ? indicator.type - kFirstIndicatorCode : -1);

@@ -1,11 +1,14 @@
 #include "dialogs/MagnifierDlg.h"
 
+#include "widgets/SheetCanvas.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -24,18 +27,38 @@ QMagnifierDlg::QMagnifierDlg(Mode mode, PictureSource picture, QWidget* owner)
                                          : QStringLiteral("Source PNG Magnifier"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    if (mode == Mode::Source) {
+        m_sheet = new SheetCanvas(this);
+        m_sheet->setObjectName(QStringLiteral("sourceMagnifierCanvas"));
+        std::vector<int> zooms;
+        for (int zoom = kMagnifierMinZoom; zoom <= kMagnifierMaxZoom; ++zoom)
+            zooms.push_back(zoom);
+        m_sheet->SetZoomSteps(zooms);
+        m_sheet->SetZoom(m_zoom);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_sheet);
+        connect(m_sheet, &SheetCanvas::MenuRequested, this, &QMagnifierDlg::ShowZoomMenu);
+        setFocusProxy(m_sheet);
+    }
     UpdateCursor();
     SizeWindow();
 }
 
+int QMagnifierDlg::Zoom() const {
+    return m_sheet ? m_sheet->Zoom() : m_zoom;
+}
+
 void QMagnifierDlg::SetZoom(int zoom) {
     m_zoom = ClampZoom(zoom);
+    if (m_sheet)
+        m_sheet->SetZoom(m_zoom);
     update();
 }
 
 void QMagnifierDlg::SizeWindow() {
-    const Canvas& picture = m_picture();
-    const MagnifierSize size = MagnifierClientSize(m_zoom, picture.Width(), picture.Height());
+    const QSize picture = m_sheet ? m_sheet->PictureSize() : QSize(m_picture().Width(), m_picture().Height());
+    const MagnifierSize size = MagnifierClientSize(Zoom(), picture.width(), picture.height());
     QSize client(size.width, size.height);
     // A window larger than the screen would hide its own frame.
     if (const QScreen* s = screen())
@@ -50,7 +73,7 @@ QMenu* QMagnifierDlg::BuildZoomMenu() {
         QAction* action = menu->addAction(QStringLiteral("x %1").arg(zoom));
         action->setData(kFirstZoomCommand + zoom - kMagnifierMinZoom);
         action->setCheckable(true);
-        action->setChecked(zoom == m_zoom);
+        action->setChecked(zoom == Zoom());
     }
     return menu;
 }
@@ -77,6 +100,8 @@ void QMagnifierDlg::UpdateCursor() {
 }
 
 void QMagnifierDlg::paintEvent(QPaintEvent*) {
+    if (m_sheet)
+        return; // the canvas covers the whole client area
     const Colour face = ColourOf(palette().color(QPalette::Window));
     if (m_client.Width() != width() || m_client.Height() != height())
         m_client.Create(width(), height(), face);
@@ -117,7 +142,7 @@ void QMagnifierDlg::mouseReleaseEvent(QMouseEvent* event) {
         UpdateCursor();
         return;
     }
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::RightButton && IsPreviewMode()) {
         ShowZoomMenu(event->globalPosition().toPoint());
         return;
     }
@@ -135,11 +160,11 @@ void QMagnifierDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        SetZoom(m_zoom + 1);
+        SetZoom(Zoom() + 1);
         return;
     case Qt::Key_Minus:
     case Qt::Key_Underscore:
-        SetZoom(m_zoom - 1);
+        SetZoom(Zoom() - 1);
         return;
     default:
         break;

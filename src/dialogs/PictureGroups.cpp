@@ -18,7 +18,7 @@ QGroupBox* NewSourceGroup(QWidget* parent, const QString& title,
     for (const auto& [text, boxes] : rows) {
         auto* line = new QHBoxLayout;
         grid->addWidget(new QLabel(text, group), row, 0);
-        *boxes = AddSourceBoxes(line, group, QStringLiteral("x:"), text);
+        *boxes = AddSourceBoxes(line, group, QStringLiteral("x:"), text, true);
         line->addStretch();
         grid->addLayout(line, row++, 1);
     }

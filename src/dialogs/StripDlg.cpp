@@ -36,7 +36,7 @@ void QStripDlg::BuildType() {
     m_types[0] = new QRadioButton(QStringLiteral("Bitmap:"), group);
     auto* source = new QHBoxLayout;
     const SourceBoxes boxes =
-        AddSourceBoxes(source, group, QStringLiteral("Source x:"), QStringLiteral("Source"));
+        AddSourceBoxes(source, group, QStringLiteral("Source x:"), QStringLiteral("Source"), true);
     m_sourceX = boxes.x;
     m_sourceY = boxes.y;
     source->addStretch();
@@ -56,6 +56,7 @@ void QStripDlg::BuildType() {
     size->addWidget(m_height);
     size->addStretch();
     grid->addLayout(size, 1, 1);
+    WatchPick(boxes, m_width, m_height);
 
     m_types[1] = new QRadioButton(QStringLiteral("Fade Fill:"), group);
     auto* fade = new QHBoxLayout;

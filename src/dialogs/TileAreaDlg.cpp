@@ -27,7 +27,7 @@ QItemTileAreaDlg::QItemTileAreaDlg(EditContext& context, TileAreaRecord& area, Q
     auto* sourceRow = new QHBoxLayout;
     const QString sourceText = QStringLiteral("Source of bitmap to tile:");
     sourceRow->addWidget(new QLabel(sourceText, fill));
-    m_source = AddSourceBoxes(sourceRow, fill, QStringLiteral("x:"), sourceText);
+    m_source = AddSourceBoxes(sourceRow, fill, QStringLiteral("x:"), sourceText, true);
     sourceRow->addStretch();
     fillGrid->addLayout(sourceRow, 1, 1);
     auto* sizeRow = new QGridLayout;
@@ -35,6 +35,7 @@ QItemTileAreaDlg::QItemTileAreaDlg(EditContext& context, TileAreaRecord& area, Q
     m_width = AddNumberRow(sizeRow, 0, 0, QStringLiteral("Width:"), 0, 9999);
     m_height = AddNumberRow(sizeRow, 0, 2, QStringLiteral("Height:"), 0, 9999);
     sizeRow->setColumnStretch(4, 1);
+    WatchPick(m_source, m_width, m_height);
 
     m_types[2] = new QRadioButton(QStringLiteral("Pen Colour"), fill);
     fillGrid->addWidget(m_types[2], 3, 0);

@@ -4,8 +4,6 @@
 #include "picture/ClampToInt.h"
 #include "picture/ImageSurface.h"
 
-#include <algorithm>
-
 namespace {
 constexpr int kSquareShift = 3; // 8-pixel squares
 constexpr CanvasPixel kLight = MakePixel(255, 255, 255);
@@ -45,30 +43,5 @@ bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const s
                               ClampToInt(top + tint.height)};
         out.Blend(rect, tint.second ? kSecondTint : kFirstTint, kTintOpacity);
     }
-    return true;
-}
-
-bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, int viewWidth, int viewHeight,
-                    Colour face, Canvas& out) {
-    if (viewWidth < 1 || viewHeight < 1) {
-        out.Clear();
-        return false;
-    }
-    if (out.Width() != viewWidth || out.Height() != viewHeight) {
-        if (!out.Create(viewWidth, viewHeight, face))
-            return false;
-    }
-    out.ResetClip();
-    const int shownWidth = picture.IsValid() ? std::min(viewWidth, picture.Width()) : 0;
-    const int shownHeight = picture.IsValid() ? std::min(viewHeight, picture.Height()) : 0;
-    out.Fill({shownWidth, 0, viewWidth, viewHeight}, face);
-    out.Fill({0, shownHeight, shownWidth, viewHeight}, face);
-    if (shownWidth == 0 || shownHeight == 0)
-        return true;
-    Canvas shown;
-    if (!DrawSourceArea(picture, {0, 0, shownWidth, shownHeight},
-                        selected ? SourceAreas(*selected) : std::vector<SourceArea>(), shown))
-        return false;
-    out.Copy(0, 0, shownWidth, shownHeight, shown, 0, 0);
     return true;
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 class ImageSurface;
-struct SkinElement;
 struct SourceArea;
 
 // A part of the source picture as the source view shows it, for painting only what is on screen: the
@@ -21,9 +20,3 @@ bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const s
 // top-left pixel shows the picture's pixel (originX, originY), so the squares stay where they are on the
 // picture whatever part of it is drawn.
 void FillSourceCheckerboard(Canvas& canvas, int originX, int originY);
-
-// The source view's picture, viewWidth by viewHeight: the picture from the top-left corner as
-// DrawSourceArea shows it with the selected element's source areas tinted, and everything right of and
-// below it in the face colour. selected may be null. False when the view is empty.
-bool DrawSourceView(const ImageSurface& picture, const SkinElement* selected, int viewWidth, int viewHeight,
-                    Colour face, Canvas& out);

@@ -48,6 +48,11 @@ QSize SheetCanvas::sizeHint() const {
     return {300, 160};
 }
 
+QSize SheetCanvas::minimumSizeHint() const {
+    // A small picture's window may be small; the scroll bars come when they are needed.
+    return {16, 16};
+}
+
 void SheetCanvas::SetPicture(const ImageSurface* picture, Colour region) {
     const bool same = picture == m_picture && region == m_region;
     m_picture = picture;
@@ -460,7 +465,8 @@ void SheetCanvas::keyPressEvent(QKeyEvent* event) {
             break;
         }
     }
-    if (event->key() == Qt::Key_F10 && (modifiers & Qt::ShiftModifier)) {
+    // Taken here, the Menu key makes no context menu event of its own.
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && (modifiers & Qt::ShiftModifier))) {
         emit MenuRequested(viewport()->mapToGlobal(viewport()->rect().center()));
         return;
     }

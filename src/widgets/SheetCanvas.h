@@ -113,6 +113,7 @@ public:
     CanvasRect ComposedArea() const { return m_composedArea; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // A click-table pick: the button pressed (starting) or dragged with; second is Shift. While dragging
@@ -127,7 +128,7 @@ signals:
     void Nudged(Nudge nudge);
     // The picture pixel under the pointer; nothing when it is off the picture or gone.
     void PointerMoved(std::optional<QPoint> picturePoint);
-    // Ctrl + right click or Shift+F10, at a global position.
+    // Ctrl + right click, the Menu key or Shift+F10, at a global position.
     void MenuRequested(QPoint globalPosition);
     void ZoomChanged(int zoom);
 

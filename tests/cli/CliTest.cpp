@@ -9,7 +9,8 @@ TEST(Cli, HelpVersionAndUsageErrors) {
     // The overview gives each command's usage line.
     for (const char* line :
          {"  check SKIN [--inner NAME] [--fail-on errors|warnings] [--set KEY=VALUE]...\n",
-          "  lint SKIN [--inner NAME] [--json]\n", "  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n",
+          "  lint SKIN [--inner NAME] [--json]\n", "  pieces SKIN [--inner NAME] [--json]\n",
+          "  ctime NUMBER | --date YYYY-MM-DD --time HH:MM\n",
           "sheet SKIN -o OUT.png [--sizes WxH,...] [--states NAME,...]", "--states help",
           "catalogue FOLDER [--jobs N] [--quiet] [--html]"})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(line))) << line;
@@ -23,8 +24,8 @@ TEST(Cli, HelpVersionAndUsageErrors) {
 }
 
 TEST(Cli, EveryCommandAnswersHelpBeforeJudgingItsArguments) {
-    for (const char* command :
-         {"dump", "convert", "pack", "list", "geometry", "render", "ctime", "check", "lint", "catalogue"}) {
+    for (const char* command : {"dump", "convert", "pack", "list", "geometry", "render", "ctime", "check",
+                                "lint", "pieces", "catalogue"}) {
         for (const QStringList& rest : {QStringList{"--help"}, QStringList{"-h", "--no-such-option", "x"}}) {
             const CliResult r = RunCli(QStringList{command} + rest);
             EXPECT_EQ(r.status, 0) << command;

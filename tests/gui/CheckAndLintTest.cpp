@@ -1,9 +1,9 @@
 #include "EditingFixture.h"
 #include "designer/CommandIds.h"
-#include "designer/SourceView.h"
 #include "dialogs/LintDlg.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/IntegerBox.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QLabel>
 
@@ -105,7 +105,7 @@ TEST_F(CheckAndLint, LintWindowFollowsTheDocumentAndShowsTheChosenFinding) {
     EXPECT_EQ(lint->findChild<QLabel*>("summary")->text(), "2 findings.");
 
     // Choosing a finding selects its element and tints its rectangle.
-    SourceView* view = window->findChild<SourceView*>("sourceView");
+    SheetCanvas* view = window->findChild<SheetCanvas*>("sourceView");
     list->setFocus();
     list->setCurrentItem(list->topLevelItem(0));
     EXPECT_EQ(window->SelectedEntry(), 2);

@@ -2,9 +2,9 @@
 // open, reaches every control, and the areas around the source picture take the palette's window
 // colour, while the source picture and the preview keep their own pixels.
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
 #include "picture/Canvas.h"
 #include "support/ShownDesigner.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -56,7 +56,7 @@ protected:
 
     // The source picture's pixels and the window colour right of it and below it.
     void ExpectSourceView(const QColor& face) {
-        auto* view = window->findChild<SourceView*>("sourceView");
+        auto* view = window->findChild<SheetCanvas*>("sourceView");
         ASSERT_NE(view, nullptr);
         const QImage shot = Shot(view);
         for (const KnownPixel& p : KnownPixels())

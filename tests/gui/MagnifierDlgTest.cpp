@@ -2,6 +2,7 @@
 #include "EditingFixture.h"
 #include "picture/Canvas.h"
 #include "widgets/IntegerBox.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QApplication>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,7 +106,7 @@ TEST_F(Magnifiers, OwnerRepaintsThemOnlyWhileShown) {
     PaintCounter previewPaints;
     PaintCounter sourcePaints;
     preview->installEventFilter(&previewPaints);
-    source->installEventFilter(&sourcePaints);
+    source->Sheet()->viewport()->installEventFilter(&sourcePaints); // the source magnifier's canvas
     const QString png = WritePng("small.png", 40, 20);
     window->findChild<IntegerBox*>("width")->SetValue(200);
     window->LoadSourcePng(png);
@@ -156,6 +158,33 @@ TEST_F(Magnifiers, RightButtonOffersTheZooms) {
     EXPECT_EQ(menu->actions().at(2)->data().toInt(), 4901);
     EXPECT_TRUE(menu->actions().at(2)->isChecked());
     delete menu;
+
+    // In the source magnifier the mouse picks: the menu opens from Ctrl + right click, the Menu key and
+    // Shift+F10, and a plain right click opens none.
+    window->LoadSourcePng(WritePng("small.png", 40, 20));
+    Click("sourceZoom");
+    QWidget* sheet = source->Sheet()->viewport();
+    EXPECT_EQ(ChooseFromPopup([&] { QTest::mouseClick(sheet, Qt::RightButton, {}, QPoint(5, 5)); }, "x 4"),
+              "(no menu)");
+    EXPECT_EQ(source->Zoom(), 3);
+    EXPECT_EQ(
+        ChooseFromPopup([&] { QTest::mouseClick(sheet, Qt::RightButton, Qt::ControlModifier, QPoint(5, 5)); },
+                        "x 4"),
+        zooms);
+    EXPECT_EQ(source->Zoom(), 4);
+    EXPECT_EQ(ChooseFromPopup([&] { QTest::keyClick(source->Sheet(), Qt::Key_F10, Qt::ShiftModifier); },
+                              "x 6", nullptr, &checked),
+              zooms);
+    EXPECT_EQ(checked, "x 4");
+    EXPECT_EQ(ChooseFromPopup([&] { QTest::keyClick(source->Sheet(), Qt::Key_Menu); }, "x 2"), zooms);
+    EXPECT_EQ(source->Zoom(), 2);
+    // Ctrl+wheel steps through 1 .. 10 there.
+    for (int i = 0; i < 12; ++i) {
+        QWheelEvent wheel(QPointF(5, 5), sheet->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(sheet, &wheel);
+    }
+    EXPECT_EQ(source->Zoom(), 10);
 }
 
 TEST_F(Magnifiers, DraggingAndKeysPanThePreview) {

@@ -1,7 +1,7 @@
 #include "EditingFixture.h"
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
 #include "render/PlacementGeometry.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -24,13 +24,15 @@ protected:
         Open(WriteSkin());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        view = window->findChild<SourceView*>("sourceView");
+        canvas = window->findChild<SheetCanvas*>("sourceView");
+        view = canvas->viewport();
         ASSERT_GT(view->width(), 64);
     }
 
     const ButtonRecord& Knob() const { return *window->Document().elements[6].As<ButtonRecord>(); }
 
-    SourceView* view = nullptr;
+    SheetCanvas* canvas = nullptr;
+    QWidget* view = nullptr; // where the mouse goes
 };
 
 // The preview's note origin, as the window centres the note in its area.
@@ -60,9 +62,9 @@ TEST_F(PickingWindow, ClicksAndDragsSetTheSelectedElementsSource) {
     EXPECT_EQ(window->UndoStack()->undoText(), "Pick Source");
     EXPECT_TRUE(window->IsDirty());
     // The corner shows tinted at once: cyan over the picture, yellow on the rollover source.
-    EXPECT_EQ(view->Composed().ColourAt(8, 11), Tinted(MakeColour(0, 255, 255), kPng));
-    EXPECT_EQ(view->Composed().ColourAt(7, 11), kPng);
-    EXPECT_EQ(view->Composed().ColourAt(30, 0), Tinted(MakeColour(255, 255, 0), kPng));
+    EXPECT_EQ(canvas->Composed().ColourAt(8, 11), Tinted(MakeColour(0, 255, 255), kPng));
+    EXPECT_EQ(canvas->Composed().ColourAt(7, 11), kPng);
+    EXPECT_EQ(canvas->Composed().ColourAt(30, 0), Tinted(MakeColour(255, 255, 0), kPng));
 
     // Shift with the right button sizes from the rollover corner; the point is not included.
     QTest::mouseClick(view, Qt::RightButton, Qt::ShiftModifier, {45, 12});
@@ -96,22 +98,36 @@ TEST_F(PickingWindow, ClicksAndDragsSetTheSelectedElementsSource) {
     EXPECT_EQ(Steps(), 5);
 }
 
-TEST_F(PickingWindow, OnlyDirectChildrenOfElementsArePicked) {
-    // A text has no source, and a member of a group keeps its own, though it is shown.
+TEST_F(PickingWindow, MembersOfGroupsArePickedAndOtherKindsSayWhyNot) {
+    // A text has no source: nothing changes and the status line says why.
     SkinDocument& document = window->Document();
-    document.elements[2].As<ButtonRecord>()->size = {8, 8};
     Select("Label");
     QTest::mouseClick(view, Qt::LeftButton, {}, {3, 3});
-    Select("Close");
-    QTest::mouseClick(view, Qt::LeftButton, {}, {3, 3});
-    QTest::mouseClick(view, Qt::RightButton, {}, {20, 20});
-    EXPECT_EQ(document.elements[2].As<ButtonRecord>()->source, (SourcePoint{0, 0}));
-    EXPECT_EQ(document.elements[2].As<ButtonRecord>()->size, (BoxSize{8, 8}));
+    EXPECT_TRUE(window->StatusText().contains("Text takes nothing from the picture"))
+        << window->StatusText().toStdString();
     EXPECT_FALSE(window->IsDirty());
     EXPECT_EQ(Steps(), 0);
-    EXPECT_EQ(view->Composed().ColourAt(7, 7), Tinted(MakeColour(0, 255, 255), kPng));
-    EXPECT_EQ(view->Composed().ColourAt(8, 8), kPng);
-    EXPECT_EQ(view->PictureRect(), QRect(0, 0, 64, 48));
+
+    // An element inside a group is picked like any other, and undone the same way.
+    Select("Close");
+    QTest::mouseClick(view, Qt::LeftButton, {}, {3, 3});
+    QTest::mouseClick(view, Qt::RightButton, {}, {11, 11});
+    const ButtonRecord& close = *document.elements[2].As<ButtonRecord>();
+    EXPECT_EQ(close.source, (SourcePoint{3, 3}));
+    EXPECT_EQ(close.size, (BoxSize{8, 8}));
+    EXPECT_EQ(Steps(), 2);
+    EXPECT_EQ(canvas->Composed().ColourAt(10, 10), Tinted(MakeColour(0, 255, 255), kPng));
+    EXPECT_EQ(canvas->Composed().ColourAt(11, 11), kPng);
+    window->UndoStack()->undo();
+    window->UndoStack()->undo();
+    EXPECT_EQ(document.elements[2].As<ButtonRecord>()->source, (SourcePoint{0, 0}));
+    EXPECT_EQ(Selected(), "Close");
+    EXPECT_EQ(canvas->PictureRect(), QRect(0, 0, 64, 48));
+
+    // With nothing selected the status line says what to do.
+    window->Tree()->setCurrentItem(window->ElementsItem());
+    QTest::mouseClick(view, Qt::LeftButton, {}, {3, 3});
+    EXPECT_TRUE(window->StatusText().startsWith("Select an element"));
 }
 
 TEST_F(EditingWindow, PreviewClickSelectsTheElementUnderThePointer) {
@@ -165,8 +181,9 @@ TEST_F(EditingWindow, WithoutAPictureTheBlankOneIsPickedOn) {
     Open(skin);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    auto* view = window->findChild<SourceView*>("sourceView");
-    ASSERT_EQ(view->PictureRect(), QRect(0, 0, 150, 75).intersected(view->rect()));
+    auto* canvas = window->findChild<SheetCanvas*>("sourceView");
+    QWidget* view = canvas->viewport();
+    ASSERT_EQ(canvas->PictureRect(), QRect(0, 0, 150, 75).intersected(view->rect()));
     Select("Tiles");
     QTest::mouseClick(view, Qt::LeftButton, {}, {120, 40});
     EXPECT_EQ(window->Document().elements[0].As<TileAreaRecord>()->source, (SourcePoint{120, 40}));

@@ -1,8 +1,8 @@
 #include "EditingFixture.h"
 #include "designer/CommandIds.h"
-#include "designer/SourceView.h"
 #include "widgets/BitmapMenu.h"
 #include "widgets/IntegerBox.h"
+#include "widgets/SheetCanvas.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +57,7 @@ protected:
 TEST_F(UndoWindow, EveryCommandKindIsUndoneToTheSameFile) {
     SkinDocument& document = window->Document();
     QTreeWidget* tree = window->Tree();
-    auto* view = window->findChild<SourceView*>("sourceView");
+    QWidget* view = window->findChild<SheetCanvas*>("sourceView")->viewport();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 

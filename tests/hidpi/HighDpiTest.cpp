@@ -2,9 +2,9 @@
 // program only): the source view and the preview keep one of their pixels per logical pixel, each
 // drawn as a sharp 2 by 2 block of device pixels.
 #include "designer/PreviewView.h"
-#include "designer/SourceView.h"
 #include "picture/Canvas.h"
 #include "support/ShownDesigner.h"
+#include "widgets/SheetCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
 TEST_F(HighDpiDesigner, SourceViewShowsEachPicturePixelAtItsLogicalPosition) {
     // Without the scale factor this test would prove nothing.
     ASSERT_EQ(window->devicePixelRatio(), 2.0);
-    auto* view = window->findChild<SourceView*>("sourceView");
+    auto* view = window->findChild<SheetCanvas*>("sourceView");
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->PictureRect(), QRect(0, 0, 24, 16));
 
@@ -53,7 +53,7 @@ TEST_F(HighDpiDesigner, AClickPicksThePicturePixelUnderThePointer) {
     window->Document().Append(button);
     window->RebuildTree(0);
     ASSERT_EQ(window->SelectedEntry(), 0);
-    auto* view = window->findChild<SourceView*>("sourceView");
+    auto* view = window->findChild<SheetCanvas*>("sourceView");
     ASSERT_NE(view, nullptr);
 
     // Each known pixel, clicked where the screen shows it, becomes the source corner; a right click
@@ -61,8 +61,8 @@ TEST_F(HighDpiDesigner, AClickPicksThePicturePixelUnderThePointer) {
     for (const KnownPixel& p : KnownPixels()) {
         if (p.at.isNull())
             continue; // QTest takes a null point for the widget's centre
-        QTest::mouseClick(view, Qt::LeftButton, {}, p.at);
-        QTest::mouseClick(view, Qt::RightButton, {}, p.at + QPoint(1, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, p.at);
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, p.at + QPoint(1, 1));
         const ButtonRecord* picked = window->Document().elements[0].As<ButtonRecord>();
         EXPECT_EQ(picked->source, (SourcePoint{p.at.x(), p.at.y()})) << p.at.x() << "," << p.at.y();
         EXPECT_EQ(picked->size, (BoxSize{1, 1}));
