@@ -11,21 +11,27 @@
 
 namespace {
 
-// Rows are asked of the sheet this many pixels at a time while a span is widened.
-constexpr int kChunk = 64;
+using Bits = std::uint64_t;
+constexpr int kWord = 64;
+
+// The low n bits.
+Bits Low(int n) {
+    return n >= kWord ? ~Bits{0} : (Bits{1} << n) - 1;
+}
 
 // Span filling over the sheet, one bit a pixel for what has been reached, so a piece costs time in
 // proportion to its pixels and the memory stays an eighth of a byte a pixel whatever the piece's shape.
+// Pixels are looked at 64 at a time: which are filled and not yet reached, as one word.
 class PieceFlood {
 public:
     explicit PieceFlood(const SheetPixels& sheet)
         : m_sheet(sheet), m_width(sheet.Width()), m_height(sheet.Height()),
-          m_reached((static_cast<size_t>(m_width) * static_cast<size_t>(m_height) + 63) / 64, 0),
-          m_row(static_cast<size_t>(m_width) + 2) {}
+          m_reached((static_cast<size_t>(m_width) * static_cast<size_t>(m_height) + kWord - 1) / kWord + 1,
+                    0) {}
 
     bool Reached(int x, int y) const {
         const size_t i = Index(x, y);
-        return (m_reached[i >> 6] >> (i & 63)) & 1u;
+        return (m_reached[i / kWord] >> (i % kWord)) & 1u;
     }
 
     // The piece holding (x, y), which holds something and has not been reached.
@@ -62,18 +68,39 @@ private:
         return static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x);
     }
 
-    bool Open(size_t i, int x, int y) const { return m_row[i] && !Reached(x, y); }
+    // The reached bits of count (at most 64) pixels from (x, y), the first in the lowest bit.
+    Bits ReachedBits(int x, int y, int count) const {
+        const size_t i = Index(x, y);
+        const size_t word = i / kWord;
+        const int shift = static_cast<int>(i % kWord);
+        Bits bits = m_reached[word] >> shift;
+        if (shift != 0)
+            bits |= m_reached[word + 1] << (kWord - shift);
+        return bits & Low(count);
+    }
 
-    // The first pixel of the run of open pixels (filled, not reached) that ends at x.
+    // The open pixels (filled, not reached) of count (at most 64) pixels from (x, y).
+    Bits OpenBits(int x, int y, int count) {
+        const Bits reached = ReachedBits(x, y, count);
+        if (reached == Low(count))
+            return 0;
+        std::uint8_t filled[kWord];
+        m_sheet.FilledRow(y, x, x + count, filled);
+        Bits bits = 0;
+        for (int i = 0; i < count; ++i)
+            bits |= Bits{filled[i]} << i;
+        return bits & ~reached;
+    }
+
+    // The first pixel of the run of open pixels that ends at x.
     int WidenLeft(int x, int y) {
         while (x > 0) {
-            const int from = std::max(0, x - kChunk);
-            m_sheet.FilledRow(y, from, x, m_row.data());
-            int i = x - 1;
-            while (i >= from && Open(static_cast<size_t>(i - from), i, y))
-                --i;
-            if (i >= from)
-                return i + 1;
+            const int from = std::max(0, x - kWord);
+            const int count = x - from;
+            // The closed pixel nearest x, if any, from the top bit down.
+            const Bits closed = ~OpenBits(from, y, count) & Low(count);
+            if (closed != 0)
+                return from + (kWord - 1 - __builtin_clzll(closed)) + 1;
             x = from;
         }
         return 0;
@@ -81,16 +108,13 @@ private:
 
     // One past the last pixel of the run of open pixels that starts at x.
     int WidenRight(int x, int y) {
-        int end = x + 1;
+        int end = x;
         while (end < m_width) {
-            const int to = std::min(m_width, end + kChunk);
-            m_sheet.FilledRow(y, end, to, m_row.data());
-            int i = end;
-            while (i < to && Open(static_cast<size_t>(i - end), i, y))
-                ++i;
-            if (i < to)
-                return i;
-            end = to;
+            const int count = std::min(kWord, m_width - end);
+            const Bits closed = ~OpenBits(end, y, count) & Low(count);
+            if (closed != 0)
+                return end + __builtin_ctzll(closed);
+            end += count;
         }
         return m_width;
     }
@@ -98,31 +122,34 @@ private:
     void Mark(int y, int left, int right) {
         size_t i = Index(left, y);
         const size_t end = Index(right, y);
-        for (; i < end && (i & 63) != 0; ++i)
-            m_reached[i >> 6] |= std::uint64_t{1} << (i & 63);
-        for (; i + 64 <= end; i += 64)
-            m_reached[i >> 6] = ~std::uint64_t{0};
+        for (; i < end && i % kWord != 0; ++i)
+            m_reached[i / kWord] |= Bits{1} << (i % kWord);
+        for (; i + kWord <= end; i += kWord)
+            m_reached[i / kWord] = ~Bits{0};
         for (; i < end; ++i)
-            m_reached[i >> 6] |= std::uint64_t{1} << (i & 63);
+            m_reached[i / kWord] |= Bits{1} << (i % kWord);
     }
 
     // One seed for each run of open pixels of row y between x0 and x1.
     void SeedRow(int y, int x0, int x1) {
-        m_sheet.FilledRow(y, x0, x1, m_row.data());
         bool inRun = false;
-        for (int x = x0; x < x1; ++x) {
-            const bool open = Open(static_cast<size_t>(x - x0), x, y);
-            if (open && !inRun)
-                m_seeds.push_back({x, y});
-            inRun = open;
+        for (int x = x0; x < x1; x += kWord) {
+            const int count = std::min(kWord, x1 - x);
+            const Bits open = OpenBits(x, y, count);
+            // Where a run starts: open, and the pixel before it is not.
+            Bits starts = open & ~((open << 1) | Bits{inRun});
+            while (starts != 0) {
+                m_seeds.push_back({x + __builtin_ctzll(starts), y});
+                starts &= starts - 1;
+            }
+            inRun = (open >> (count - 1)) & 1u;
         }
     }
 
     const SheetPixels& m_sheet;
     const int m_width;
     const int m_height;
-    std::vector<std::uint64_t> m_reached;
-    std::vector<std::uint8_t> m_row;
+    std::vector<Bits> m_reached; // one word more than the pixels need, read past the last
     std::vector<Seed> m_seeds;
 };
 

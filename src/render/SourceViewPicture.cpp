@@ -45,3 +45,15 @@ bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const s
     }
     return true;
 }
+
+void RedrawSourceAreaPart(const ImageSurface& picture, const CanvasRect& area, const CanvasRect& part,
+                          const std::vector<SourceArea>& tints, Canvas& out) {
+    const CanvasRect shown = part.Intersected(area);
+    if (shown.IsEmpty() || out.Width() != area.Width() || out.Height() != area.Height())
+        return;
+    Canvas piece;
+    if (!DrawSourceArea(picture, shown, tints, piece))
+        return;
+    out.ResetClip();
+    out.Copy(shown.left - area.left, shown.top - area.top, shown.Width(), shown.Height(), piece, 0, 0);
+}

@@ -15,6 +15,12 @@ struct SourceArea;
 bool DrawSourceArea(const ImageSurface& picture, const CanvasRect& area, const std::vector<SourceArea>& tints,
                     Canvas& out);
 
+// Draws again the pixels of `part` (picture coordinates) of a canvas DrawSourceArea made for `area`, as
+// DrawSourceArea would draw them now: a change of the tints then costs the pixels it touches, not the
+// whole view. Does nothing where part lies outside area, or when out does not fit area.
+void RedrawSourceAreaPart(const ImageSurface& picture, const CanvasRect& area, const CanvasRect& part,
+                          const std::vector<SourceArea>& tints, Canvas& out);
+
 // The checkerboard behind a source picture: 8 by 8 squares, white and light grey (191), each column of
 // squares starting with the other colour than the column before it, the first with white. The canvas's
 // top-left pixel shows the picture's pixel (originX, originY), so the squares stay where they are on the

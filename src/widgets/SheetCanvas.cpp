@@ -15,6 +15,25 @@
 
 namespace {
 
+// The smallest rectangle holding both; an empty one holds nothing.
+CanvasRect Bounding(const CanvasRect& a, const CanvasRect& b) {
+    if (a.IsEmpty())
+        return b;
+    if (b.IsEmpty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+CanvasRect TintBounds(const std::vector<SourceArea>& tints) {
+    CanvasRect bounds;
+    for (const SourceArea& tint : tints) {
+        if (tint.width > 0 && tint.height > 0)
+            bounds = Bounding(bounds, CanvasRect::FromSize(tint.x, tint.y, tint.width, tint.height));
+    }
+    return bounds;
+}
+
 constexpr int kWheelNotch = 120;
 constexpr int kWheelLines = 3;
 const QColor kGridColour(96, 96, 96, 80);
@@ -144,9 +163,16 @@ QRect SheetCanvas::PictureRect() const {
 void SheetCanvas::SetTints(std::vector<SourceArea> tints) {
     if (tints == m_tints)
         return;
+    // Only where a tint was or is changes: those pixels are drawn again, and the view repainted there
+    // (with a screen pixel around for the frames, which lie just outside their rectangles).
+    const QSize picture = PictureSize();
+    const CanvasRect changed = Bounding(TintBounds(m_tints), TintBounds(tints))
+                                   .Intersected({0, 0, picture.width(), picture.height()});
     m_tints = std::move(tints);
-    m_composedStale = true;
-    viewport()->update();
+    if (changed.IsEmpty())
+        return;
+    m_composedDirty = Bounding(m_composedDirty, changed);
+    viewport()->update(ViewRectOf(changed).adjusted(-1, -1, 1, 1));
 }
 
 void SheetCanvas::SetExtraTint(const QRect& area) {
@@ -202,8 +228,13 @@ const Canvas& SheetCanvas::Composed() {
     if (m_composedStale || !(area == m_composedArea)) {
         m_composedArea = area;
         m_composedStale = false;
+        m_composedDirty = {};
         if (!m_picture || !DrawSourceArea(*m_picture, area, m_tints, m_composed))
             m_composed.Clear();
+    } else if (!m_composedDirty.IsEmpty()) {
+        if (m_picture)
+            RedrawSourceAreaPart(*m_picture, area, m_composedDirty, m_tints, m_composed);
+        m_composedDirty = {};
     }
     return m_composed;
 }

@@ -176,4 +176,5 @@ private:
     Canvas m_composed;
     CanvasRect m_composedArea;
     bool m_composedStale = true;
+    CanvasRect m_composedDirty; // picture pixels of m_composed to draw again (the tints moved there)
 };

@@ -96,3 +96,30 @@ TEST(SourceViewPicture, AnAreaOfThePictureKeepsItsSquaresAndTintsInPlace) {
     EXPECT_FALSE(DrawSourceArea(picture, {4, 4, 4, 9}, {}, blank));
     EXPECT_FALSE(blank.IsValid());
 }
+
+TEST(SourceViewPicture, RedrawingWhereTheTintsMovedGivesWhatAWholeDrawingGives) {
+    const ImageSurface picture = Picture();
+    const CanvasRect area{2, 1, 18, 12};
+    const std::vector<SourceArea> before = {{3, 2, 6, 5, false}, {12, 6, 4, 4, true}};
+    struct Case {
+        const char* what;
+        std::vector<SourceArea> after;
+        CanvasRect part;
+    };
+    const Case cases[] = {
+        {"moved by one", {{4, 2, 6, 5, false}, {12, 6, 4, 4, true}}, {3, 2, 10, 7}},
+        {"grown past the area", {{3, 2, 6, 5, false}, {12, 6, 9, 9, true}}, {12, 6, 21, 15}},
+        {"gone", {}, {3, 2, 16, 10}},
+        {"part wholly outside the area", before, {0, 0, 2, 1}},
+    };
+    for (const Case& c : cases) {
+        Canvas redrawn;
+        ASSERT_TRUE(DrawSourceArea(picture, area, before, redrawn));
+        RedrawSourceAreaPart(picture, area, c.part, c.after, redrawn);
+        Canvas fresh;
+        ASSERT_TRUE(DrawSourceArea(picture, area, c.after, fresh));
+        for (int y = 0; y < area.Height(); ++y)
+            for (int x = 0; x < area.Width(); ++x)
+                ASSERT_EQ(redrawn.Pixel(x, y), fresh.Pixel(x, y)) << c.what << " at " << x << "," << y;
+    }
+}
