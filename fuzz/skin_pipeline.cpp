@@ -14,6 +14,7 @@
 #include "document/SkinCheck.h"
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
+#include "document/SourcePicking.h"
 #include "picture/Canvas.h"
 #include "render/DrawConditions.h"
 #include "render/Magnifier.h"
@@ -21,6 +22,8 @@
 #include "render/RenderNote.h"
 #include "render/RenderPreview.h"
 #include "render/SampleNoteState.h"
+#include "render/SheetPieces.h"
+#include "render/SheetPixels.h"
 #include "render/SkinLint.h"
 #include "render/SourceViewPicture.h"
 #include "render/StateSheet.h"
@@ -116,9 +119,19 @@ DRAPIER_FUZZ_TARGET(skin_pipeline) {
     ClearPointerOver(document);
 
     Canvas source;
-    DrawSourceView(document.image,
-                   options.selectedelement >= 0 ? &document.elements[options.selectedelement] : nullptr, 97,
-                   71, MakeColour(240, 240, 240), source);
+    DrawSourceArea(document.image, {0, 0, 97, 71},
+                   options.selectedelement >= 0
+                       ? SourceAreas(document.elements[static_cast<size_t>(options.selectedelement)])
+                       : std::vector<SourceArea>(),
+                   source);
+    if (document.image.IsValid()) {
+        // The snap of a double click, on a pixel of the sheet.
+        const int w = document.image.Width(), h = document.image.Height();
+        const std::optional<CanvasRect> piece =
+            PieceAt(SheetPixels::OfDocument(document), in.areaWidth % w, in.areaHeight % h);
+        FUZZ_REQUIRE(!piece || (piece->left >= 0 && piece->top >= 0 && piece->right <= w &&
+                                piece->bottom <= h && !piece->IsEmpty()));
+    }
     Canvas magnified(90, 70);
     PaintMagnified(magnified, preview, kPreviewMagnifierZoom, {in.areaWidth / 3, in.areaHeight / 3},
                    MakeColour(240, 240, 240));
