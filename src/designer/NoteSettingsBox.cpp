@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,8 +74,14 @@ NoteSettingsBox::NoteSettingsBox(QWidget* parent) : QGroupBox(QStringLiteral(" N
     for (int i = 0; i < flagBoxes.size(); ++i)
         flags->addWidget(flagBoxes[i], i / 3, i % 3);
 
-    m_width = AddNumber(9999, "width");
-    m_height = AddNumber(9999, "height");
+    // Every size typed on the way to the one meant would otherwise be drawn in turn: typed sizes are
+    // reported once the events already queued (the rest of a burst of keys) are handled.
+    m_sizeTyped = new QTimer(this);
+    m_sizeTyped->setSingleShot(true);
+    m_sizeTyped->setInterval(0);
+    connect(m_sizeTyped, &QTimer::timeout, this, &NoteSettingsBox::Changed);
+    m_width = AddNumber(9999, "width", true);
+    m_height = AddNumber(9999, "height", true);
     m_sticky = new ColourSwatch(this);
     m_sticky->setObjectName(QStringLiteral("stickySwatch"));
     m_pickSticky = MakePickButton(this, "pickSticky");
@@ -111,14 +118,8 @@ NoteSettingsBox::NoteSettingsBox(QWidget* parent) : QGroupBox(QStringLiteral(" N
     layout->addStretch(1);
 
     for (QLineEdit* edit : {m_created, m_title, m_source, m_stackname})
-        connect(edit, &QLineEdit::textChanged, this, [this] {
-            if (!m_quiet)
-                emit Changed();
-        });
-    connect(m_dpi, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_quiet)
-            emit Changed();
-    });
+        connect(edit, &QLineEdit::textChanged, this, [this] { Announce(); });
+    connect(m_dpi, &QComboBox::currentIndexChanged, this, [this] { Announce(); });
     connect(m_pickSticky, &QPushButton::clicked, this, &NoteSettingsBox::PickStickyRequested);
     connect(m_pickPen, &QPushButton::clicked, this, &NoteSettingsBox::PickPenRequested);
 
@@ -128,22 +129,32 @@ NoteSettingsBox::NoteSettingsBox(QWidget* parent) : QGroupBox(QStringLiteral(" N
 QCheckBox* NoteSettingsBox::AddCheck(const QString& text, const char* name) {
     auto* box = new QCheckBox(text, this);
     box->setObjectName(QLatin1String(name));
-    connect(box, &QCheckBox::toggled, this, [this] {
-        if (!m_quiet)
-            emit Changed();
+    connect(box, &QCheckBox::toggled, this, [this] { Announce(); });
+    return box;
+}
+
+IntegerBox* NoteSettingsBox::AddNumber(int arrowMaximum, const char* name, bool typedLater) {
+    auto* box = new IntegerBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->SetArrowRange(0, arrowMaximum);
+    connect(box, &IntegerBox::Changed, this, [this, box, typedLater] {
+        if (m_quiet)
+            return;
+        if (typedLater && box->ChangeIsTyped()) {
+            m_sizeTyped->start();
+            return;
+        }
+        Announce();
     });
     return box;
 }
 
-IntegerBox* NoteSettingsBox::AddNumber(int arrowMaximum, const char* name) {
-    auto* box = new IntegerBox(this);
-    box->setObjectName(QLatin1String(name));
-    box->SetArrowRange(0, arrowMaximum);
-    connect(box, &IntegerBox::Changed, this, [this] {
-        if (!m_quiet)
-            emit Changed();
-    });
-    return box;
+void NoteSettingsBox::Announce() {
+    if (m_quiet)
+        return;
+    // Reported now with every value as it is, a typed size still waiting included.
+    m_sizeTyped->stop();
+    emit Changed();
 }
 
 NoteSettings NoteSettingsBox::Settings() const {

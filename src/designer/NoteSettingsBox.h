@@ -13,7 +13,8 @@ class ColourSwatch;
 class IntegerBox;
 
 // The " Note settings " box: a form over the simulated note the preview shows. Every change is
-// announced with Changed(); the pickers ask through the PickSticky/PickPen signals.
+// announced with Changed(), sizes typed in a burst once for the burst; the pickers ask through the
+// PickSticky/PickPen signals.
 class NoteSettingsBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -43,10 +44,12 @@ signals:
 
 private:
     QCheckBox* AddCheck(const QString& text, const char* name);
-    IntegerBox* AddNumber(int arrowMaximum, const char* name);
+    IntegerBox* AddNumber(int arrowMaximum, const char* name, bool typedLater = false);
+    void Announce();
 
     bool m_stackMode = false;
     bool m_quiet = false;
+    QTimer* m_sizeTyped = nullptr;
 
     QLineEdit* m_created;
     QLineEdit* m_title;

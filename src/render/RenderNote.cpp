@@ -4,10 +4,11 @@
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
-#include "picture/InputLimits.h"
 #include "render/DrawConditions.h"
+#include "render/NoteWindow.h"
 #include "render/PictureBlit.h"
 #include "render/PlacementGeometry.h"
+#include "render/RepeatedSum.h"
 #include "render/SelectedBorder.h"
 #include "render/TextDrawing.h"
 
@@ -18,14 +19,13 @@
 
 namespace {
 
-CanvasRect ToCanvasRect(const NoteRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
+// Paints elements placed on the whole note into the canvas of its visible part: whatever lies outside
+// that part is passed over by arithmetic, so the work follows what can be seen, not the note's size.
 class NotePainter {
 public:
-    NotePainter(const SkinDocument& document, const NoteState& state, Canvas& canvas)
-        : m_state(state), m_canvas(canvas), m_blitter(document),
+    NotePainter(const SkinDocument& document, const NoteState& state, const NoteWindow& window,
+                Canvas& canvas)
+        : m_state(state), m_window(window), m_canvas(canvas), m_blitter(document),
           m_frame(ScrollFrameOf(document.ActiveLayout(state), state)) {}
 
     void PaintElement(const SkinElement& element) {
@@ -44,15 +44,24 @@ public:
     }
 
 private:
-    int Width() const { return m_canvas.Width(); }
-    int Height() const { return m_canvas.Height(); }
+    CanvasRect Local(const NoteRect& r) const { return m_window.Local(r.left, r.top, r.right, r.bottom); }
+
+    // A piece of the source picture drawn at (x, y) of the note. A negative size draws the piece at the
+    // size it is cut to, never larger.
+    void Blit(long long x, long long y, SourcePoint picture, int w, int h, SourcePoint alpha) {
+        const long long across = std::abs(static_cast<long long>(w));
+        const long long down = std::abs(static_cast<long long>(h));
+        if (!m_window.SeesColumns(x, x + across) || !m_window.SeesRows(y, y + down))
+            return;
+        m_blitter.Blit(m_canvas, m_window.X(x), m_window.Y(y), picture.x, picture.y, w, h, alpha.x, alpha.y);
+    }
 
     void BlitBox(const NoteRect& r, SourcePoint picture, SourcePoint alpha) {
         if (picture.x == -1)
             return;
         const int w = ClampToInt(static_cast<long long>(r.right) - r.left);
         const int h = ClampToInt(static_cast<long long>(r.bottom) - r.top);
-        m_blitter.Blit(m_canvas, r.left, r.top, picture.x, picture.y, w, h, alpha.x, alpha.y);
+        Blit(r.left, r.top, picture, w, h, alpha);
     }
 
     void PaintButton(const ButtonRecord& b) {
@@ -96,10 +105,10 @@ private:
             Fade(horizontal, r, s.startcol, s.endcol);
             break;
         case 2:
-            Solid(ToCanvasRect(r), s.solidcol, s.alpha);
+            Solid(Local(r), s.solidcol, s.alpha);
             break;
         case 3:
-            Solid(ToCanvasRect(r), m_state.pencolour, s.alpha);
+            Solid(Local(r), m_state.pencolour, s.alpha);
             break;
         default:
             break;
@@ -120,22 +129,24 @@ private:
         const long long end = horizontal ? r.right : r.bottom;
         if (tile < 1 || start > end)
             return;
-        // Pieces wholly before the canvas draw nothing; start at the first that can reach it. The last
-        // piece runs through the end edge, so it may reach the canvas where a whole tile from the same
-        // place would not.
+        if (horizontal ? !m_window.SeesRows(r.top, r.top + static_cast<long long>(across))
+                       : !m_window.SeesColumns(r.left, r.left + static_cast<long long>(across)))
+            return;
+        const long long seenFrom = horizontal ? m_window.visible.left : m_window.visible.top;
+        const long long seenTo = horizontal ? m_window.visible.right : m_window.visible.bottom;
+        // Pieces wholly before the visible part draw nothing; start at the first that can reach it. The
+        // last piece runs through the end edge, so it may reach it where a whole tile from the same place
+        // would not.
         long long p = start;
-        const long long skipUpTo = std::min(0LL, end - 1); // a piece ending here is before the canvas
+        const long long skipUpTo = std::min(seenFrom, end - 1); // a piece ending here is not seen
         if (p + tile <= skipUpTo)
             p += ((skipUpTo - tile - p) / tile + 1) * static_cast<long long>(tile);
-        const long long visibleEnd = horizontal ? Width() : Height();
-        for (; p <= end && p < visibleEnd; p += tile) {
+        for (; p <= end && p < seenTo; p += tile) {
             const int piece = p + tile >= end ? ClampToInt(end - p + 1) : tile;
             if (horizontal)
-                m_blitter.Blit(m_canvas, static_cast<int>(p), r.top, source.x, source.y, piece, across,
-                               alpha.x, alpha.y);
+                Blit(p, r.top, source, piece, across, alpha);
             else
-                m_blitter.Blit(m_canvas, r.left, static_cast<int>(p), source.x, source.y, across, piece,
-                               alpha.x, alpha.y);
+                Blit(r.left, p, source, across, piece, alpha);
         }
     }
 
@@ -143,6 +154,8 @@ private:
         const long long start = horizontal ? r.left : r.top;
         const long long end = horizontal ? r.right : r.bottom;
         if (start >= end)
+            return;
+        if (horizontal ? !m_window.SeesRows(r.top, r.bottom) : !m_window.SeesColumns(r.left, r.right))
             return;
         const float n = static_cast<float>(end - start);
         const int from[3] = {RedOf(startcol), GreenOf(startcol), BlueOf(startcol)};
@@ -152,21 +165,15 @@ private:
             value[c] = static_cast<float>(from[c]);
             step[c] = static_cast<float>(to[c] - from[c]) / n;
         }
+        const long long seenFrom = horizontal ? m_window.visible.left : m_window.visible.top;
+        const long long seenTo = horizontal ? m_window.visible.right : m_window.visible.bottom;
+        const long long last = std::min(end, seenTo - 1);
         long long p = start;
-        const long long visibleEnd = horizontal ? Width() : Height();
-        const long long last = std::min(end, visibleEnd - 1);
-        if (p < 0) {
-            // Lines before the canvas only move the running value on.
-            const long long skip = std::min(-p, end - p + 1);
-            if (skip <= kExactFadeSkip) {
-                for (long long i = 0; i < skip; ++i)
-                    for (int c = 0; c < 3; ++c)
-                        value[c] = value[c] + step[c];
-            } else {
-                for (int c = 0; c < 3; ++c)
-                    value[c] = static_cast<float>(from[c] +
-                                                  static_cast<double>(step[c]) * static_cast<double>(skip));
-            }
+        if (p < seenFrom) {
+            // Lines before the visible part only move the running value on.
+            const long long skip = std::min(seenFrom - p, end - p + 1);
+            for (int c = 0; c < 3; ++c)
+                value[c] = AddRepeatedly(value[c], step[c], skip);
             p += skip;
         }
         for (; p <= last; ++p) {
@@ -177,9 +184,9 @@ private:
             }
             const Colour colour = MakeColour(channel[0], channel[1], channel[2]);
             if (horizontal)
-                m_canvas.Fill({static_cast<int>(p), r.top, static_cast<int>(p) + 1, r.bottom}, colour);
+                m_canvas.Fill(Local({static_cast<int>(p), r.top, static_cast<int>(p) + 1, r.bottom}), colour);
             else
-                m_canvas.Fill({r.left, static_cast<int>(p), r.right, static_cast<int>(p) + 1}, colour);
+                m_canvas.Fill(Local({r.left, static_cast<int>(p), r.right, static_cast<int>(p) + 1}), colour);
             for (int c = 0; c < 3; ++c)
                 value[c] = value[c] + step[c];
         }
@@ -190,13 +197,13 @@ private:
                                         m_state.width, m_state.height);
         switch (a.tiletype) {
         case 0:
-            m_canvas.Fill(ToCanvasRect(r), a.solidcol);
+            m_canvas.Fill(Local(r), a.solidcol);
             break;
         case 1:
             Tiles(r, a);
             break;
         case 2:
-            m_canvas.Fill(ToCanvasRect(r), m_state.pencolour);
+            m_canvas.Fill(Local(r), m_state.pencolour);
             break;
         default:
             break;
@@ -210,20 +217,21 @@ private:
         if (static_cast<long long>(r.right) - r.left < 1 || static_cast<long long>(r.bottom) - r.top < 1 ||
             tw < 1 || th < 1)
             return;
+        // Start at the first tile that reaches the visible part, stop past it.
+        const CanvasRect& seen = m_window.visible;
         long long x0 = r.left;
-        if (x0 < 0)
-            x0 += (-x0 / tw) * tw;
+        if (x0 < seen.left)
+            x0 += (seen.left - x0) / tw * tw;
         long long y0 = r.top;
-        if (y0 < 0)
-            y0 += (-y0 / th) * th;
-        const long long xEnd = std::min<long long>(r.right, Width());
-        const long long yEnd = std::min<long long>(r.bottom, Height());
+        if (y0 < seen.top)
+            y0 += (seen.top - y0) / th * th;
+        const long long xEnd = std::min<long long>(r.right, seen.right);
+        const long long yEnd = std::min<long long>(r.bottom, seen.bottom);
         for (long long x = x0; x < xEnd; x += tw) {
             const int w = static_cast<int>(std::min(tw, r.right - x));
             for (long long y = y0; y < yEnd; y += th) {
                 const int h = static_cast<int>(std::min(th, r.bottom - y));
-                m_blitter.Blit(m_canvas, static_cast<int>(x), static_cast<int>(y), a.source.x, a.source.y, w,
-                               h, a.sourcealpha.x, a.sourcealpha.y);
+                Blit(x, y, a.source, w, h, a.sourcealpha);
             }
         }
     }
@@ -231,75 +239,101 @@ private:
     void PaintText(const TextRecord& t) {
         const NoteRect band =
             BandRect(t.place.x, t.place.y, t.extent.right, t.extent.height, m_state.width, m_state.height);
+        if (!m_window.SeesColumns(band.left, band.right) || !m_window.SeesRows(band.top, band.bottom))
+            return;
         QImage view = m_canvas.ImageView();
-        DrawTextElement(view, t, band, m_state);
+        DrawTextElement(view, t, band, m_state, m_window.visible.left, m_window.visible.top);
     }
 
     const NoteState& m_state;
+    const NoteWindow& m_window;
     Canvas& m_canvas;
     PictureBlitter m_blitter;
     ScrollFrame m_frame;
 };
 
-void CopyBlock(Canvas& target, long long x, long long y, long long w, long long h, const Canvas& source,
-               int sx, long long sy) {
-    if (w <= 0 || h <= 0)
+// Copies the part of the note rectangle that the window holds to the target, the note's top-left
+// pixel going to (originX, originY).
+void CopyPart(Canvas& target, long long originX, long long originY, const Canvas& canvas,
+              const NoteWindow& window, long long left, long long top, long long right, long long bottom) {
+    const CanvasRect& seen = window.visible;
+    left = std::max<long long>(left, seen.left);
+    top = std::max<long long>(top, seen.top);
+    right = std::min<long long>(right, seen.right);
+    bottom = std::min<long long>(bottom, seen.bottom);
+    if (right <= left || bottom <= top)
         return;
-    target.Copy(ClampToInt(x), ClampToInt(y), ClampToInt(w), ClampToInt(h), source, sx, ClampToInt(sy));
+    target.Copy(ClampToInt(originX + left), ClampToInt(originY + top), static_cast<int>(right - left),
+                static_cast<int>(bottom - top), canvas, window.X(left), window.Y(top));
 }
 
 } // namespace
 
-bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas, const CanvasRect* part) {
-    if (!canvas.Create(state.width, state.height, state.notecolour))
+bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas) {
+    return PaintNoteWindow(document, state, NoteWindow::Whole(state.width, state.height), canvas);
+}
+
+bool PaintNoteWindow(const SkinDocument& document, NoteState& state, const NoteWindow& window,
+                     Canvas& canvas) {
+    const CanvasRect& seen = window.visible;
+    if (state.width < 1 || state.height < 1 || window.noteWidth != state.width ||
+        window.noteHeight != state.height || seen.IsEmpty() || seen.left < 0 || seen.top < 0 ||
+        seen.right > state.width || seen.bottom > state.height) {
+        canvas.Clear();
+        return false;
+    }
+    if (!canvas.Create(seen.Width(), seen.Height(), state.notecolour))
         return false;
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
-    if (part)
-        canvas.SetClipRect(*part);
-    const CanvasRect clip = canvas.ClipRect();
-    const ScrollFrame frame = ScrollFrameOf(document.ActiveLayout(state), state);
-    // An element's outline holds all it paints; one wholly outside the clip paints nothing there.
-    const auto reaches = [&](const SkinElement& element) {
-        const std::optional<NoteRect> r = ElementOutline(element, state.width, state.height, frame);
-        return !r || r->right < r->left || r->bottom < r->top ||
-               (r->left < clip.right && r->right > clip.left && r->top < clip.bottom && r->bottom > clip.top);
-    };
-    NotePainter painter(document, state, canvas);
+    NotePainter painter(document, state, window, canvas);
     const GroupIndex groups(document);
     for (const SkinElement& element : document.elements) {
         // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state) || !reaches(element))
+        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state))
             continue;
         painter.PaintElement(element);
     }
     if (state.bulkselected)
-        DrawSelectedBorder(canvas, document.settings, state.dpi);
+        DrawSelectedBorder(canvas, document.settings, state.dpi, window);
     return true;
 }
 
 void RenderNote(const SkinDocument& document, Canvas& target, NoteState state) {
+    if (!target.IsValid() || state.width < 1 || state.height < 1)
+        return;
     const long long ox = state.originx;
     const long long oy = state.originy;
-    // The part of the note under the target's clip.
+    const long long w = state.width;
+    const long long h = state.height;
+    // Only the part of the note under the target's clip is painted.
     const CanvasRect clip = target.ClipRect();
-    const CanvasRect part{ClampToInt(clip.left - ox), ClampToInt(clip.top - oy), ClampToInt(clip.right - ox),
-                          ClampToInt(clip.bottom - oy)};
-    Canvas canvas;
-    if (!PaintNoteCanvas(document, state, canvas, &part))
+    const CanvasRect seen{ClampToInt(std::max<long long>(clip.left - ox, 0)),
+                          ClampToInt(std::max<long long>(clip.top - oy, 0)),
+                          ClampToInt(std::min<long long>(clip.right - ox, w)),
+                          ClampToInt(std::min<long long>(clip.bottom - oy, h))};
+    if (seen.IsEmpty())
         return;
-    const long long w = canvas.Width();
-    const long long h = canvas.Height();
+    const NoteWindow window{state.width, state.height, seen};
+    Canvas canvas;
+    if (!PaintNoteWindow(document, state, window, canvas))
+        return;
+    const auto copy = [&](long long left, long long top, long long right, long long bottom) {
+        CopyPart(target, ox, oy, canvas, window, left, top, right, bottom);
+    };
     if (document.DrawsOnTextBackground()) {
-        CopyBlock(target, ox, oy, w, h, canvas, 0, 0);
+        copy(0, 0, w, h);
         return;
     }
+    // The frame around the text area: the top and bottom rows across the note, the side columns between.
     const SkinLayout& layout = document.ActiveLayout(state);
     const long long t = layout.top;
     const long long b = layout.bottom;
     const long long l = layout.left;
     const long long r = layout.right;
-    CopyBlock(target, ox, oy, w, t, canvas, 0, 0);
-    CopyBlock(target, ox, oy + h - b, w, b, canvas, 0, h - b);
-    CopyBlock(target, ox, oy + t, l, h - b - t, canvas, 0, t);
-    CopyBlock(target, ox + w - r, oy + t, r, h - b - t, canvas, ClampToInt(w - r), t);
+    copy(0, 0, w, std::min(t, h));
+    copy(0, std::max(h - b, 0LL), w, h);
+    if (h - b - t > 0) {
+        copy(0, t, std::min(l, w), h - b);
+        copy(std::max(w - r, 0LL), t, w, h - b);
+    }
 }

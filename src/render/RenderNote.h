@@ -3,7 +3,7 @@
 #include "document/NoteState.h"
 
 class Canvas;
-struct CanvasRect;
+struct NoteWindow;
 struct SkinDocument;
 
 // Paints the note for the state on a canvas of the state's width and height: the note colour, then
@@ -11,13 +11,16 @@ struct SkinDocument;
 // state is the caller's copy; the scroll-bar draw limits of the active layout are applied to it first.
 // False, with the canvas left empty, when the note's size gives no canvas (below 1, or a canvas at the
 // byte limit).
-// With a part, only the part of the canvas is painted (its clip), and elements that cannot reach it are
-// passed over.
-bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas,
-                     const CanvasRect* part = nullptr);
+bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas);
+
+// Paints only the window's part of the note onto a canvas of that part's size, every element placed on
+// the whole note, so each pixel is the one PaintNoteCanvas gives there. False, with the canvas left
+// empty, for a window that is empty or not within a note of the state's size.
+bool PaintNoteWindow(const SkinDocument& document, NoteState& state, const NoteWindow& window,
+                     Canvas& canvas);
 
 // Paints the note and copies it to the target at the state's origin: the whole note when the skin
 // draws on the text background, otherwise the frame around the text area only, leaving the target's
-// pixels inside the text area as they were. Only what the target's clip lets through is painted. A note
-// too large for a canvas is not drawn.
+// pixels inside the text area as they were. Only the part of the note under the target's clip is
+// painted, so a note of any size costs what the target can show.
 void RenderNote(const SkinDocument& document, Canvas& target, NoteState state);

@@ -2,6 +2,7 @@
 
 #include "document/ElementRecords.h"
 #include "document/NoteState.h"
+#include "picture/ClampToInt.h"
 #include "render/PlaceholderText.h"
 
 #include <QFontMetrics>
@@ -87,11 +88,15 @@ std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& 
     return lines;
 }
 
-void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state) {
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state,
+                     int originX, int originY) {
     // Only the part of the band on the image can show anything.
-    const NoteRect visible{std::max(band.left, 0), std::max(band.top, 0), std::min(band.right, image.width()),
-                           std::min(band.bottom, image.height())};
-    if (visible.right <= visible.left || visible.bottom <= visible.top)
+    const long long left = std::max<long long>(band.left, originX);
+    const long long top = std::max<long long>(band.top, originY);
+    const long long right = std::min<long long>(band.right, static_cast<long long>(originX) + image.width());
+    const long long bottom =
+        std::min<long long>(band.bottom, static_cast<long long>(originY) + image.height());
+    if (right <= left || bottom <= top)
         return;
 
     const QString shown = ApplySetCase(ExpandPlaceholders(text.text, state), text.setcase);
@@ -99,16 +104,19 @@ void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band
     QPainter painter(&image);
     if (!painter.isActive())
         return;
-    painter.setClipRect(
-        QRect(visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top));
+    painter.setClipRect(QRect(static_cast<int>(left - originX), static_cast<int>(top - originY),
+                              static_cast<int>(right - left), static_cast<int>(bottom - top)));
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
     const std::vector<TextBoxLine> lines =
-        LayOutTextBox(shown, metrics, band, text.alignment, visible.bottom);
+        LayOutTextBox(shown, metrics, band, text.alignment, static_cast<int>(bottom));
     painter.setPen(ToQColor(text.col));
     for (const TextBoxLine& line : lines) {
+        // A line starting more than the 32-bit range before the image ends before it too.
+        const int x = ClampToInt(static_cast<long long>(line.x) - originX);
+        const int y = ClampToInt(static_cast<long long>(line.y) - originY);
         if (!text.transparent)
-            painter.fillRect(QRect(line.x, line.y, line.width, metrics.height()), ToQColor(state.notecolour));
-        painter.drawText(QPoint(line.x, line.y + metrics.ascent()), line.text);
+            painter.fillRect(QRect(x, y, line.width, metrics.height()), ToQColor(state.notecolour));
+        painter.drawText(QPoint(x, y + metrics.ascent()), line.text);
     }
 }

@@ -27,5 +27,7 @@ std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& 
 
 // Draws a Text element into its band rectangle on the image (the note canvas's view): placeholders
 // expanded, case set, the element's font and colour, on the note colour unless the element is
-// transparent, clipped to the band.
-void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state);
+// transparent, clipped to the band. The band is in note coordinates; the image holds the note from
+// (originX, originY) on.
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state,
+                     int originX = 0, int originY = 0);

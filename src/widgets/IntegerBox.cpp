@@ -22,7 +22,9 @@ int IntegerBox::Value() const {
 }
 
 void IntegerBox::SetValue(int value) {
+    m_setting = true;
     lineEdit()->setText(QString::number(value));
+    m_setting = false;
 }
 
 bool IntegerBox::HoldsInteger() const {

@@ -19,6 +19,8 @@ public:
     void SetValue(int value);
     // True when the text is an optional sign and digits within the 32-bit range.
     bool HoldsInteger() const;
+    // While Changed is being emitted: whether the change was typed (not made by the arrows or SetValue).
+    bool ChangeIsTyped() const { return !m_setting; }
 
     void stepBy(int steps) override;
 
@@ -32,4 +34,5 @@ protected:
 private:
     int m_minimum = 0;
     int m_maximum = 9999;
+    bool m_setting = false;
 };

@@ -1,9 +1,12 @@
 #include "EditingFixture.h"
+#include "designer/NoteSettingsBox.h"
 #include "designer/PreviewView.h"
+#include "render/RenderPreview.h"
 #include "widgets/IntegerBox.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <vector>
 
 namespace {
@@ -56,6 +59,38 @@ TEST_F(PreviewRebuild, EveryNoteSettingsChangeRedrawsThePreview) {
     }
     EXPECT_EQ(window->CurrentNoteSettings().notecolour, MakeColour(40, 200, 90));
     EXPECT_FALSE(window->IsDirty()); // the note settings are not part of the skin
+}
+
+// A size typed in a burst is drawn once, at the size typed, however large, and shows what the note
+// looks like there.
+TEST_F(PreviewRebuild, TypedSizesRedrawOnceAtTheLastValue) {
+    window->show();
+    QApplication::processEvents();
+    auto* width = window->findChild<IntegerBox*>("width");
+    auto* height = window->findChild<IntegerBox*>("height");
+    QSignalSpy redraws(window->findChild<NoteSettingsBox*>("noteSettings"), &NoteSettingsBox::Changed);
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, "80000");
+    height->setFocus();
+    height->selectAll();
+    QTest::keyClicks(height, "30000");
+    EXPECT_EQ(redraws.count(), 0);
+    ASSERT_TRUE(Eventually([&] { return redraws.count() > 0; }));
+    QApplication::processEvents();
+    EXPECT_EQ(redraws.count(), 1);
+    EXPECT_EQ(window->CurrentNoteSettings().width, 80000);
+    EXPECT_EQ(window->CurrentNoteSettings().height, 30000);
+
+    const Canvas& buffer = window->PreviewBuffer();
+    Canvas expected(buffer.Width(), buffer.Height());
+    RenderPreview(window->Document(), window->CurrentNoteSettings(), window->CurrentPreviewOptions(),
+                  expected);
+    EXPECT_TRUE(SamePixels(buffer, expected));
+
+    // The arrows and values set by the program still redraw at once.
+    width->SetValue(300);
+    EXPECT_EQ(redraws.count(), 2);
 }
 
 } // namespace

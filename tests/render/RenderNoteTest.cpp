@@ -359,8 +359,11 @@ TEST(RenderNote, CanvasLimitAndAbsurdValues) {
     SkinDocument document;
     Canvas target(50, 50, MakeColour(1, 1, 1));
     NoteState state = State(8192, 8192); // exactly 268,435,456 bytes
+    // The whole note is too large for a canvas; the part the target shows is painted all the same.
+    state.originx = 20;
     RenderNote(document, target, state);
-    EXPECT_EQ(target.ColourAt(0, 0), MakeColour(1, 1, 1));
+    EXPECT_EQ(target.ColourAt(19, 0), MakeColour(1, 1, 1));
+    EXPECT_EQ(target.ColourAt(20, 0), kNote);
     Canvas canvas;
     EXPECT_FALSE(PaintNoteCanvas(document, state, canvas));
     state = State(-5, 100);
@@ -386,6 +389,13 @@ TEST(RenderNote, CanvasLimitAndAbsurdValues) {
     state.bulkselected = true;
     state.dpi = 192;
     EXPECT_TRUE(PaintNoteCanvas(document, state, canvas));
+    // The same on notes of the largest sizes, seen through a small target anywhere on them.
+    for (const int origin : {0, -1000000000, -2147483000}) {
+        state = State(2147483647, 2147483647);
+        state.bulkselected = true;
+        state.originx = state.originy = origin;
+        RenderNote(document, target, state);
+    }
 }
 
 TEST(SelectedBorder, DashesRunOnFromEdgeToEdge) {
