@@ -42,7 +42,7 @@ void RenderExample(benchmark::State& bench, const char* skin, int areaWidth, int
     }
 }
 
-const char* const kExamples[] = {"plain/plain.ini", "rich/rich.ini", "stack/stack.ini"};
+const char* const kExamples[] = {"plain/plain.ini", "rich/rich.ini", "stack/paperpile.ini"};
 
 void NoteSize(benchmark::State& s) {
     RenderExample(s, kExamples[s.range(0)], 700, 500, static_cast<int>(s.range(1)),

@@ -215,7 +215,7 @@ struct Size {
 
 TEST(ClippedPreview, ExamplesEqualTheWholeNote) {
     const Size notes[] = {{300, 100}, {700, 500}, {701, 499}, {1237, 811}, {2999, 2001}};
-    for (const char* name : {"plain/plain.ini", "rich/rich.ini", "stack/stack.ini"}) {
+    for (const char* name : {"plain/plain.ini", "rich/rich.ini", "stack/paperpile.ini"}) {
         SkinDocument document;
         ASSERT_TRUE(
             LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(name), QString()));
