@@ -136,3 +136,23 @@ void BlendRow(std::uint32_t* dst, int count, std::uint32_t colour, int opacity) 
     for (; i < count; ++i)
         dst[i] = BlendPixel(dst[i], sr, sg, sb, a);
 }
+
+void ReplaceKeyRow(std::uint32_t* dst, const std::uint32_t* src, int count, std::uint32_t key) {
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i k = _mm_set1_epi32(static_cast<int>(key));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+        const __m128i match = _mm_cmpeq_epi32(d, k);
+        if (_mm_movemask_epi8(match) == 0)
+            continue;
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i),
+                         _mm_or_si128(_mm_and_si128(match, s), _mm_andnot_si128(match, d)));
+    }
+#endif
+    for (; i < count; ++i) {
+        if (dst[i] == key)
+            dst[i] = src[i];
+    }
+}

@@ -17,3 +17,7 @@ void AlphaOverRow(std::uint32_t* dst, const std::uint32_t* src, int count, int a
 // Constant-opacity blend of one colour: each channel becomes
 // (source * a + destination * (255 - a) + 127) / 255 with integer division.
 void BlendRow(std::uint32_t* dst, int count, std::uint32_t colour, int opacity);
+
+// Every destination pixel equal to key takes the source pixel at the same place; the source is read
+// only where some pixel matches.
+void ReplaceKeyRow(std::uint32_t* dst, const std::uint32_t* src, int count, std::uint32_t key);

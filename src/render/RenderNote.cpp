@@ -19,14 +19,16 @@
 
 namespace {
 
-// Paints elements placed on the whole note into the canvas of its visible part: whatever lies outside
-// that part is passed over by arithmetic, so the work follows what can be seen, not the note's size.
+// Paints elements placed on the whole note within a window of it: whatever lies outside the window is
+// passed over by arithmetic, so the work follows what can be seen, not the note's size. The canvas's
+// clip is the window's.
 class NotePainter {
 public:
-    NotePainter(const SkinDocument& document, const NoteState& state, const NoteWindow& window,
-                Canvas& canvas)
-        : m_state(state), m_window(window), m_canvas(canvas), m_blitter(document),
+    NotePainter(const SkinDocument& document, const NoteState& state, Canvas& canvas)
+        : m_state(state), m_canvas(canvas), m_blitter(document),
           m_frame(ScrollFrameOf(document.ActiveLayout(state), state)) {}
+
+    void SetWindow(const NoteWindow& window) { m_window = window; }
 
     void PaintElement(const SkinElement& element) {
         if (const ButtonRecord* b = element.As<ButtonRecord>())
@@ -242,98 +244,94 @@ private:
         if (!m_window.SeesColumns(band.left, band.right) || !m_window.SeesRows(band.top, band.bottom))
             return;
         QImage view = m_canvas.ImageView();
-        DrawTextElement(view, t, band, m_state, m_window.visible.left, m_window.visible.top);
+        DrawTextElement(view, t, band, m_state, m_window);
     }
 
     const NoteState& m_state;
-    const NoteWindow& m_window;
+    NoteWindow m_window;
     Canvas& m_canvas;
     PictureBlitter m_blitter;
     ScrollFrame m_frame;
 };
 
-// Copies the part of the note rectangle that the window holds to the target, the note's top-left
-// pixel going to (originX, originY).
-void CopyPart(Canvas& target, long long originX, long long originY, const Canvas& canvas,
-              const NoteWindow& window, long long left, long long top, long long right, long long bottom) {
-    const CanvasRect& seen = window.visible;
-    left = std::max<long long>(left, seen.left);
-    top = std::max<long long>(top, seen.top);
-    right = std::min<long long>(right, seen.right);
-    bottom = std::min<long long>(bottom, seen.bottom);
-    if (right <= left || bottom <= top)
-        return;
-    target.Copy(ClampToInt(originX + left), ClampToInt(originY + top), static_cast<int>(right - left),
-                static_cast<int>(bottom - top), canvas, window.X(left), window.Y(top));
+// The parts of the note that are painted, in note coordinates, not overlapping: the whole note when the
+// skin draws on the text background, else the frame around the text area: the top and bottom rows
+// across the note and the side columns between them.
+std::vector<CanvasRect> PaintedParts(const SkinDocument& document, const NoteState& state) {
+    const int w = state.width;
+    const int h = state.height;
+    if (document.DrawsOnTextBackground())
+        return {{0, 0, w, h}};
+    const SkinLayout& layout = document.ActiveLayout(state);
+    const auto within = [](long long v, int limit) {
+        return static_cast<int>(std::clamp<long long>(v, 0, limit));
+    };
+    const int topEnd = within(layout.top, h);
+    const int bottomStart = std::max(within(static_cast<long long>(h) - layout.bottom, h), topEnd);
+    const int leftEnd = within(layout.left, w);
+    const int rightStart = std::max(within(static_cast<long long>(w) - layout.right, w), leftEnd);
+    return {{0, 0, w, topEnd},
+            {0, bottomStart, w, h},
+            {0, topEnd, leftEnd, bottomStart},
+            {rightStart, topEnd, w, bottomStart}};
+}
+
+// Paints the note within each window onto the canvas: the note colour, the drawn elements, the
+// selected-note border. The state has its scroll-bar limits applied.
+void PaintWindows(const SkinDocument& document, const NoteState& state,
+                  const std::vector<NoteWindow>& windows, Canvas& canvas) {
+    std::vector<const SkinElement*> drawn;
+    const GroupIndex groups(document);
+    for (const SkinElement& element : document.elements) {
+        // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
+        if (element.IsDrawable() && IsDrawn(document, groups, element, state))
+            drawn.push_back(&element);
+    }
+    const CanvasRect clip = canvas.ClipRect();
+    NotePainter painter(document, state, canvas);
+    for (const NoteWindow& window : windows) {
+        canvas.SetClipRect(window.LocalVisible().Intersected(clip));
+        canvas.Fill(window.LocalVisible(), state.notecolour);
+        painter.SetWindow(window);
+        for (const SkinElement* element : drawn)
+            painter.PaintElement(*element);
+        if (state.bulkselected)
+            DrawSelectedBorder(canvas, document.settings, state.dpi, window);
+    }
+    canvas.SetClipRect(clip);
 }
 
 } // namespace
 
 bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas) {
-    return PaintNoteWindow(document, state, NoteWindow::Whole(state.width, state.height), canvas);
-}
-
-bool PaintNoteWindow(const SkinDocument& document, NoteState& state, const NoteWindow& window,
-                     Canvas& canvas) {
-    const CanvasRect& seen = window.visible;
-    if (state.width < 1 || state.height < 1 || window.noteWidth != state.width ||
-        window.noteHeight != state.height || seen.IsEmpty() || seen.left < 0 || seen.top < 0 ||
-        seen.right > state.width || seen.bottom > state.height) {
-        canvas.Clear();
-        return false;
-    }
-    if (!canvas.Create(seen.Width(), seen.Height(), state.notecolour))
+    if (!canvas.Create(state.width, state.height, state.notecolour))
         return false;
     ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
-    NotePainter painter(document, state, window, canvas);
-    const GroupIndex groups(document);
-    for (const SkinElement& element : document.elements) {
-        // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (!element.IsDrawable() || !IsDrawn(document, groups, element, state))
-            continue;
-        painter.PaintElement(element);
-    }
-    if (state.bulkselected)
-        DrawSelectedBorder(canvas, document.settings, state.dpi, window);
+    PaintWindows(document, state, {NoteWindow::Whole(state.width, state.height)}, canvas);
     return true;
 }
 
 void RenderNote(const SkinDocument& document, Canvas& target, NoteState state) {
     if (!target.IsValid() || state.width < 1 || state.height < 1)
         return;
+    // Straight onto the target, each part of the note only where the target's clip lets it show.
     const long long ox = state.originx;
     const long long oy = state.originy;
-    const long long w = state.width;
-    const long long h = state.height;
-    // Only the part of the note under the target's clip is painted.
     const CanvasRect clip = target.ClipRect();
     const CanvasRect seen{ClampToInt(std::max<long long>(clip.left - ox, 0)),
                           ClampToInt(std::max<long long>(clip.top - oy, 0)),
-                          ClampToInt(std::min<long long>(clip.right - ox, w)),
-                          ClampToInt(std::min<long long>(clip.bottom - oy, h))};
+                          ClampToInt(std::min<long long>(clip.right - ox, state.width)),
+                          ClampToInt(std::min<long long>(clip.bottom - oy, state.height))};
     if (seen.IsEmpty())
         return;
-    const NoteWindow window{state.width, state.height, seen};
-    Canvas canvas;
-    if (!PaintNoteWindow(document, state, window, canvas))
-        return;
-    const auto copy = [&](long long left, long long top, long long right, long long bottom) {
-        CopyPart(target, ox, oy, canvas, window, left, top, right, bottom);
-    };
-    if (document.DrawsOnTextBackground()) {
-        copy(0, 0, w, h);
-        return;
+    std::vector<NoteWindow> windows;
+    for (const CanvasRect& part : PaintedParts(document, state)) {
+        const CanvasRect visible = part.Intersected(seen);
+        if (!visible.IsEmpty())
+            windows.push_back({state.width, state.height, visible, state.originx, state.originy});
     }
-    // The frame around the text area: the top and bottom rows across the note, the side columns between.
-    const SkinLayout& layout = document.ActiveLayout(state);
-    const long long t = layout.top;
-    const long long b = layout.bottom;
-    const long long l = layout.left;
-    const long long r = layout.right;
-    copy(0, 0, w, std::min(t, h));
-    copy(0, std::max(h - b, 0LL), w, h);
-    if (h - b - t > 0) {
-        copy(0, t, std::min(l, w), h - b);
-        copy(std::max(w - r, 0LL), t, w, h - b);
-    }
+    if (windows.empty())
+        return;
+    ApplyScrollbarDrawLimits(state, document.ActiveLayout(state));
+    PaintWindows(document, state, windows, target);
 }

@@ -3,7 +3,6 @@
 #include "document/NoteState.h"
 
 class Canvas;
-struct NoteWindow;
 struct SkinDocument;
 
 // Paints the note for the state on a canvas of the state's width and height: the note colour, then
@@ -13,14 +12,8 @@ struct SkinDocument;
 // byte limit).
 bool PaintNoteCanvas(const SkinDocument& document, NoteState& state, Canvas& canvas);
 
-// Paints only the window's part of the note onto a canvas of that part's size, every element placed on
-// the whole note, so each pixel is the one PaintNoteCanvas gives there. False, with the canvas left
-// empty, for a window that is empty or not within a note of the state's size.
-bool PaintNoteWindow(const SkinDocument& document, NoteState& state, const NoteWindow& window,
-                     Canvas& canvas);
-
-// Paints the note and copies it to the target at the state's origin: the whole note when the skin
-// draws on the text background, otherwise the frame around the text area only, leaving the target's
-// pixels inside the text area as they were. Only the part of the note under the target's clip is
-// painted, so a note of any size costs what the target can show.
+// Paints the note onto the target at the state's origin: the whole note when the skin draws on the text
+// background, otherwise the frame around the text area only, leaving the target's pixels inside the
+// text area as they were; each pixel as PaintNoteCanvas has it. Only the part of the note under the target's
+// clip is painted, so a note of any size costs what the target can show.
 void RenderNote(const SkinDocument& document, Canvas& target, NoteState state);

@@ -5,6 +5,7 @@
 #include "picture/ClampToInt.h"
 #include "picture/ImageSurface.h"
 #include "picture/InputLimits.h"
+#include "picture/PixelKernels.h"
 #include "render/PlacementGeometry.h"
 #include "render/RenderNote.h"
 #include "render/SampleNoteState.h"
@@ -71,12 +72,8 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
                   const Canvas& background) {
     const CanvasPixel key = PixelFromColour(region);
     const auto cut = [&](int y, int from, int to) {
-        CanvasPixel* row = target.Row(y);
-        const CanvasPixel* behind = background.Row(y);
-        for (int x = from; x < to; ++x) {
-            if (row[x] == key)
-                row[x] = behind[x];
-        }
+        if (to > from)
+            ReplaceKeyRow(target.Row(y) + from, background.Row(y) + from, to - from, key);
     };
     for (int y = rect.top; y < rect.bottom; ++y) {
         if (y < skip.top || y >= skip.bottom || skip.IsEmpty()) {
@@ -86,6 +83,24 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
         cut(y, rect.left, std::min(rect.right, std::max(rect.left, skip.left)));
         cut(y, std::max(rect.left, std::min(rect.right, skip.right)), rect.right);
     }
+}
+
+void CopyWithin(Canvas& target, const Canvas& background, const CanvasRect& r) {
+    if (!r.IsEmpty())
+        target.Copy(r.left, r.top, r.Width(), r.Height(), background, r.left, r.top);
+}
+
+// The background everywhere on the target outside the rectangle (all of it for an empty one).
+void CopyAround(Canvas& target, const Canvas& background, const CanvasRect& r) {
+    const CanvasRect all = target.Bounds();
+    if (r.IsEmpty()) {
+        CopyWithin(target, background, all);
+        return;
+    }
+    CopyWithin(target, background, {0, 0, all.right, r.top});
+    CopyWithin(target, background, {0, r.bottom, all.right, all.bottom});
+    CopyWithin(target, background, {0, r.top, r.left, r.bottom});
+    CopyWithin(target, background, {r.right, r.top, all.right, r.bottom});
 }
 
 void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
@@ -185,34 +200,35 @@ void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, 
     if (clip.IsEmpty())
         return;
     target.SetClipRect(clip);
-    target.Copy(clip.left, clip.top, clip.Width(), clip.Height(), background, clip.left, clip.top);
-
     const NoteState state = SampleNoteState(settings, document);
     const int unrolledHeight = settings.height;
     const NoteOrigin origin = NoteOriginInArea(target.Width(), target.Height(), state.width, unrolledHeight);
     const int x0 = origin.x;
     const int y0 = origin.y;
+    const SkinLayout& layout = document.ActiveLayout(state);
 
-    // The note goes straight onto the background; a note too large or too small for a canvas paints
-    // nothing, while the fill and highlights below still show where it would be. What it leaves uncovered
-    // (the text area of a frame-only skin) shows what lies behind the note, and cutting the region colour out
-    // only ever touches the pixels the note painted: a background pixel of that colour would be replaced by
-    // itself.
+    // The note paints every pixel of its rectangle but, on a frame-only skin, the text area, which shows
+    // what lies behind the note; the background goes only where the note leaves it showing, and not
+    // where the text area is filled below.
+    const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(clip);
+    CanvasRect inside;
+    if (!document.DrawsOnTextBackground())
+        inside = Block(static_cast<long long>(x0) + layout.left, static_cast<long long>(y0) + layout.top,
+                       static_cast<long long>(state.width) - layout.left - layout.right,
+                       static_cast<long long>(state.height) - layout.top - layout.bottom);
+    const bool textAreaFilled =
+        !state.rolled && (options.highlightareas ? !options.stackmode : !document.DrawsOnTextBackground());
+    CopyAround(target, background, noteRect);
+    if (!textAreaFilled)
+        CopyWithin(target, background, inside.Intersected(noteRect));
+
+    // Cutting the region colour out only ever touches the pixels the note painted.
     NoteState placed = state;
     placed.originx = x0;
     placed.originy = y0;
     RenderNote(document, target, placed);
-    const SkinLayout& layout = document.ActiveLayout(state);
-    if (document.settings.region != kNoColour) {
-        const CanvasRect noteRect = Block(x0, y0, state.width, state.height).Intersected(clip);
-        // Without drawing on the text background the note copied only its frame.
-        CanvasRect inside;
-        if (!document.DrawsOnTextBackground())
-            inside = Block(static_cast<long long>(x0) + layout.left, static_cast<long long>(y0) + layout.top,
-                           static_cast<long long>(state.width) - layout.left - layout.right,
-                           static_cast<long long>(state.height) - layout.top - layout.bottom);
+    if (document.settings.region != kNoColour)
         CutOutRegion(target, noteRect, inside, document.settings.region, background);
-    }
 
     const CanvasRect textArea = Shifted(TextArea(layout, state), x0, y0);
     if (options.highlightareas) {

@@ -2,7 +2,7 @@
 
 #include "document/ElementRecords.h"
 #include "document/NoteState.h"
-#include "picture/ClampToInt.h"
+#include "render/NoteWindow.h"
 #include "render/PlaceholderText.h"
 
 #include <QFontMetrics>
@@ -88,14 +88,18 @@ std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& 
     return lines;
 }
 
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state) {
+    DrawTextElement(image, text, band, state, NoteWindow::Whole(image.width(), image.height()));
+}
+
 void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state,
-                     int originX, int originY) {
-    // Only the part of the band on the image can show anything.
-    const long long left = std::max<long long>(band.left, originX);
-    const long long top = std::max<long long>(band.top, originY);
-    const long long right = std::min<long long>(band.right, static_cast<long long>(originX) + image.width());
-    const long long bottom =
-        std::min<long long>(band.bottom, static_cast<long long>(originY) + image.height());
+                     const NoteWindow& window) {
+    // Only the part of the band in the window can show anything.
+    const CanvasRect& seen = window.visible;
+    const int left = std::max(band.left, seen.left);
+    const int top = std::max(band.top, seen.top);
+    const int right = std::min(band.right, seen.right);
+    const int bottom = std::min(band.bottom, seen.bottom);
     if (right <= left || bottom <= top)
         return;
 
@@ -104,17 +108,20 @@ void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band
     QPainter painter(&image);
     if (!painter.isActive())
         return;
-    painter.setClipRect(QRect(static_cast<int>(left - originX), static_cast<int>(top - originY),
-                              static_cast<int>(right - left), static_cast<int>(bottom - top)));
+    const CanvasRect clip = window.Local(left, top, right, bottom);
+    painter.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    const std::vector<TextBoxLine> lines =
-        LayOutTextBox(shown, metrics, band, text.alignment, static_cast<int>(bottom));
+    const std::vector<TextBoxLine> lines = LayOutTextBox(shown, metrics, band, text.alignment, bottom);
     painter.setPen(ToQColor(text.col));
+    // Lines far from the clip are left out; the margin holds any ink a glyph draws beyond its box.
+    const long long margin = 4LL * std::max(1, metrics.height());
     for (const TextBoxLine& line : lines) {
-        // A line starting more than the 32-bit range before the image ends before it too.
-        const int x = ClampToInt(static_cast<long long>(line.x) - originX);
-        const int y = ClampToInt(static_cast<long long>(line.y) - originY);
+        if (line.x - margin >= right || line.x + static_cast<long long>(line.width) + margin <= left ||
+            line.y - margin >= bottom || line.y + static_cast<long long>(metrics.height()) + margin <= top)
+            continue;
+        const int x = window.X(line.x);
+        const int y = window.Y(line.y);
         if (!text.transparent)
             painter.fillRect(QRect(x, y, line.width, metrics.height()), ToQColor(state.notecolour));
         painter.drawText(QPoint(x, y + metrics.ascent()), line.text);

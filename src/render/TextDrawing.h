@@ -8,6 +8,7 @@
 class QFontMetrics;
 class QImage;
 struct NoteState;
+struct NoteWindow;
 struct TextRecord;
 
 // One line of a text box as it is drawn: its text (tabs expanded, cut with an ellipsis when too wide),
@@ -27,7 +28,9 @@ std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& 
 
 // Draws a Text element into its band rectangle on the image (the note canvas's view): placeholders
 // expanded, case set, the element's font and colour, on the note colour unless the element is
-// transparent, clipped to the band. The band is in note coordinates; the image holds the note from
-// (originX, originY) on.
+// transparent, clipped to the band. The image holds the whole note.
+void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state);
+// The same on an image holding the window's part of the note, where the window says; the band is in
+// note coordinates.
 void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band, const NoteState& state,
-                     int originX = 0, int originY = 0);
+                     const NoteWindow& window);
