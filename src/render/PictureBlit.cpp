@@ -28,3 +28,8 @@ void PictureBlitter::Blit(Canvas& canvas, int x, int y, int sx, int sy, int w, i
     if (m_cropValid)
         m_crop.Draw(canvas, x, y, w, h);
 }
+
+bool PictureBlitter::RowsWithin(int sy, int h) const {
+    const int height = m_document.pngsource ? m_document.image.Height() : m_document.keyed.Height();
+    return sy >= 0 && h >= 1 && h <= height - sy;
+}

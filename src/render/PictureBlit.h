@@ -17,6 +17,10 @@ public:
     // The w x h block at (sx, sy) of the source drawn at (x, y); ax = -1 means no alpha rectangle.
     void Blit(Canvas& canvas, int x, int y, int sx, int sy, int w, int h, int ax = -1, int ay = -1);
 
+    // Whether rows sy .. sy + h - 1 all lie within the picture, so that a piece of them is drawn
+    // unstretched, row for row.
+    bool RowsWithin(int sy, int h) const;
+
 private:
     const SkinDocument& m_document;
     ImageSurface m_crop;

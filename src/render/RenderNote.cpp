@@ -28,7 +28,11 @@ public:
         : m_state(state), m_canvas(canvas), m_blitter(document),
           m_frame(ScrollFrameOf(document.ActiveLayout(state), state)) {}
 
-    void SetWindow(const NoteWindow& window) { m_window = window; }
+    // The window's canvas holds only the note colour until the first element is painted.
+    void SetWindow(const NoteWindow& window) {
+        m_window = window;
+        m_onNoteColour = true;
+    }
 
     void PaintElement(const SkinElement& element) {
         if (const ButtonRecord* b = element.As<ButtonRecord>())
@@ -43,6 +47,7 @@ public:
             PaintIndicator(*i);
         else if (const TileAreaRecord* a = element.As<TileAreaRecord>())
             PaintTileArea(*a);
+        m_onNoteColour = false;
     }
 
 private:
@@ -229,12 +234,30 @@ private:
             y0 += (seen.top - y0) / th * th;
         const long long xEnd = std::min<long long>(r.right, seen.right);
         const long long yEnd = std::min<long long>(r.bottom, seen.bottom);
+        // Over one colour, tiles whose rows all come from within the picture, unstretched, give rows
+        // that repeat every tile height: once one tile height of them is painted, the rest are copies.
+        const long long firstRow = std::max<long long>(r.top, seen.top);
+        const bool repeats =
+            m_onNoteColour && yEnd - firstRow > 2 * th &&
+            m_blitter.RowsWithin(a.source.y, static_cast<int>(th)) &&
+            (a.sourcealpha.x == -1 || m_blitter.RowsWithin(a.sourcealpha.y, static_cast<int>(th)));
+        const long long paintEnd = repeats ? firstRow + th : yEnd;
         for (long long x = x0; x < xEnd; x += tw) {
             const int w = static_cast<int>(std::min(tw, r.right - x));
-            for (long long y = y0; y < yEnd; y += th) {
+            for (long long y = y0; y < paintEnd; y += th) {
                 const int h = static_cast<int>(std::min(th, r.bottom - y));
                 Blit(x, y, a.source, w, h, a.sourcealpha);
             }
+        }
+        if (!repeats)
+            return;
+        // Each copy doubles the rows done; the distance copied is always a whole number of tiles.
+        const long long left = std::max<long long>(r.left, seen.left);
+        for (long long y = paintEnd; y < yEnd;) {
+            const long long rows = std::min(y - firstRow, yEnd - y);
+            m_canvas.Copy(m_window.X(left), m_window.Y(y), static_cast<int>(xEnd - left),
+                          static_cast<int>(rows), m_canvas, m_window.X(left), m_window.Y(firstRow));
+            y += rows;
         }
     }
 
@@ -249,6 +272,7 @@ private:
 
     const NoteState& m_state;
     NoteWindow m_window;
+    bool m_onNoteColour = true;
     Canvas& m_canvas;
     PictureBlitter m_blitter;
     ScrollFrame m_frame;
