@@ -57,10 +57,6 @@ constexpr long long kSkinTextReserve = 16 * 1024 * 1024;
 // within the canvas, however small the tile or large the area, so their cost is bounded by it too.
 constexpr int kNoteSideLimit = 9999;
 
-// A fade runs through so many invisible lines only on an absurd note; past this many its running value
-// is computed directly instead of step by step, so an element far off the canvas costs no time.
-constexpr long long kExactFadeSkip = 1 << 22;
-
 // Placeholder text's pixel size: glyphs taller than this could only show as the clipped top of one
 // line on any canvas kCanvasByteLimit allows, and the font engine is not made to scale outlines without
 // bound.
