@@ -11,10 +11,10 @@
 #include "document/ElementEditing.h"
 #include "document/ElementTree.h"
 #include "widgets/FooButton.h"
+#include "widgets/KeyPressFilter.h"
 #include "widgets/Prompter.h"
 #include "widgets/TreeCtrlEx.h"
 
-#include <QKeyEvent>
 #include <QMenu>
 #include <QUndoStack>
 #include <algorithm>
@@ -23,30 +23,6 @@ namespace {
 
 const QString kChildNotElement =
     QStringLiteral("Should never be here as children have to be a real element not a group");
-
-// Keys of the tree while it has the focus: Delete deletes the selected element, Enter opens its dialog
-// as a double click does.
-class TreeKey : public QObject {
-public:
-    TreeKey(std::vector<int> keys, std::function<void()> run, QObject* parent)
-        : QObject(parent), m_keys(std::move(keys)), m_run(std::move(run)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (std::find(m_keys.begin(), m_keys.end(), key->key()) != m_keys.end() &&
-                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-                m_run();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::vector<int> m_keys;
-    std::function<void()> m_run;
-};
 
 // Menu texts show "&" as a mnemonic; element names may hold one.
 QString MenuText(QString text) {
@@ -94,9 +70,9 @@ void CDrapierDlg::BuildEditing() {
         if (m_treeReady)
             RefreshSourceView();
     });
-    m_tree->installEventFilter(new TreeKey(
+    m_tree->installEventFilter(new KeyPressFilter(
         {Qt::Key_Delete}, [this] { DeleteSelected(); }, m_tree));
-    m_tree->installEventFilter(new TreeKey(
+    m_tree->installEventFilter(new KeyPressFilter(
         {Qt::Key_Return, Qt::Key_Enter}, [this] { EditTreeItem(m_tree->currentItem()); }, m_tree));
 
     // Selecting, moving, resizing, nudging and anchoring on the preview.
