@@ -24,6 +24,17 @@ SkinElement CopyOf(const SkinElement& element) {
     return copy;
 }
 
+// Whether a group other than the entry `except` bears the name, ignoring case.
+bool AnotherGroupIsNamed(const SkinDocument& document, int except, const QString& name) {
+    for (size_t i = 0; i < document.elements.size(); ++i) {
+        const SkinElement& other = document.elements[i];
+        if (static_cast<int>(i) != except && other.Kind() == ElementKind::Group &&
+            other.Name().compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QSet<QString> ElementNames(const SkinDocument& document) {
@@ -54,6 +65,13 @@ SkinElement NewElement(const SkinDocument& document, ElementKind kind, bool roll
     return element;
 }
 
+QString CopiedGroupName(const SkinDocument& document, const QString& name) {
+    QString copy = name + QStringLiteral(" (copy)");
+    for (int number = 2; AnotherGroupIsNamed(document, -1, copy); ++number)
+        copy = name + QStringLiteral(" (copy ") + QString::number(number) + QLatin1Char(')');
+    return copy;
+}
+
 QString GroupNameAfterEdit(const SkinDocument& document, int groupEntry, const QString& typed) {
     const int count = static_cast<int>(document.elements.size());
     QString name = typed;
@@ -69,12 +87,10 @@ QString GroupNameAfterEdit(const SkinDocument& document, int groupEntry, const Q
                 break;
         }
     }
-    for (int i = 0; i < count; ++i) {
-        const SkinElement& other = document.elements[static_cast<size_t>(i)];
-        if (i != groupEntry && other.Kind() == ElementKind::Group &&
-            other.Name().compare(name, Qt::CaseInsensitive) == 0)
-            name += QLatin1Char('2');
-    }
+    // One "2" per group of the name, in one pass, can still land on a name a group passed earlier bears
+    // ("a2" before "a"): append until no other group bears it.
+    while (AnotherGroupIsNamed(document, groupEntry, name))
+        name += QLatin1Char('2');
     return name;
 }
 
@@ -100,7 +116,7 @@ int CopyEntry(SkinDocument& document, int entry, int* skippedMembers) {
     SkinElement copy = CopyOf(At(document, entry));
     const bool group = copy.Kind() == ElementKind::Group;
     if (group)
-        copy.SetName(copy.Name() + QStringLiteral(" (copy)"));
+        copy.SetName(CopiedGroupName(document, copy.Name()));
     const QString groupName = copy.Name();
     document.Append(std::move(copy));
     const int copyIndex = static_cast<int>(document.elements.size()) - 1;

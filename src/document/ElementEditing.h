@@ -26,17 +26,20 @@ QSet<QString> ElementNames(const SkinDocument& document);
 SkinElement NewElement(const SkinDocument& document, ElementKind kind, bool rolled);
 
 // The name a group takes when its dialog closes with OK, given the name typed: an empty name becomes
-// "group" followed by the smallest number from 1 up that no other element bears (ignoring case); then,
-// walking the other groups in list order, "2" is appended each time one of them bears the name as it
-// stands so far (ignoring case).
+// "group" followed by the smallest number from 1 up that no other element bears (ignoring case); then
+// "2" is appended while another group bears the name as it stands (ignoring case).
 QString GroupNameAfterEdit(const SkinDocument& document, int groupEntry, const QString& typed);
 
 // Gives the group at groupEntry its new name; when that differs from the old one (case counts), its
 // members take the new name too. False when nothing changed.
 bool RenameGroup(SkinDocument& document, int groupEntry, const QString& newName);
 
+// The name of a copy of the group called name: "<name> (copy)", else "<name> (copy 2)", "(copy 3)" ...,
+// the first that no group bears (ignoring case), so that each copy keeps its own members.
+QString CopiedGroupName(const SkinDocument& document, const QString& name);
+
 // Appends a copy of the entry and returns the copy's index. A group is copied with its rules, named
-// with " (copy)" after its name, and followed by copies of its members that belong to the new group, in
+// by CopiedGroupName, and followed by copies of its members that belong to the new group, in
 // tree order; members that are groups themselves or of no known kind are not copied and counted in
 // skippedMembers.
 int CopyEntry(SkinDocument& document, int entry, int* skippedMembers = nullptr);

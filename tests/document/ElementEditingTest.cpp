@@ -87,7 +87,8 @@ TEST(ElementEditing, GroupNameAfterTheDialog) {
         {{"g:old"}, 0, "", "group1"},                        // the group's own name does not count
         {{"g:Main", "g:x"}, 1, "main", "main2"},             // another group of the name in other case
         {{"g:main", "g:main2", "g:x"}, 2, "main", "main22"}, // each group in list order, as the name stands
-        {{"g:main2", "g:main", "g:x"}, 2, "main", "main2"},  // main2 was passed before main made it main2
+        {{"g:main2", "g:main", "g:x"}, 2, "main", "main22"}, // main2 comes before main: still unique
+        {{"g:A2", "g:a22", "g:a", "g:x"}, 3, "a", "a222"},   // each "2" checked against every group
         {{"g:main", "h:main"}, 0, "main", "main"},           // only other groups count
         {{"g:side"}, 0, "Side", "Side"},
     };
@@ -131,6 +132,19 @@ TEST(ElementEditing, CopyAppendsTheCopyAndAGroupsMembers) {
     EXPECT_EQ(Names(nested),
               QStringList({"outer", "inner@outer", "b@outer", "outer (copy)", "b@outer (copy)"}));
     EXPECT_EQ(CopyEntry(nested, 9), -1);
+}
+
+TEST(ElementEditing, EveryCopyOfAGroupHasANameOfItsOwn) {
+    SkinDocument document = Doc({"g:main", "b:close@main", "g:MAIN (COPY 3)"});
+    for (int i = 0; i < 3; ++i)
+        CopyEntry(document, 0);
+    EXPECT_EQ(Names(document),
+              QStringList({"main", "close@main", "MAIN (COPY 3)", "main (copy)", "close@main (copy)",
+                           "main (copy 2)", "close@main (copy 2)", "main (copy 4)", "close@main (copy 4)"}));
+    // A copy of a copy counts from its own name.
+    EXPECT_EQ(CopiedGroupName(document, "main (copy)"), "main (copy) (copy)");
+    // Elements that are not groups do not take a copy's name.
+    EXPECT_EQ(CopiedGroupName(Doc({"g:x", "b:x (copy)"}), "x"), "x (copy)");
 }
 
 TEST(ElementEditing, DeleteTakesAGroupsMembersWithIt) {
