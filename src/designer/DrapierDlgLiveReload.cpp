@@ -3,6 +3,7 @@
 #include "designer/DrapierDlg.h"
 
 #include "designer/PickingController.h"
+#include "designer/SkinPaths.h"
 #include "designer/UndoSteps.h"
 #include "package/FilePaths.h"
 #include "widgets/Prompter.h"
@@ -45,11 +46,13 @@ void CDrapierDlg::BuildLiveReload() {
 void CDrapierDlg::WatchDocumentFiles(bool afresh) {
     if (!m_fileWatcher)
         return;
+    // A package draws from its own picture, not from the folder's file of that name.
+    const QString picture = IsPackagePath(m_skinPath) ? QString() : m_pngPath;
     if (!afresh && m_fileWatcher->PathOf(File::Skin) == m_skinPath &&
-        m_fileWatcher->PathOf(File::Picture) == m_pngPath)
+        m_fileWatcher->PathOf(File::Picture) == picture)
         return;
     // What the files hold now is what was just loaded; changes told before that are stale.
-    m_fileWatcher->Watch(m_skinPath, m_pngPath);
+    m_fileWatcher->Watch(m_skinPath, picture);
     m_pendingFileChanges = {};
 }
 
@@ -141,9 +144,13 @@ void CDrapierDlg::SkinChangedOnDisk(SkinFileWatcher::Change change) {
 void CDrapierDlg::ReloadSkinFromDisk() {
     const bool onDefaultLayout = m_tree->currentItem() == m_defaultLayoutItem;
     const int entry = SelectedEntry();
+    // What was replaced stays one undo step away: it may be the only copy of a version another program
+    // overwrote.
+    DocumentSnapshot before = m_history->Current();
     LoadSkinFrom(m_skinPath);
     if (entry >= 0 && entry < static_cast<int>(m_document.elements.size()))
         SelectEntry(entry);
     else if (onDefaultLayout)
         m_tree->setCurrentItem(m_defaultLayoutItem);
+    m_history->PushReplacement(QStringLiteral("Reload from Disk"), std::move(before), entry, SelectedEntry());
 }

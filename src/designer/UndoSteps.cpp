@@ -91,3 +91,14 @@ void DocumentHistory::Clear() {
         m_stack->resetClean();
     m_last.reset();
 }
+
+void DocumentHistory::PushReplacement(const QString& what, DocumentSnapshot before, int selectBefore,
+                                      int selectAfter) {
+    DocumentSnapshot after = Snapshot();
+    if (m_depth > 0 || after.SameContent(before))
+        return;
+    EndRun();
+    m_stack->push(
+        new DocumentStep(what, std::move(before), selectBefore, std::move(after), selectAfter, m_restore));
+    m_stack->setClean();
+}

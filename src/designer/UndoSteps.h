@@ -68,6 +68,13 @@ public:
     // Forgets every step; whether the document counts as changed is left as it was.
     void Clear();
 
+    // The document as it stands, for a step recorded with PushReplacement.
+    DocumentSnapshot Current() { return Snapshot(); }
+    // After the document was replaced from its file: one step from `before` to the document as it stands,
+    // which becomes the saved state, so that undoing it brings back what was replaced, marked changed.
+    // Nothing when the two hold the same.
+    void PushReplacement(const QString& what, DocumentSnapshot before, int selectBefore, int selectAfter);
+
 private:
     DocumentSnapshot Snapshot();
 

@@ -75,16 +75,28 @@ TEST_F(LiveReload, PngRewrittenOnDiskShowsInThePreviewWithoutAnEdit) {
 
 TEST_F(LiveReload, SkinRewrittenWhileUnchangedReloadsWithTheSelectionKept) {
     Delete("Side");
-    window->UndoStack()->undo(); // a history that the reload clears, back at the saved state
+    window->UndoStack()->undo(); // a history that the reload replaces, back at the saved state
     ASSERT_FALSE(window->IsDirty());
     Select("Side");
 
     RewriteSkin("Top", "Edge");
     ASSERT_TRUE(Eventually([&] { return Item("Edge") != nullptr; }));
     EXPECT_EQ(Selected(), "Edge");
-    EXPECT_EQ(Steps(), 0);
     EXPECT_FALSE(window->IsDirty());
     EXPECT_TRUE(prompter.shown.isEmpty());
+
+    // The version the other program overwrote is one undo away, marked changed; redo is the file again.
+    EXPECT_EQ(Steps(), 1);
+    QMenu* edit = window->MenuBar()->actions()[2]->menu();
+    window->PrepareMenu(edit);
+    EXPECT_EQ(edit->actions().value(0)->text(), "&Undo Reload from Disk");
+    window->UndoStack()->undo();
+    EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Label; Knob");
+    EXPECT_EQ(Selected(), "Side");
+    EXPECT_TRUE(window->IsDirty());
+    window->UndoStack()->redo();
+    EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Edge; Label; Knob");
+    EXPECT_FALSE(window->IsDirty());
 }
 
 TEST_F(LiveReload, SkinRewrittenWithUnsavedChangesAsksOnceForEachChange) {
@@ -110,7 +122,11 @@ TEST_F(LiveReload, SkinRewrittenWithUnsavedChangesAsksOnceForEachChange) {
     EXPECT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(Tree(), "Roof; Hover (Close, Lamp); Edge; Label; Knob");
     EXPECT_FALSE(window->IsDirty());
-    EXPECT_EQ(Steps(), 0);
+    // The edits given up for the file are one undo away; the steps before them are gone.
+    EXPECT_EQ(Steps(), 1);
+    window->UndoStack()->undo();
+    EXPECT_EQ(Tree(), "Top; Hover (Close, Lamp); Side; Knob");
+    EXPECT_TRUE(window->IsDirty());
     EXPECT_EQ(prompter.unexpected, 0);
 }
 
@@ -124,7 +140,7 @@ TEST_F(LiveReload, OwnSavesReloadNothing) {
     ASSERT_EQ(window->FileWatcher()->PathOf(SkinFileWatcher::File::Skin), dir.filePath("other.ini"));
 
     PictureSentinel(Qt::darkGreen);
-    // A reload would have cleared the history.
+    // A reload would have replaced the history with one step.
     EXPECT_EQ(Steps(), 2);
     EXPECT_FALSE(window->IsDirty());
     EXPECT_TRUE(prompter.shown.isEmpty());
