@@ -5,6 +5,7 @@
 #include "dialogs/FontFamilies.h"
 #include "document/LeadingNumber.h"
 #include "document/StyleString.h"
+#include "render/FontFamilyNames.h"
 #include "widgets/IntegerBox.h"
 #include "widgets/Prompter.h"
 
@@ -246,7 +247,7 @@ void QAuthorDlg::ChooseStyleFont() {
     if (!chosen)
         return;
     StyleFont font;
-    font.family = chosen->family();
+    font.family = FamilyWithoutFoundry(chosen->family());
     font.pointSize = chosen->pointSizeF() > 0 ? chosen->pointSizeF() : initial.pointSizeF();
     font.weight = chosen->weight();
     font.italic = chosen->italic();

@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,6 +74,10 @@ QComboBox* NewEditableList(QWidget* parent, const QStringList& items, const QStr
     list->setInsertPolicy(QComboBox::NoInsert);
     list->addItems(items);
     list->setAccessibleName(name);
+    // What is stored is exactly the entry chosen or the text typed: completion only suggests, and an
+    // entry that differs in case does not take the place of the typed text when editing ends.
+    list->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    list->completer()->setCaseSensitivity(Qt::CaseSensitive);
     return list;
 }
 

@@ -2,5 +2,6 @@
 
 #include <QStringList>
 
-// The installed font families, each once, sorted ignoring case, for the dialogs' font lists.
+// The installed font families, each once and without a foundry, sorted ignoring case, for the dialogs'
+// font lists.
 QStringList InstalledFontFamilies();

@@ -334,6 +334,15 @@ TEST_F(ElementDialogs, TextPlaceholdersFontAndPoints) {
         EXPECT_EQ(Record<TextRecord>(title).point, 300);
         text->PointsBox()->stepBy(1);
         EXPECT_EQ(TextOf(text->PointsBox()), "256");
+        // A prefix of a listed family stays what was typed: completion suggests, never fills in.
+        const QString listed = text->FontList()->itemText(0);
+        ASSERT_GE(listed.size(), 2);
+        dialog->activateWindow();
+        text->FontList()->setFocus();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        TypeInto(text->FontList(), listed.left(2));
+        EXPECT_EQ(text->FontList()->currentText(), listed.left(2));
+        EXPECT_EQ(Record<TextRecord>(title).font, listed.left(2));
         TypeInto(text->FontList(), "No Such Face");
         Named<QComboBox>(dialog, "AA:")->setCurrentIndex(2);
         Titled(dialog, "UPPER")->click();

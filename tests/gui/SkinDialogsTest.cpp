@@ -240,7 +240,8 @@ TEST_F(SkinDialogs, SkinInfoWorksOnACopyAndClearsTheStyle) {
 TEST_F(SkinDialogs, SkinInfoStyleFontColoursAndFontSize) {
     SkinSettings settings;
     settings.defaultstyle = "-13|0|0|0|400|0|0|0|0|0|0|0|0|Old Face|10|20|30|40|50|60";
-    QFont chosen("DejaVu Sans");
+    // Named with its foundry, as the chooser names a family two foundries provide.
+    QFont chosen("DejaVu Sans [Misc]");
     chosen.setPointSize(12);
     chosen.setWeight(QFont::Bold);
     chosen.setItalic(true);
