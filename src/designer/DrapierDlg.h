@@ -109,6 +109,8 @@ public:
     void SwitchSkinMode(bool stackMode);
     bool IsStackSkin() const { return m_stackMode; }
     void LoadSourcePng(const QString& path);
+    // The picture of a skin just loaded from skinPath, and its PNG path.
+    void LoadSkinPicture(const QString& skinPath);
     NoteSettings CurrentNoteSettings() const;
     PreviewOptions CurrentPreviewOptions() const;
     // The entry of the selected tree item, -1 when none is selected or it is a root.

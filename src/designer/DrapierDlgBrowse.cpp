@@ -63,7 +63,7 @@ void CDrapierDlg::ShowBrowsedSkin(const QString& path) {
     m_document.keyed.Clear();
     RebuildTree();
     LoadSkin(m_document, path, QString());
-    LoadSourcePng(SiblingPath(path, m_document.bitmap));
+    LoadSkinPicture(path);
     const QString& style = m_document.settings.defaultstyle;
     m_noteBox->SetStickyColour(style.isEmpty() ? NoteSettings().notecolour : StyleNoteColour(style));
     m_skinPath = path;

@@ -49,7 +49,7 @@ void CDrapierDlg::StartUp(const QString& commandLinePath) {
 
     // A skin named on the command line that does not load leaves the default skin, untitled.
     if (!commandLinePath.isEmpty() && LoadSkin(m_document, commandLinePath, QString())) {
-        LoadSourcePng(SiblingPath(commandLinePath, m_document.bitmap));
+        LoadSkinPicture(commandLinePath);
         m_skinPath = commandLinePath;
         AfterSkinLoaded();
     }
@@ -70,6 +70,17 @@ void CDrapierDlg::AfterSkinLoaded() {
         SwitchSkinMode(mode == 1);
     else
         RedrawPreview();
+}
+
+void CDrapierDlg::LoadSkinPicture(const QString& skinPath) {
+    const QString png = SiblingPath(skinPath, m_document.bitmap);
+    if (!IsPackagePath(skinPath))
+        return LoadSourcePng(png);
+    // A file of the picture's name beside a package may be the catalogue's thumbnail of it: the package's
+    // own picture is shown and drawn, and the path stays the folder's file, for "..." and Export.
+    m_pngPath = png;
+    m_sourceImage = SourcePictureOf(m_document);
+    RefreshSourceView();
 }
 
 void CDrapierDlg::LoadSourcePng(const QString& path) {
@@ -117,7 +128,7 @@ void CDrapierDlg::LoadSkinFrom(const QString& path) {
     RebuildTree();
     if (!LoadSkin(m_document, path, QString()))
         m_prompter.Inform(this, kLoadFailed);
-    LoadSourcePng(SiblingPath(path, m_document.bitmap));
+    LoadSkinPicture(path);
     m_skinPath = path;
     AfterSkinLoaded();
 }

@@ -160,3 +160,11 @@ bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface
     document.picturePath = shown.Kind() == kImagePng ? path : QString();
     return true;
 }
+
+ImageSurface SourcePictureOf(const SkinDocument& document) {
+    if (document.pngsource)
+        return document.image;
+    ImageSurface picture;
+    picture.MakeFromCanvas(document.keyed.Picture());
+    return picture;
+}

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "picture/ImageSurface.h"
+
 #include <QByteArray>
 #include <QString>
 
-class ImageSurface;
 struct SkinDocument;
 class ZipReader;
 
@@ -28,3 +29,7 @@ QString PackagedSkinText(const QByteArray& bytes);
 // that): the document's own, shared, when the last load decoded it from that very file, else decoded
 // now. False, leaving `shown` empty and the document as it was, when it does not load.
 bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface& shown);
+
+// The picture the loaded document draws from, as the source view shows it: a keyed picture without its
+// key.
+ImageSurface SourcePictureOf(const SkinDocument& document);

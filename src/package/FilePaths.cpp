@@ -1,6 +1,7 @@
 #include "package/FilePaths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 QString StoredFileName(const QString& storedName) {
@@ -30,11 +31,14 @@ QString WithExtension(const QString& path, const QString& extension) {
 
 QString NearestExistingFolder(const QString& folder) {
     if (!folder.isEmpty()) {
-        for (QDir at(QDir::cleanPath(QDir(folder).absolutePath()));;) {
-            if (at.exists())
-                return at.path();
-            if (at.isRoot() || !at.cdUp())
+        // Up by the path's text: QDir::cdUp refuses to leave a folder that does not exist itself.
+        for (QString at = QDir::cleanPath(QDir(folder).absolutePath());;) {
+            if (QFileInfo(at).isDir())
+                return at;
+            const QString up = QFileInfo(at).path();
+            if (up == at)
                 break;
+            at = up;
         }
     }
     return QDir::homePath();

@@ -1,5 +1,6 @@
 #include "EditingFixture.h"
 #include "designer/CommandIds.h"
+#include "designer/SkinFileWatcher.h"
 #include "document/SkinWriter.h"
 #include "package/SkinPackageExport.h"
 #include "widgets/BitmapMenu.h"
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -205,6 +207,28 @@ TEST_F(DesignerWindow, SaveOfAPackagedSkinAsksForASkinFile) {
     EXPECT_EQ(FileBytes(package), packageBytes);
     EXPECT_EQ(window->SkinPath(), dir.filePath("unpacked.ini"));
     EXPECT_TRUE(QFile::exists(dir.filePath("unpacked.ini")));
+}
+
+// The catalogue writes a thumbnail named like a package's picture beside the package: opening or browsing
+// the package still shows and draws the package's own picture, while the PNG path stays the folder's.
+TEST_F(DesignerWindow, APackageShowsItsOwnPictureNotTheFileOfItsNameBesideIt) {
+    const QString skin = MakeSkin("packed"); // its picture is 40 by 20
+    const QString package = dir.filePath("packed.qsk");
+    QString reason;
+    ASSERT_TRUE(ExportSkinPackage(package, {skin, dir.filePath("packed.png"), QString()}, &reason))
+        << reason.toStdString();
+    WritePng("packed.png", 90, 30, Qt::red);
+    Open(package);
+    CDrapierDlg started(prompter, *store);
+    started.StartUp(package); // named on the command line
+    for (const CDrapierDlg* shown : {window.get(), &started}) {
+        EXPECT_EQ(shown->PngPath(), dir.filePath("packed.png"));
+        EXPECT_EQ(shown->SourceImage().Width(), 40);
+        EXPECT_EQ(shown->Document().image.Width(), 40);
+        // Nor is the folder's file watched as the skin's picture.
+        EXPECT_EQ(shown->FileWatcher()->PathOf(SkinFileWatcher::File::Picture), QString());
+    }
+    EXPECT_EQ(prompter.unexpected, 0);
 }
 
 TEST_F(DesignerWindow, SaveAsAppendsIniUnlessPresent) {
