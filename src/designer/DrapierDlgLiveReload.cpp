@@ -51,8 +51,10 @@ void CDrapierDlg::WatchDocumentFiles(bool afresh) {
     if (!afresh && m_fileWatcher->PathOf(File::Skin) == m_skinPath &&
         m_fileWatcher->PathOf(File::Picture) == picture)
         return;
-    // What the files hold now is what was just loaded; changes told before that are stale.
-    m_fileWatcher->Watch(m_skinPath, picture);
+    // What the files hold now is what was just loaded (the sheet's digest taken as it was read); changes
+    // told before that are stale.
+    const bool digestIsPicture = !picture.isEmpty() && picture == m_document.picturePath;
+    m_fileWatcher->Watch(m_skinPath, picture, digestIsPicture ? m_document.pictureDigest : QByteArray());
     m_pendingFileChanges = {};
 }
 

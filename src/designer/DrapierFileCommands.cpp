@@ -48,7 +48,7 @@ void CDrapierDlg::StartUp(const QString& commandLinePath) {
     m_noteBox->SetSettings(start);
 
     // A skin named on the command line that does not load leaves the default skin, untitled.
-    if (!commandLinePath.isEmpty() && LoadSkin(m_document, commandLinePath, QString())) {
+    if (!commandLinePath.isEmpty() && LoadSkin(m_document, commandLinePath, QString(), true)) {
         LoadSkinPicture(commandLinePath);
         m_skinPath = commandLinePath;
         AfterSkinLoaded();
@@ -126,7 +126,7 @@ void CDrapierDlg::ChooseSourcePng() {
 void CDrapierDlg::LoadSkinFrom(const QString& path) {
     m_document.ClearElements();
     RebuildTree();
-    if (!LoadSkin(m_document, path, QString()))
+    if (!LoadSkin(m_document, path, QString(), true))
         m_prompter.Inform(this, kLoadFailed);
     LoadSkinPicture(path);
     m_skinPath = path;

@@ -1,9 +1,8 @@
 #include "designer/SkinFileWatcher.h"
 
-#include <QFile>
+#include "package/FileDigest.h"
+
 #include <QFileInfo>
-#include <vector>
-#include <zlib.h>
 
 namespace {
 
@@ -17,24 +16,9 @@ Look LookAt(const QString& path, QByteArray* digest) {
         return Look::Missing;
     if (!info.isFile())
         return Look::Unreadable;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    *digest = FileDigest(path);
+    if (digest->isEmpty())
         return Look::Unreadable;
-    // CRC-32 and the length: a sheet of many megabytes is read at the speed of memory, and a change
-    // slips through with a chance of one in four billion.
-    std::vector<char> chunk(1 << 20);
-    uLong crc = crc32_z(0, nullptr, 0);
-    qint64 length = 0;
-    for (;;) {
-        const qint64 n = file.read(chunk.data(), static_cast<qint64>(chunk.size()));
-        if (n < 0)
-            return Look::Unreadable;
-        if (n == 0)
-            break;
-        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(chunk.data()), static_cast<z_size_t>(n));
-        length += n;
-    }
-    *digest = QByteArray::number(length) + ':' + QByteArray::number(static_cast<qulonglong>(crc), 16);
     return Look::Readable;
 }
 
@@ -56,7 +40,7 @@ void SkinFileWatcher::SetQuietTime(int milliseconds) {
         w.settle.setInterval(milliseconds);
 }
 
-void SkinFileWatcher::Watch(const QString& skinPath, const QString& pngPath) {
+void SkinFileWatcher::Watch(const QString& skinPath, const QString& pngPath, const QByteArray& pngDigest) {
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
     if (!m_watcher.directories().isEmpty())
@@ -75,6 +59,13 @@ void SkinFileWatcher::Watch(const QString& skinPath, const QString& pngPath) {
         if (w.path.isEmpty())
             continue;
         w.folder = info.absolutePath();
+        if (i == Index(File::Picture) && !pngDigest.isEmpty() && info.isFile()) {
+            w.state = State::Readable;
+            w.digest = pngDigest;
+            w.size = info.size();
+            w.modified = info.lastModified();
+            continue;
+        }
         Take(w);
     }
     Arm();

@@ -32,7 +32,8 @@ public:
     // Watches these two files from now on, either of which may be empty for none; what they hold now is
     // what later changes are told against. Replaces what was watched before. A file watched again at the
     // same size and time is not read again (a load watches the sheet twice).
-    void Watch(const QString& skinPath, const QString& pngPath);
+    // pngDigest, when given, is the picture's FileDigest as it was just read (it is not read again).
+    void Watch(const QString& skinPath, const QString& pngPath, const QByteArray& pngDigest = QByteArray());
     void Stop();
     QString PathOf(File file) const { return m_files[Index(file)].path; }
 

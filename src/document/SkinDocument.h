@@ -6,6 +6,7 @@
 #include "picture/ImageSurface.h"
 #include "picture/KeyedPicture.h"
 
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -18,9 +19,10 @@ struct SkinDocument {
     std::vector<SkinElement> elements;
     QString bitmap; // the source picture's file name, from the bitmap key
     ImageSurface image;
-    KeyedPicture keyed;    // the source picture when it is not a PNG
-    bool pngsource = true; // the picture came from a PNG and is held with its alpha plane
-    QString picturePath;   // the file the last load decoded the PNG picture from; empty for any other
+    KeyedPicture keyed;       // the source picture when it is not a PNG
+    bool pngsource = true;    // the picture came from a PNG and is held with its alpha plane
+    QString picturePath;      // the file the last load decoded the PNG picture from; empty for any other
+    QByteArray pictureDigest; // that file's FileDigest when the load was asked for it, else empty
     SkinSettings settings;
     SkinLayout layout; // the default layout
 

@@ -3,6 +3,7 @@
 #include "document/PlainSkinText.h"
 #include "document/SkinDocument.h"
 #include "document/SkinReader.h"
+#include "package/FileDigest.h"
 #include "package/FilePaths.h"
 #include "package/PackagePicking.h"
 #include "package/ZipEntryName.h"
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <future>
+#include <system_error>
 
 // The resources live in the static core library; they must be registered from global scope.
 static void InitDrapierResources() {
@@ -30,16 +33,32 @@ void UseKeyedPicture(SkinDocument& document) {
     document.keyed.ApplyKey(document.settings.transparent);
     document.image.Clear();
     document.picturePath.clear();
+    document.pictureDigest.clear();
     document.pngsource = false;
 }
 
 void UsePngPicture(SkinDocument& document) {
     document.keyed.Clear();
     document.picturePath.clear();
+    document.pictureDigest.clear();
     document.pngsource = true;
 }
 
-bool LoadPlainSkin(SkinDocument& document, const QString& path) {
+struct DecodedSheet {
+    ImageSurface image;
+    bool decoded = false;
+    QByteArray digest;
+};
+
+DecodedSheet DecodeSheet(const QString& path, bool digest) {
+    DecodedSheet sheet;
+    sheet.decoded = sheet.image.Load(path, kImagePng);
+    if (sheet.decoded && digest)
+        sheet.digest = FileDigest(path);
+    return sheet;
+}
+
+bool LoadPlainSkin(SkinDocument& document, const QString& path, bool digestPicture) {
     if (!QFileInfo(path).isFile())
         return false;
     QString text;
@@ -56,20 +75,28 @@ bool LoadPlainSkin(SkinDocument& document, const QString& path) {
         ReadSkinText(document, text);
         return false;
     }
-    const bool png = imageName.endsWith(u".png", Qt::CaseInsensitive);
-    if (png) {
-        const bool decoded = document.image.Load(imagePath, kImagePng);
+    if (imageName.endsWith(u".png", Qt::CaseInsensitive)) {
+        // The sheet is decoded on another thread while the text is read: neither needs the other.
+        std::future<DecodedSheet> decoding;
+        try {
+            decoding = std::async(std::launch::async, DecodeSheet, imagePath, digestPicture);
+        } catch (const std::system_error&) {
+        }
+        ReadSkinText(document, text);
+        DecodedSheet sheet = decoding.valid() ? decoding.get() : DecodeSheet(imagePath, digestPicture);
+        document.image = std::move(sheet.image);
         UsePngPicture(document);
-        if (decoded)
+        if (sheet.decoded) {
             document.picturePath = imagePath;
-    } else {
-        document.keyed.Clear();
-        document.keyed.Load(imagePath);
+            document.pictureDigest = sheet.digest;
+        }
+        return true;
     }
+    document.keyed.Clear();
+    document.keyed.Load(imagePath);
     ReadSkinText(document, text);
     // The key colour comes from the text just read.
-    if (!png)
-        UseKeyedPicture(document);
+    UseKeyedPicture(document);
     return true;
 }
 
@@ -129,15 +156,16 @@ void LoadDefaultSkin(SkinDocument& document) {
     UsePngPicture(document);
 }
 
-bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName) {
+bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName, bool digestPicture) {
     document.picturePath.clear();
+    document.pictureDigest.clear();
     document.displayname = path + QStringLiteral(" (skin in qsk: ") + innerName + u')';
     if (path.isEmpty()) {
         LoadDefaultSkin(document);
         return true;
     }
     if (path.endsWith(u".ini", Qt::CaseInsensitive))
-        return LoadPlainSkin(document, path);
+        return LoadPlainSkin(document, path, digestPicture);
     if (path.endsWith(u".qsk", Qt::CaseInsensitive)) {
         ZipReader package;
         return package.Open(path) && LoadSkinFromPackage(document, package, innerName);
@@ -158,6 +186,7 @@ bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface
     if (shown.Kind() == kImagePng)
         document.pngsource = true;
     document.picturePath = shown.Kind() == kImagePng ? path : QString();
+    document.pictureDigest.clear();
     return true;
 }
 

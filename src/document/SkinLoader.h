@@ -14,7 +14,10 @@ class ZipReader;
 // read, when the picture a skin file names cannot be opened (its text is read all the same), and when a
 // package cannot be opened or lacks a skin file, a picture or a readable entry. A picture that opens
 // but does not decode leaves the picture empty and is no failure.
-bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName);
+// With digestPicture, the PNG file a skin file names is given its FileDigest too (pictureDigest), read
+// while it is hot, for a watcher of the file.
+bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName,
+              bool digestPicture = false);
 
 // An empty skin with the program's own 80 by 40 picture.
 void LoadDefaultSkin(SkinDocument& document);

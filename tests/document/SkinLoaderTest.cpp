@@ -1,6 +1,7 @@
 #include "document/SkinLoader.h"
 #include "DocumentTestSupport.h"
 #include "document/SkinDocument.h"
+#include "package/FileDigest.h"
 #include "package/ZipReader.h"
 #include "package/ZipWriter.h"
 
@@ -327,4 +328,12 @@ TEST(SkinLoader, SourcePictureIsTheOneTheLoadDecoded) {
     EXPECT_FALSE(shown.IsValid());
     EXPECT_EQ(doc.picturePath, a); // the document keeps its picture
     EXPECT_TRUE(doc.image.IsValid());
+    EXPECT_TRUE(doc.pictureDigest.isEmpty()); // not asked for
+
+    // Asked for, the digest of the file the sheet was decoded from comes with it; a package has none.
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("a.ini"), QString(), true));
+    EXPECT_EQ(doc.pictureDigest, FileDigest(a));
+    EXPECT_FALSE(doc.pictureDigest.isEmpty());
+    ASSERT_TRUE(LoadSkin(doc, dir.filePath("a.qsk"), QString(), true));
+    EXPECT_TRUE(doc.pictureDigest.isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "designer/SkinFileWatcher.h"
+#include "package/FileDigest.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -189,4 +190,19 @@ TEST_F(Watching, WatchReplacesAndStopEnds) {
     ASSERT_TRUE(WriteBytes(later, "[settings]\n"));
     ASSERT_TRUE(WaitFor(2));
     EXPECT_EQ(told[1], (Told{File::Skin, Change::Changed, 0}));
+}
+
+// A digest handed in with the picture is what its changes are told against, instead of reading the file
+// again: with a stale one, the very bytes already there count as a change.
+TEST_F(Watching, AGivenPictureDigestIsWhatChangesAreToldAgainst) {
+    watcher.Watch(skin, png, FileDigest(png));
+    ASSERT_TRUE(WriteBytes(png, "picture 2"));
+    ASSERT_TRUE(WaitFor(1));
+    EXPECT_EQ(told[0], (Told{File::Picture, Change::Changed, 0}));
+
+    watcher.Watch(skin, dir.filePath("other.png"));
+    watcher.Watch(skin, png, QByteArrayLiteral("stale"));
+    ASSERT_TRUE(WriteBytes(png, "picture 2"));
+    ASSERT_TRUE(WaitFor(2));
+    EXPECT_EQ(told[1], (Told{File::Picture, Change::Changed, 0}));
 }
