@@ -26,23 +26,38 @@
 
 namespace {
 
+// An example skin with the note in the state that draws most of it (focus, alarm, scroll bar).
+struct Example {
+    SkinDocument document;
+    NoteSettings settings;
+    PreviewOptions options;
+};
+
+bool LoadExample(benchmark::State& bench, const char* skin, Example& example) {
+    EnsureGuiApplication();
+    if (!LoadSkin(example.document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin),
+                  QString())) {
+        bench.SkipWithError("example skin did not load");
+        return false;
+    }
+    example.settings.focus = true;
+    example.settings.alarm = true;
+    example.settings.scrollbar = true;
+    example.settings.stackmode = example.document.settings.mode == 1;
+    example.options.stackmode = example.settings.stackmode;
+    return true;
+}
+
 void RenderExample(benchmark::State& bench, const char* skin, int areaWidth, int areaHeight, int noteWidth,
                    int noteHeight) {
-    EnsureGuiApplication();
-    SkinDocument document;
-    if (!LoadSkin(document, QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(skin), QString())) {
-        bench.SkipWithError("example skin did not load");
+    Example example;
+    if (!LoadExample(bench, skin, example))
         return;
-    }
-    NoteSettings settings;
+    const SkinDocument& document = example.document;
+    NoteSettings& settings = example.settings;
+    const PreviewOptions& options = example.options;
     settings.width = noteWidth;
     settings.height = noteHeight;
-    settings.focus = true;
-    settings.alarm = true;
-    settings.scrollbar = true;
-    settings.stackmode = document.settings.mode == 1;
-    PreviewOptions options;
-    options.stackmode = settings.stackmode;
     Canvas target(areaWidth, areaHeight);
     for (auto _ : bench) {
         RenderPreview(document, settings, options, target);
@@ -60,21 +75,12 @@ void NoteSize(benchmark::State& s) {
 // One character typed into the title per rebuild: the title grows by a character each time (and starts
 // again when long), so no rebuild repeats the one before it.
 void TitleKeystroke(benchmark::State& bench) {
-    EnsureGuiApplication();
-    SkinDocument document;
-    if (!LoadSkin(document,
-                  QStringLiteral(DRAPIER_EXAMPLES "/") + QLatin1StringView(kExamples[bench.range(0)]),
-                  QString())) {
-        bench.SkipWithError("example skin did not load");
+    Example example;
+    if (!LoadExample(bench, kExamples[bench.range(0)], example))
         return;
-    }
-    NoteSettings settings;
-    settings.focus = true;
-    settings.alarm = true;
-    settings.scrollbar = true;
-    settings.stackmode = document.settings.mode == 1;
-    PreviewOptions options;
-    options.stackmode = settings.stackmode;
+    const SkinDocument& document = example.document;
+    NoteSettings& settings = example.settings;
+    const PreviewOptions& options = example.options;
     Canvas target(700, 500);
     const QString start = QStringLiteral("Shopping list");
     settings.title = start;

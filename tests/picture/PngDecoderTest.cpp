@@ -318,28 +318,20 @@ TEST(PngDecoder, BadFilesFailWithAReason) {
     const QByteArray tooLarge = WithHeaderSize(good, 20000, 20000);
     const QByteArray tooShort = WithHeaderSize(good, 8000, 8000);
     const QByteArray beyondLimits = WithHeaderSize(good, 2000000, 1);
-    ExpectRefused(DecodePng, {
-                                 {"empty", QByteArray(), "Not a PNG file"},
-                                 {"not png", QByteArray("GIF89a......"), "Not a PNG file"},
-                                 {"signature only", good.left(8), nullptr},
-                                 {"truncated", good.left(good.size() / 2), nullptr},
-                                 {"header crc", badCrc, nullptr},
-                                 {"corrupt data", badData, nullptr},
-                                 {"too large", tooLarge, "PNG picture too large"},
-                                 {"too little data", tooShort, "PNG data too short for its size"},
-                                 {"beyond user limits", beyondLimits, nullptr},
-                             });
-    ExpectRefused(DecodeFromDevice, {
-                                        {"empty", QByteArray(), "Not a PNG file"},
-                                        {"not png", QByteArray("GIF89a......"), "Not a PNG file"},
-                                        {"signature only", good.left(8), nullptr},
-                                        {"truncated", good.left(good.size() / 2), nullptr},
-                                        {"header crc", badCrc, nullptr},
-                                        {"corrupt data", badData, nullptr},
-                                        {"too large", tooLarge, "PNG picture too large"},
-                                        {"too little data", tooShort, "PNG data too short for its size"},
-                                        {"beyond user limits", beyondLimits, nullptr},
-                                    });
+    // The same refusals whether the bytes are in memory or read from a file as they are decoded.
+    const std::initializer_list<RefusedPicture> cases = {
+        {"empty", QByteArray(), "Not a PNG file"},
+        {"not png", QByteArray("GIF89a......"), "Not a PNG file"},
+        {"signature only", good.left(8), nullptr},
+        {"truncated", good.left(good.size() / 2), nullptr},
+        {"header crc", badCrc, nullptr},
+        {"corrupt data", badData, nullptr},
+        {"too large", tooLarge, "PNG picture too large"},
+        {"too little data", tooShort, "PNG data too short for its size"},
+        {"beyond user limits", beyondLimits, nullptr},
+    };
+    ExpectRefused(DecodePng, cases);
+    ExpectRefused(DecodeFromDevice, cases);
 }
 
 // Chunks other than the pixels and their transparency are skipped: a readable one changes nothing,
