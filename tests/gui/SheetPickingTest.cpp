@@ -87,6 +87,16 @@ TEST_F(SheetPicking, APieceBelowTheViewIsReachedBySnappingAndDrawing) {
     window->UndoStack()->redo();
     EXPECT_EQ(KnobRect(), kLow);
 
+    // Scrolled back to the top, choosing the knob again in the tree brings its source into sight;
+    // choosing an element whose source is in sight does not scroll.
+    const auto shows = [&](const CanvasRect& r) { return view->rect().contains(canvas->ViewRectOf(r)); };
+    Wheel(view, {50, 50}, 120 * 30);
+    ASSERT_FALSE(shows(kLow));
+    Select("Close");
+    EXPECT_FALSE(shows(kLow));
+    Select("Knob");
+    EXPECT_TRUE(shows(kLow));
+
     // A double click on a clear pixel snaps nothing beyond its click.
     DoubleClick(view, On(canvas, 150, 250));
     EXPECT_EQ(Knob().source, (SourcePoint{150, 250}));
