@@ -107,6 +107,7 @@ TEST_F(SheetPicking, APieceBelowTheViewIsReachedBySnappingAndDrawing) {
     QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, On(canvas, 29, 19));
     QTest::mouseMove(view, On(canvas, 15, 12));
     EXPECT_EQ(Readout("sizeReadout"), "15 x 8");
+    EXPECT_EQ(Readout("pointReadout"), "x 15, y 12");
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, On(canvas, 10, 10));
     EXPECT_EQ(KnobRect(), kTop);
     EXPECT_EQ(Readout("sizeReadout"), "");
