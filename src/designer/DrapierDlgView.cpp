@@ -41,12 +41,12 @@ const Canvas& CDrapierDlg::PreviewBuffer() const {
 }
 
 void CDrapierDlg::RebuildPreviewPicture() {
-    Canvas& buffer = m_preview->Buffer();
+    const Canvas& buffer = m_preview->Buffer();
     const QSize size = m_preview->BufferSize();
     if (buffer.Width() != size.width() || buffer.Height() != size.height())
-        buffer.Create(size.width(), size.height());
+        m_preview->Picture().Resize(size.width(), size.height());
     if (buffer.IsValid())
-        RenderPreview(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), buffer);
+        m_preview->Picture().Rebuild(m_document, CurrentNoteSettings(), CurrentPreviewOptions());
     // The preview magnifier shows this same buffer.
     m_preview->update();
     RepaintPreviewMagnifier();
@@ -56,7 +56,7 @@ void CDrapierDlg::RebuildPreviewPart(const CanvasRect& part) {
     const Canvas& buffer = m_preview->Buffer();
     if (!buffer.IsValid() || QSize(buffer.Width(), buffer.Height()) != m_preview->BufferSize())
         return RebuildPreviewPicture();
-    RenderPreviewPart(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), m_preview->Buffer(), part);
+    m_preview->Picture().RebuildPart(m_document, CurrentNoteSettings(), CurrentPreviewOptions(), part);
     m_preview->update();
     RepaintPreviewMagnifier();
 }

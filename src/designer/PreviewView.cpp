@@ -22,11 +22,11 @@ QSize PreviewView::BufferSize() const {
 
 void PreviewView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_buffer.IsValid()) {
+    if (!Buffer().IsValid()) {
         painter.fillRect(rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(0, 0, m_buffer.ImageView());
+    painter.drawImage(0, 0, Buffer().ImageView());
     PaintOverlay(painter);
 }
 

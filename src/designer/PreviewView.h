@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/Canvas.h"
+#include "render/KeptPreview.h"
 
 #include <QLine>
 #include <QRect>
@@ -25,8 +26,9 @@ public:
 
     // The buffer's size for the area's present size.
     QSize BufferSize() const;
-    Canvas& Buffer() { return m_buffer; }
-    const Canvas& Buffer() const { return m_buffer; }
+    // The picture is built only through it.
+    KeptPreview& Picture() { return m_picture; }
+    const Canvas& Buffer() const { return m_picture.Picture(); }
 
     // Asked for the overlay at every paint, so that it always matches the picture under it.
     void SetOverlaySource(std::function<PreviewOverlay()> source) { m_overlay = std::move(source); }
@@ -43,7 +45,7 @@ protected:
 private:
     void PaintOverlay(QPainter& painter) const;
 
-    Canvas m_buffer;
+    KeptPreview m_picture;
     std::function<PreviewOverlay()> m_overlay;
 };
 

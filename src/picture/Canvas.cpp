@@ -20,6 +20,15 @@ CanvasRect CanvasRect::Intersected(const CanvasRect& other) const {
     return r;
 }
 
+CanvasRect CanvasRect::Bounding(const CanvasRect& other) const {
+    if (IsEmpty())
+        return other;
+    if (other.IsEmpty())
+        return *this;
+    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+            std::max(bottom, other.bottom)};
+}
+
 Canvas::Canvas(int width, int height, Colour fill) {
     Create(width, height, fill);
 }

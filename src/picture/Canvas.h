@@ -32,6 +32,8 @@ struct CanvasRect {
     int Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
     CanvasRect Intersected(const CanvasRect& other) const;
+    // The smallest rectangle holding both (an empty one adds nothing).
+    CanvasRect Bounding(const CanvasRect& other) const;
     bool operator==(const CanvasRect&) const = default;
 };
 
@@ -85,6 +87,8 @@ public:
     // A 32-bit RGB image over this canvas's memory, for QPainter text drawing; valid until the canvas
     // is created again, cleared or destroyed.
     QImage ImageView();
+    // The same, read-only, for showing the canvas.
+    QImage ImageView() const;
 
 private:
     // The clip intersected with (x, y, w, h), computed without overflow.

@@ -10,3 +10,11 @@ QImage Canvas::ImageView() {
     return QImage(reinterpret_cast<uchar*>(m_pixels.data()), m_width, m_height,
                   static_cast<qsizetype>(m_width) * 4, QImage::Format_RGB32);
 }
+
+QImage Canvas::ImageView() const {
+    if (!IsValid())
+        return {};
+    // Over const memory: a QImage that is written to copies it first.
+    return QImage(reinterpret_cast<const uchar*>(m_pixels.data()), m_width, m_height,
+                  static_cast<qsizetype>(m_width) * 4, QImage::Format_RGB32);
+}

@@ -85,26 +85,29 @@ void CutOutRegion(Canvas& target, const CanvasRect& rect, const CanvasRect& skip
     }
 }
 
-void CopyWithin(Canvas& target, const Canvas& background, const CanvasRect& r) {
+// The background within the rectangle, where the target may not hold it yet (within stale).
+void CopyWithin(Canvas& target, const Canvas& background, const CanvasRect& rect, const CanvasRect& stale) {
+    const CanvasRect r = rect.Intersected(stale);
     if (!r.IsEmpty())
         target.Copy(r.left, r.top, r.Width(), r.Height(), background, r.left, r.top);
 }
 
 // The background everywhere on the target outside the rectangle (all of it for an empty one).
-void CopyAround(Canvas& target, const Canvas& background, const CanvasRect& r) {
+void CopyAround(Canvas& target, const Canvas& background, const CanvasRect& r, const CanvasRect& stale) {
     const CanvasRect all = target.Bounds();
     if (r.IsEmpty()) {
-        CopyWithin(target, background, all);
+        CopyWithin(target, background, all, stale);
         return;
     }
-    CopyWithin(target, background, {0, 0, all.right, r.top});
-    CopyWithin(target, background, {0, r.bottom, all.right, all.bottom});
-    CopyWithin(target, background, {0, r.top, r.left, r.bottom});
-    CopyWithin(target, background, {r.right, r.top, all.right, r.bottom});
+    CopyWithin(target, background, {0, 0, all.right, r.top}, stale);
+    CopyWithin(target, background, {0, r.bottom, all.right, all.bottom}, stale);
+    CopyWithin(target, background, {0, r.top, r.left, r.bottom}, stale);
+    CopyWithin(target, background, {r.right, r.top, all.right, r.bottom}, stale);
 }
 
-void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
-                    const Canvas& background, Canvas& target, const CanvasRect& part);
+CanvasRect RenderPartOver(const SkinDocument& document, const NoteSettings& settings,
+                          const PreviewOptions& options, const Canvas& background, Canvas& target,
+                          const CanvasRect& part, const CanvasRect& stale);
 
 } // namespace
 
@@ -180,25 +183,33 @@ void RenderPreviewPart(const SkinDocument& document, const NoteSettings& setting
     if (!target.IsValid())
         return;
     const std::shared_ptr<const Canvas> background = PreviewBackground(target.Width(), target.Height());
-    RenderPartOver(document, settings, options, *background, target, part);
+    RenderPartOver(document, settings, options, *background, target, part, target.Bounds());
 }
 
 void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
                        const PreviewOptions& options, const Canvas& background, Canvas& target) {
-    RenderPartOver(document, settings, options, background, target, target.Bounds());
+    RenderPartOver(document, settings, options, background, target, target.Bounds(), target.Bounds());
+}
+
+CanvasRect RenderPreviewPartOver(const SkinDocument& document, const NoteSettings& settings,
+                                 const PreviewOptions& options, const Canvas& background, Canvas& target,
+                                 const CanvasRect& part, const CanvasRect& stale) {
+    return RenderPartOver(document, settings, options, background, target, part, stale);
 }
 
 namespace {
 
 // Every drawing below honours the target's clip, which is the part; the note is painted as the clip
-// shows it.
-void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, const PreviewOptions& options,
-                    const Canvas& background, Canvas& target, const CanvasRect& part) {
+// shows it. Outside stale the target holds the background already. Gives the bounding rectangle of all
+// that was drawn over the background.
+CanvasRect RenderPartOver(const SkinDocument& document, const NoteSettings& settings,
+                          const PreviewOptions& options, const Canvas& background, Canvas& target,
+                          const CanvasRect& part, const CanvasRect& stale) {
     if (!target.IsValid() || background.Width() != target.Width() || background.Height() != target.Height())
-        return;
+        return {};
     const CanvasRect clip = part.Intersected(target.Bounds());
     if (clip.IsEmpty())
-        return;
+        return {};
     target.SetClipRect(clip);
     const NoteState state = SampleNoteState(settings, document);
     const int unrolledHeight = settings.height;
@@ -218,9 +229,11 @@ void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, 
                        static_cast<long long>(state.height) - layout.top - layout.bottom);
     const bool textAreaFilled =
         !state.rolled && (options.highlightareas ? !options.stackmode : !document.DrawsOnTextBackground());
-    CopyAround(target, background, noteRect);
+    CopyAround(target, background, noteRect, stale);
     if (!textAreaFilled)
-        CopyWithin(target, background, inside.Intersected(noteRect));
+        CopyWithin(target, background, inside.Intersected(noteRect), stale);
+    CanvasRect drawn = noteRect;
+    const auto draws = [&](const CanvasRect& r) { drawn = drawn.Bounding(r.Intersected(clip)); };
 
     // Cutting the region colour out only ever touches the pixels the note painted.
     NoteState placed = state;
@@ -233,26 +246,29 @@ void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, 
     const CanvasRect textArea = Shifted(TextArea(layout, state), x0, y0);
     if (options.highlightareas) {
         const int titleHeight = state.rolled ? state.height : unrolledHeight;
-        target.Blend(Shifted(TitleBarRect(layout, state.width, titleHeight), x0, y0), kTitleHighlight,
-                     kHighlightOpacity);
+        const auto tint = [&](const CanvasRect& r, Colour colour) {
+            target.Blend(r, colour, kHighlightOpacity);
+            draws(r);
+        };
+        tint(Shifted(TitleBarRect(layout, state.width, titleHeight), x0, y0), kTitleHighlight);
         if (layout.usescrollbar && !state.rolled)
-            target.Blend(Shifted(ScrollRange(layout, state.width, state.height), x0, y0), kScrollHighlight,
-                         kHighlightOpacity);
-        if (!state.rolled && !options.stackmode)
+            tint(Shifted(ScrollRange(layout, state.width, state.height), x0, y0), kScrollHighlight);
+        if (!state.rolled && !options.stackmode) {
             target.Fill(textArea, kTextHighlight);
+            draws(textArea);
+        }
         if (options.stackmode) {
             const long long w = state.width;
             const long long h = state.height;
-            target.Blend(Block(x0, y0, w, layout.top), kScrollHighlight, kHighlightOpacity);
-            target.Blend(Block(x0, y0, layout.left, h), kScrollHighlight, kHighlightOpacity);
-            target.Blend(Block(x0, y0 + h - layout.bottom, w, layout.bottom), kScrollHighlight,
-                         kHighlightOpacity);
-            target.Blend(Block(x0 + w - layout.right, y0, layout.right, h), kScrollHighlight,
-                         kHighlightOpacity);
+            tint(Block(x0, y0, w, layout.top), kScrollHighlight);
+            tint(Block(x0, y0, layout.left, h), kScrollHighlight);
+            tint(Block(x0, y0 + h - layout.bottom, w, layout.bottom), kScrollHighlight);
+            tint(Block(x0 + w - layout.right, y0, layout.right, h), kScrollHighlight);
         }
     } else if (!state.rolled && !document.DrawsOnTextBackground()) {
         // The note program's text box covers the text area in the note colour.
         target.Fill(textArea, state.notecolour);
+        draws(textArea);
     }
 
     const int selected = options.selectedelement;
@@ -261,11 +277,14 @@ void RenderPartOver(const SkinDocument& document, const NoteSettings& settings, 
         if (element.IsDrawable()) {
             const ScrollFrame frame = ScrollFrameOf(layout, state);
             if (const std::optional<NoteRect> outline =
-                    ElementOutline(element, state.width, state.height, frame))
+                    ElementOutline(element, state.width, state.height, frame)) {
                 target.Blend(Shifted(*outline, x0, y0), kSelectedHighlight, kHighlightOpacity);
+                draws(Shifted(*outline, x0, y0));
+            }
         }
     }
     target.ResetClip();
+    return drawn;
 }
 
 } // namespace

@@ -37,3 +37,10 @@ void DrawPreviewBackground(Canvas& canvas, int backdropWidth = -1, int backdropH
 // kept.
 void RenderPreviewOver(const SkinDocument& document, const NoteSettings& settings,
                        const PreviewOptions& options, const Canvas& background, Canvas& target);
+
+// RenderPreviewPart over that background, on a target that holds it already everywhere outside stale:
+// the background is copied only within stale. Gives the bounding rectangle, within the part, of all
+// that the build drew over the background (empty when it drew nothing).
+CanvasRect RenderPreviewPartOver(const SkinDocument& document, const NoteSettings& settings,
+                                 const PreviewOptions& options, const Canvas& background, Canvas& target,
+                                 const CanvasRect& part, const CanvasRect& stale);
