@@ -4,6 +4,7 @@
 #include "designer/Pictures.h"
 #include "designer/WidgetMap.h"
 #include "document/RecoveryFolder.h"
+#include "document/SkinLoader.h"
 #include "widgets/DialogPrompter.h"
 
 #include <QApplication>
@@ -30,6 +31,9 @@ int CDrapierApp::Run(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
+    // The skin named on the command line starts loading at once: its sheet decodes while the window is
+    // built.
+    SkinLoadAhead commandLineSkin(CommandLineSkinPath(arguments), true);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quarvel"));
     QApplication::setApplicationName(QStringLiteral("pinletsdrapier"));
@@ -43,7 +47,7 @@ int CDrapierApp::Run(int argc, char** argv) {
     DialogPrompter prompter;
     QSettings store(QStringLiteral("Quarvel"), QStringLiteral("pinletsdrapier"));
     CDrapierDlg window(prompter, store);
-    window.StartUp(CommandLineSkinPath(arguments));
+    window.StartUp(CommandLineSkinPath(arguments), std::move(commandLineSkin));
     // Once the window is up, so that the offers of unsaved changes stand in front of it.
     QTimer::singleShot(0, &window, [&window] { window.StartRecovery(RecoveryFolder()); });
     window.exec();

@@ -4,6 +4,7 @@
 #include "designer/SkinFileWatcher.h"
 #include "document/RecoveryFile.h"
 #include "document/SkinDocument.h"
+#include "document/SkinLoader.h"
 #include "picture/Canvas.h"
 #include "picture/ImageSurface.h"
 #include "render/NoteSettings.h"
@@ -18,7 +19,6 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -56,8 +56,8 @@ public:
     CDrapierDlg(Prompter& prompter, QSettings& store, QWidget* parent = nullptr);
     ~CDrapierDlg() override;
 
-    // Loads the default skin and then, when the path is not empty, the skin it names; draws the preview.
-    void StartUp(const QString& commandLinePath);
+    // Loads the default skin, then the skin the path names (its load begun ahead: begun); draws the preview.
+    void StartUp(const QString& commandLinePath, SkinLoadAhead&& begun = SkinLoadAhead());
 
     // Runs a menu command; a command with no handler does nothing.
     void RunCommand(int command);
@@ -270,7 +270,7 @@ private:
     RecentList m_recent;
     bool m_stackMode = false;
     bool m_dirty = false;
-    bool m_treeReady = false;
+    bool m_treeReady = false; // false while the tree is rebuilt or the first skin loads: no preview drawn
     bool m_closing = false;
     std::map<int, std::function<void()>> m_commands;
     QString m_browseFolder;

@@ -71,18 +71,18 @@ void CDrapierDlg::GreyTree() {
     m_tree->SetItemColour(m_defaultLayoutItem, IsDefaultLayoutShown(m_document, state)
                                                    ? std::nullopt
                                                    : std::optional<QColor>(kGreyedItem));
-    const int count = static_cast<int>(m_document.elements.size());
+    const std::vector<bool> shownEntries = EntriesShown(m_document, state);
     for (QTreeWidgetItemIterator it(m_elementsItem); *it; ++it) {
         QTreeWidgetItem* item = *it;
         if (item == m_elementsItem)
             continue;
         const int entry = EntryOf(item);
-        if (entry < 0 || entry >= count)
+        if (entry < 0 || entry >= static_cast<int>(shownEntries.size()))
             continue;
         const ElementKind kind = m_document.elements[static_cast<size_t>(entry)].Kind();
         if (kind < ElementKind::Button || kind > ElementKind::Layout)
             m_prompter.Inform(this, QStringLiteral("Should never be here"));
-        const bool shown = IsEntryShown(m_document, entry, state);
+        const bool shown = shownEntries[static_cast<size_t>(entry)];
         m_tree->SetItemColour(item, shown ? std::nullopt : std::optional<QColor>(kGreyedItem));
     }
 }

@@ -62,7 +62,7 @@ void CDrapierDlg::RebuildPreviewPart(const CanvasRect& part) {
 }
 
 void CDrapierDlg::RedrawPreviewOnly() {
-    if (m_preview)
+    if (m_treeReady && m_preview)
         RebuildPreviewPicture();
     if (m_treeReady)
         GreyTree();

@@ -36,7 +36,7 @@ void MakeBlankPicture(ImageSurface& picture) {
 
 } // namespace
 
-void CDrapierDlg::StartUp(const QString& commandLinePath) {
+void CDrapierDlg::StartUp(const QString& commandLinePath, SkinLoadAhead&& begun) {
     m_treeReady = false;
     RebuildTree();
     LoadDefaultSkin(m_document);
@@ -48,7 +48,7 @@ void CDrapierDlg::StartUp(const QString& commandLinePath) {
     m_noteBox->SetSettings(start);
 
     // A skin named on the command line that does not load leaves the default skin, untitled.
-    if (!commandLinePath.isEmpty() && LoadSkin(m_document, commandLinePath, QString(), true)) {
+    if (!commandLinePath.isEmpty() && begun.Finish(m_document, commandLinePath, true)) {
         LoadSkinPicture(commandLinePath);
         m_skinPath = commandLinePath;
         AfterSkinLoaded();

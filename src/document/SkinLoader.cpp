@@ -44,57 +44,85 @@ void UsePngPicture(SkinDocument& document) {
     document.pngsource = true;
 }
 
+} // namespace
+
 struct DecodedSheet {
     ImageSurface image;
     bool decoded = false;
-    QByteArray digest;
 };
 
-DecodedSheet DecodeSheet(const QString& path, bool digest) {
+namespace {
+
+DecodedSheet DecodeSheet(const QString& path) {
     DecodedSheet sheet;
     sheet.decoded = sheet.image.Load(path, kImagePng);
-    if (sheet.decoded && digest)
-        sheet.digest = FileDigest(path);
     return sheet;
 }
 
-bool LoadPlainSkin(SkinDocument& document, const QString& path, bool digestPicture) {
-    if (!QFileInfo(path).isFile())
-        return false;
+} // namespace
+
+// What a skin file's load has read so far: its text, and the PNG it names decoding on another thread.
+struct PlainSkinStart {
+    QString path;
+    bool digestPicture = false;
+    bool readable = false; // the skin file was read
+    bool pictureOpens = true;
     QString text;
     QString imageName;
-    if (!ReadPlainSkinText(path, &text, &imageName))
-        return false;
-    if (imageName.isEmpty()) {
-        ReadSkinText(document, text);
-        return true;
-    }
-    const QString imagePath = SiblingPath(path, imageName);
+    QString imagePath;
+    std::future<DecodedSheet> decoding;
+};
+
+namespace {
+
+PlainSkinStart StartPlainSkin(const QString& path, bool digestPicture) {
+    PlainSkinStart start;
+    start.path = path;
+    start.digestPicture = digestPicture;
+    start.readable = QFileInfo(path).isFile() && ReadPlainSkinText(path, &start.text, &start.imageName);
+    if (!start.readable || start.imageName.isEmpty())
+        return start;
+    start.imagePath = SiblingPath(path, start.imageName);
     // The name comes from the file: a pipe or a device such as ../../dev/zero would never end.
-    if (!QFileInfo(imagePath).isFile() || !QFile(imagePath).open(QIODevice::ReadOnly)) {
-        ReadSkinText(document, text);
-        return false;
-    }
-    if (imageName.endsWith(u".png", Qt::CaseInsensitive)) {
-        // The sheet is decoded on another thread while the text is read: neither needs the other.
-        std::future<DecodedSheet> decoding;
+    start.pictureOpens =
+        QFileInfo(start.imagePath).isFile() && QFile(start.imagePath).open(QIODevice::ReadOnly);
+    // The sheet is decoded on another thread while the text is read: neither needs the other.
+    if (start.pictureOpens && start.imageName.endsWith(u".png", Qt::CaseInsensitive)) {
         try {
-            decoding = std::async(std::launch::async, DecodeSheet, imagePath, digestPicture);
+            start.decoding = std::async(std::launch::async, DecodeSheet, start.imagePath);
         } catch (const std::system_error&) {
         }
-        ReadSkinText(document, text);
-        DecodedSheet sheet = decoding.valid() ? decoding.get() : DecodeSheet(imagePath, digestPicture);
+    }
+    return start;
+}
+
+bool FinishPlainSkin(SkinDocument& document, PlainSkinStart& start) {
+    if (!start.readable)
+        return false;
+    if (start.imageName.isEmpty()) {
+        ReadSkinText(document, start.text);
+        return true;
+    }
+    if (!start.pictureOpens) {
+        ReadSkinText(document, start.text);
+        return false;
+    }
+    if (start.imageName.endsWith(u".png", Qt::CaseInsensitive)) {
+        ReadSkinText(document, start.text);
+        // Taken here, while the other thread decodes, and kept only when the decode succeeds.
+        const QByteArray digest = start.digestPicture ? FileDigest(start.imagePath) : QByteArray();
+        DecodedSheet sheet = start.decoding.valid() ? start.decoding.get() : DecodeSheet(start.imagePath);
         document.image = std::move(sheet.image);
         UsePngPicture(document);
         if (sheet.decoded) {
-            document.picturePath = imagePath;
-            document.pictureDigest = sheet.digest;
+            document.picturePath = start.imagePath;
+            document.pictureDigest = digest;
         }
         return true;
     }
     document.keyed.Clear();
-    document.keyed.Load(imagePath);
-    ReadSkinText(document, text);
+    document.keyed.Load(start.imagePath);
+    ReadSkinText(document, start.text);
     // The key colour comes from the text just read.
     UseKeyedPicture(document);
     return true;
@@ -156,7 +184,10 @@ void LoadDefaultSkin(SkinDocument& document) {
     UsePngPicture(document);
 }
 
-bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName, bool digestPicture) {
+namespace {
+
+bool LoadSkinStarted(SkinDocument& document, const QString& path, const QString& innerName,
+                     bool digestPicture, PlainSkinStart* started) {
     document.picturePath.clear();
     document.pictureDigest.clear();
     document.displayname = path + QStringLiteral(" (skin in qsk: ") + innerName + u')';
@@ -164,13 +195,39 @@ bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerN
         LoadDefaultSkin(document);
         return true;
     }
-    if (path.endsWith(u".ini", Qt::CaseInsensitive))
-        return LoadPlainSkin(document, path, digestPicture);
+    if (path.endsWith(u".ini", Qt::CaseInsensitive)) {
+        if (started)
+            return FinishPlainSkin(document, *started);
+        PlainSkinStart start = StartPlainSkin(path, digestPicture);
+        return FinishPlainSkin(document, start);
+    }
     if (path.endsWith(u".qsk", Qt::CaseInsensitive)) {
         ZipReader package;
         return package.Open(path) && LoadSkinFromPackage(document, package, innerName);
     }
     return false;
+}
+
+} // namespace
+
+bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName, bool digestPicture) {
+    return LoadSkinStarted(document, path, innerName, digestPicture, nullptr);
+}
+
+SkinLoadAhead::SkinLoadAhead() = default;
+
+SkinLoadAhead::SkinLoadAhead(const QString& path, bool digestPicture) {
+    if (path.endsWith(u".ini", Qt::CaseInsensitive))
+        m_start = std::make_unique<PlainSkinStart>(StartPlainSkin(path, digestPicture));
+}
+
+SkinLoadAhead::~SkinLoadAhead() = default;
+
+bool SkinLoadAhead::Finish(SkinDocument& document, const QString& path, bool digestPicture) {
+    std::unique_ptr<PlainSkinStart> start = std::move(m_start);
+    if (start && (start->path != path || start->digestPicture != digestPicture))
+        start.reset();
+    return LoadSkinStarted(document, path, QString(), digestPicture, start.get());
 }
 
 bool LoadSourcePicture(SkinDocument& document, const QString& path, ImageSurface& shown) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 struct SkinDocument;
 class ZipReader;
@@ -18,6 +19,25 @@ class ZipReader;
 // while it is hot, for a watcher of the file.
 bool LoadSkin(SkinDocument& document, const QString& path, const QString& innerName,
               bool digestPicture = false);
+
+// A load of a skin file begun at once, finished later: the skin text is read and the PNG it names starts
+// decoding on another thread, so that the caller can do other work (the designer builds its window) in
+// the meantime. Finish is LoadSkin(document, path, QString(), digestPicture) from what was read when the
+// load began; for another path or digest choice, or a package, it loads from scratch. Destroying an
+// unfinished load waits for its decode.
+struct PlainSkinStart;
+class SkinLoadAhead {
+public:
+    SkinLoadAhead(); // nothing begun
+    SkinLoadAhead(const QString& path, bool digestPicture);
+    SkinLoadAhead(const SkinLoadAhead&) = delete;
+    SkinLoadAhead& operator=(const SkinLoadAhead&) = delete;
+    ~SkinLoadAhead();
+    bool Finish(SkinDocument& document, const QString& path, bool digestPicture);
+
+private:
+    std::unique_ptr<PlainSkinStart> m_start;
+};
 
 // An empty skin with the program's own 80 by 40 picture.
 void LoadDefaultSkin(SkinDocument& document);

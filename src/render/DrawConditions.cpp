@@ -1,5 +1,6 @@
 #include "render/DrawConditions.h"
 
+#include "document/GroupIndex.h"
 #include "document/GroupRules.h"
 #include "document/IndicatorCodes.h"
 #include "document/NoteState.h"
@@ -69,18 +70,37 @@ NoteState DrawingState(const SkinDocument& document, const NoteState& state) {
     return drawing;
 }
 
-bool IsEntryShown(const SkinDocument& document, int index, const NoteState& state) {
-    if (index < 0 || index >= static_cast<int>(document.elements.size()))
-        return false;
+namespace {
+
+bool EntryShown(const SkinDocument& document, const GroupIndex& groups, int activeLayout, int index,
+                const NoteState& state) {
     const SkinElement& element = document.elements[static_cast<size_t>(index)];
     switch (element.Kind()) {
     case ElementKind::Group:
-        return GroupTest(document, element.As<GroupRecord>()->name, state);
+        return GroupTest(document, groups, element.As<GroupRecord>()->name, state);
     case ElementKind::Layout:
-        return document.ActiveLayoutIndex(state) == index;
+        return activeLayout == index;
     default:
-        return IsDrawn(document, element, state);
+        return IsDrawn(document, groups, element, state);
     }
+}
+
+} // namespace
+
+bool IsEntryShown(const SkinDocument& document, int index, const NoteState& state) {
+    if (index < 0 || index >= static_cast<int>(document.elements.size()))
+        return false;
+    return EntryShown(document, GroupIndex(document), document.ActiveLayoutIndex(state), index, state);
+}
+
+std::vector<bool> EntriesShown(const SkinDocument& document, const NoteState& state) {
+    // The groups and the active layout are found once, not once an entry: skins have thousands.
+    const GroupIndex groups(document);
+    const int activeLayout = document.ActiveLayoutIndex(state);
+    std::vector<bool> shown(document.elements.size());
+    for (size_t i = 0; i < shown.size(); ++i)
+        shown[i] = EntryShown(document, groups, activeLayout, static_cast<int>(i), state);
+    return shown;
 }
 
 bool IsDefaultLayoutShown(const SkinDocument& document, const NoteState& state) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class GroupIndex;
 struct NoteState;
 struct SkinDocument;
@@ -33,6 +35,8 @@ NoteState DrawingState(const SkinDocument& document, const NoteState& state);
 // Whether the tree shows the entry at index as drawn: a drawable element by IsDrawn, a group by the group
 // test of its own name, a layout when it is the active layout.
 bool IsEntryShown(const SkinDocument& document, int index, const NoteState& state);
+// IsEntryShown of every entry, by list index.
+std::vector<bool> EntriesShown(const SkinDocument& document, const NoteState& state);
 
 // The default layout shows as drawn when no Layout element is active.
 bool IsDefaultLayoutShown(const SkinDocument& document, const NoteState& state);

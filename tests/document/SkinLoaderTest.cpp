@@ -124,7 +124,60 @@ TEST(SkinLoader, PlainSkinFiles) {
             EXPECT_EQ(doc.image.Alpha(0, 0), 128);
             EXPECT_TRUE(doc.pngsource);
         }
+        // Begun ahead and finished later, the load gives the same.
+        SkinLoadAhead ahead(path, true);
+        SkinDocument early;
+        EXPECT_EQ(ahead.Finish(early, path, true), c.result);
+        EXPECT_EQ(early.displayname, doc.displayname);
+        EXPECT_EQ(early.settings.skinname, c.skinname);
+        EXPECT_EQ(early.image.IsValid(), c.picture);
+        EXPECT_EQ(early.picturePath, doc.picturePath);
+        EXPECT_EQ(early.pictureDigest.isEmpty(), !c.picture);
+        EXPECT_TRUE(early.image.Data() == doc.image.Data());
     }
+}
+
+TEST(SkinLoader, LoadBegunAheadIsWhatTheFilesHeldThen) {
+    QTemporaryDir dir;
+    const QString skin = dir.filePath("a.ini");
+    ASSERT_TRUE(WriteBytes(skin, "skinname=First\nbitmap=a.png\n"));
+    ASSERT_TRUE(WriteBytes(dir.filePath("a.png"), SmallPng()));
+    const struct {
+        const char* what;
+        QString finished; // the path Finish is given
+        bool digest;      // the digest choice Finish is given
+        QString skinname;
+    } cases[] = {
+        {"the path begun with", skin, true, "First"},
+        {"another path loads afresh", dir.filePath("b.ini"), true, "Second"},
+        {"another digest choice loads afresh", skin, false, "Second"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteBytes(skin, "skinname=First\nbitmap=a.png\n"));
+        SkinLoadAhead ahead(skin, true);
+        // Changed after the load began: only a load from scratch sees it.
+        ASSERT_TRUE(WriteBytes(skin, "skinname=Second\nbitmap=a.png\n"));
+        ASSERT_TRUE(WriteBytes(dir.filePath("b.ini"), "skinname=Second\nbitmap=a.png\n"));
+        SkinDocument doc;
+        ASSERT_TRUE(ahead.Finish(doc, c.finished, c.digest));
+        EXPECT_EQ(doc.settings.skinname, c.skinname);
+        EXPECT_EQ(doc.image.Width(), 4);
+        EXPECT_EQ(doc.pictureDigest.isEmpty(), !c.digest);
+        // Finished once: a second Finish loads afresh.
+        ASSERT_TRUE(ahead.Finish(doc, skin, true));
+        EXPECT_EQ(doc.settings.skinname, "Second");
+    }
+    // A package, or nothing named, is loaded when finished.
+    ASSERT_TRUE(
+        MakePackage(dir, "p.qsk", {{"skin.ini", "skinname=Packed\nbitmap=a.png\n"}, {"a.png", SmallPng()}}));
+    SkinLoadAhead packed(dir.filePath("p.qsk"), true);
+    SkinDocument doc;
+    ASSERT_TRUE(packed.Finish(doc, dir.filePath("p.qsk"), true));
+    EXPECT_EQ(doc.settings.skinname, "Packed");
+    SkinLoadAhead none;
+    ASSERT_TRUE(none.Finish(doc, QString(), true));
+    EXPECT_EQ(doc.image.Width(), 80);
 }
 
 TEST(SkinLoader, KeyedPictureTakesTheSkinsTransparentColour) {

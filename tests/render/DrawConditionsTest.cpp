@@ -178,14 +178,24 @@ TEST(DrawConditions, TreeVisibilityOfGroupsAndLayouts) {
     SkinElement plain = SkinElement::Make(ElementKind::Layout);
     doc.Append(plain); // 4
     doc.Append(inOff); // 5: never active
+    SkinElement member = Drawable(ElementKind::Button, [](DrawableCommon&) {});
+    member.group = "off";
+    doc.Append(member); // 6: its group fails
+    member.group = "on";
+    doc.Append(member);                    // 7: the last group of the name decides
+    doc.Append(GroupEntry("on", false));   // 8
+    doc.Append(GroupEntry("again", true)); // 9
     const NoteState s = State(300, 100);
-    const bool expected[] = {true, false, false, true, true, false};
-    for (int i = 0; i < 6; ++i)
+    const std::vector<bool> expected = {false, false, false, true, true, false, false, false, false, true};
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(IsEntryShown(doc, i, s), expected[i]) << i;
-    EXPECT_FALSE(IsEntryShown(doc, 6, s));
+    // The whole list at once, as the tree asks, gives the same.
+    EXPECT_EQ(EntriesShown(doc, s), expected);
+    EXPECT_FALSE(IsEntryShown(doc, 10, s));
     EXPECT_FALSE(IsEntryShown(doc, -1, s));
     EXPECT_FALSE(IsDefaultLayoutShown(doc, s));
 
+    doc.elements.resize(6);
     doc.elements.erase(doc.elements.begin() + 2);
     doc.elements.erase(doc.elements.begin() + 3);
     EXPECT_TRUE(IsDefaultLayoutShown(doc, s));
