@@ -20,11 +20,13 @@
 #include <cstring>
 #include <jpeglib.h>
 
-constexpr long long kFuzzPixelBudget = 1 << 18;     // pixels (times channels for JPEG)
+constexpr long long kFuzzPixelBudget = 1 << 18; // pixels (times channels for JPEG)
+// A keyed picture is made into two canvases and keyed twice, all pixel by pixel: a quarter of that.
+constexpr long long kFuzzKeyedPixelBudget = 1 << 16;
 constexpr std::uint32_t kFuzzEntryBudget = 1 << 20; // bytes of one extracted package entry
 // Drawings a skin asks for: a state sheet and a thumbnail canvas, in pixels. Larger ones cost seconds
 // an input and find nothing the smaller ones do not; the program's own limits are tried past these.
-constexpr long long kFuzzSheetBudget = 1 << 21;
+constexpr long long kFuzzSheetBudget = 1 << 19;
 constexpr long long kFuzzThumbnailBudget = 1 << 20;
 
 namespace fuzz_budget {
@@ -66,15 +68,16 @@ inline std::uint32_t BigEndian32(const std::uint8_t* p) {
 
 // Whether a PNG or JPEG header announces no more than the pixel budget. Anything else is left to the
 // decoders, which refuse it quickly.
-inline bool PictureFitsBudget(const std::uint8_t* data, std::size_t size) {
+inline bool PictureFitsBudget(const std::uint8_t* data, std::size_t size,
+                              long long budget = kFuzzPixelBudget) {
     static const std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size >= 24 && std::memcmp(data, kPng, 8) == 0 && std::memcmp(data + 12, "IHDR", 4) == 0) {
         const long long width = fuzz_budget::BigEndian32(data + 16);
         const long long height = fuzz_budget::BigEndian32(data + 20);
-        return width <= kFuzzPixelBudget && height <= kFuzzPixelBudget && width * height <= kFuzzPixelBudget;
+        return width <= budget && height <= budget && width * height <= budget;
     }
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8)
-        return fuzz_budget::JpegCost(data, size) <= kFuzzPixelBudget;
+        return fuzz_budget::JpegCost(data, size) <= budget;
     return true;
 }
 
@@ -86,7 +89,7 @@ inline bool KeyedPictureFitsBudget(const QByteArray& bytes) {
         return true;
     if (format == KeyedPictureFormat::Png || format == KeyedPictureFormat::Jpeg)
         return PictureFitsBudget(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size()));
+                                 static_cast<std::size_t>(bytes.size()), kFuzzKeyedPixelBudget);
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -96,7 +99,7 @@ inline bool KeyedPictureFitsBudget(const QByteArray& bytes) {
     reader.setAutoDetectImageFormat(false);
     const QSize announced = reader.size();
     return !announced.isValid() ||
-           static_cast<long long>(announced.width()) * announced.height() <= kFuzzPixelBudget;
+           static_cast<long long>(announced.width()) * announced.height() <= kFuzzKeyedPixelBudget;
 }
 
 // Whether the entries a package load would take are within the budget: their sizes, and the picture's

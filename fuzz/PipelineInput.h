@@ -15,6 +15,21 @@
 constexpr std::size_t kPipelineHeaderSize = 15;
 // The largest note the header asks for; the designer allows up to 9999, which only costs time here.
 constexpr int kPipelineLargestSide = 2000;
+// Most inputs ask for a note of at most this side: a large note costs its canvas's pixels several times
+// over and reaches no more code than a small one, so a side up to kPipelineLargestSide takes the two
+// top bits of its 16 set, one input in four of random headers.
+constexpr int kPipelineCommonSide = 512;
+constexpr int kPipelineLargeSideFlag = 0xC000;
+
+inline int PipelineSide(int raw) {
+    return (raw & kPipelineLargeSideFlag) == kPipelineLargeSideFlag
+               ? (raw & ~kPipelineLargeSideFlag) % (kPipelineLargestSide + 1)
+               : raw % (kPipelineCommonSide + 1);
+}
+
+inline int PipelineRawSide(int side) {
+    return side <= kPipelineCommonSide ? side : kPipelineLargeSideFlag | side;
+}
 
 struct PipelineInput {
     NoteSettings settings;
@@ -29,7 +44,7 @@ struct PipelineInput {
     QByteArray skin; // shares the input's bytes
 };
 
-// Header: width and height (16 bits each, little-endian, modulo 2001), 24 bits of switches (the note
+// Header: width and height (16 bits each, little-endian, read by PipelineSide), 24 bits of switches (the note
 // settings' flags in their key table's order, then stack mode, highlight areas, highlight selected and
 // the keyed picture), DPI (0: 96, else eight times the byte), scroll top and bottom (signed), the
 // preview area's width and height (40 plus four times the byte), the selected element (16 bits), and
@@ -38,8 +53,8 @@ inline PipelineInput ReadPipelineInput(const std::uint8_t* data, std::size_t siz
     std::uint8_t h[kPipelineHeaderSize] = {};
     std::copy(data, data + std::min(size, kPipelineHeaderSize), h);
     PipelineInput in;
-    in.settings.width = (h[0] | h[1] << 8) % (kPipelineLargestSide + 1);
-    in.settings.height = (h[2] | h[3] << 8) % (kPipelineLargestSide + 1);
+    in.settings.width = PipelineSide(h[0] | h[1] << 8);
+    in.settings.height = PipelineSide(h[2] | h[3] << 8);
     const std::uint32_t switches = h[4] | h[5] << 8 | h[6] << 16;
     int bit = 0;
     for (const NoteSettingKey& key : NoteSettingKeys()) {
@@ -70,6 +85,8 @@ inline PipelineInput ReadPipelineInput(const std::uint8_t* data, std::size_t siz
 inline QByteArray PipelineHeader(int width, int height, std::uint32_t switches, int selected, int drawings) {
     const auto byte = [](int v) { return static_cast<char>(v & 0xFF); };
     const int area = std::clamp(std::max(width, height) / 4, 0, 255);
+    width = PipelineRawSide(width);
+    height = PipelineRawSide(height);
     const char h[kPipelineHeaderSize] = {byte(width),
                                          byte(width >> 8),
                                          byte(height),

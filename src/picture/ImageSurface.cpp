@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -20,6 +21,21 @@ constexpr qint64 kMaxFileBytes = 2 * kPictureByteLimit;
 
 std::uint32_t PaletteEntry(Colour c) {
     return 0xFF000000u | (PixelFromColour(c) & 0xFFFFFFu);
+}
+
+// The source column and row a scaled draw takes for the destination pixel `offset` from its start, in
+// single precision as they always were; a repeated picture takes the same, so it draws the same pixels.
+int ScaledColumn(long long offset, int w, float fx) {
+    const float c = std::floor(static_cast<float>(offset) * fx);
+    return c < 0.0f ? 0 : (c >= static_cast<float>(w) ? w - 1 : static_cast<int>(c));
+}
+
+int ScaledRow(long long offset, int h, float fy) {
+    // Rows are counted from the picture's bottom.
+    const float fromBottom = std::floor(static_cast<float>(h) - static_cast<float>(offset + 1) * fy);
+    const int b =
+        fromBottom < 0.0f ? 0 : (fromBottom >= static_cast<float>(h) ? h - 1 : static_cast<int>(fromBottom));
+    return h - 1 - b;
 }
 
 } // namespace
@@ -339,10 +355,8 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
     if (!ownSize) {
         const float fx = static_cast<float>(w) / static_cast<float>(cx);
         columns.resize(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) {
-            const float c = std::floor(static_cast<float>(left + i - x) * fx);
-            columns[i] = c < 0.0f ? 0 : (c >= static_cast<float>(w) ? w - 1 : static_cast<int>(c));
-        }
+        for (int i = 0; i < count; ++i)
+            columns[i] = ScaledColumn(left + i - x, w, fx);
     }
     const float fy = static_cast<float>(h) / static_cast<float>(cy);
 
@@ -353,17 +367,7 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
     int lineRow = -1;
 
     for (long long Y = top; Y < bottom; ++Y) {
-        int srcRow;
-        if (ownSize) {
-            srcRow = static_cast<int>(Y - y);
-        } else {
-            // Rows are counted from the picture's bottom.
-            const float fromBottom = std::floor(static_cast<float>(h) - static_cast<float>(Y - y + 1) * fy);
-            const int b = fromBottom < 0.0f
-                              ? 0
-                              : (fromBottom >= static_cast<float>(h) ? h - 1 : static_cast<int>(fromBottom));
-            srcRow = h - 1 - b;
-        }
+        const int srcRow = ownSize ? static_cast<int>(Y - y) : ScaledRow(Y - y, h, fy);
         const std::uint32_t* rowPixels;
         if (direct) {
             rowPixels = Data().argb.data() + static_cast<std::size_t>(srcRow) * w;
@@ -392,5 +396,43 @@ bool ImageSurface::Draw(Canvas& target, int x, int y, int cx, int cy) const {
         else
             std::memcpy(dst, src, static_cast<std::size_t>(count) * 4);
     }
+    return true;
+}
+
+bool ImageSurface::Repeated(int cx, int cy, int across, int down, ImageSurface& destination) const {
+    destination.Clear();
+    if (!IsValid() || cx < 1 || cy < 1 || across < 1 || down < 1)
+        return Fail(destination.m_lastError = QStringLiteral("Empty size"));
+    const long long outW = static_cast<long long>(cx) * across;
+    const long long outH = static_cast<long long>(cy) * down;
+    if (outW > INT_MAX || outH > INT_MAX ||
+        !destination.Allocate(static_cast<int>(outW), static_cast<int>(outH), 24, m_kind, false))
+        return Fail(destination.m_lastError = QStringLiteral("Invalid picture size"));
+    const int w = Data().width;
+    const int h = Data().height;
+    const bool ownSize = cx == w && cy == h;
+    const float fx = static_cast<float>(w) / static_cast<float>(cx);
+    const float fy = static_cast<float>(h) / static_cast<float>(cy);
+    std::vector<int> columns(static_cast<std::size_t>(cx));
+    for (int i = 0; i < cx; ++i)
+        columns[static_cast<std::size_t>(i)] = ownSize ? i : ScaledColumn(i, w, fx);
+    std::vector<std::uint32_t> expanded(static_cast<std::size_t>(w));
+    PictureData& out = destination.OwnData();
+    // The expanded words carry the transparent index as alpha 0; a transparent colour word stays one.
+    out.hasAlpha = Data().hasAlpha || Data().transparent != -1;
+    out.transparent = TransparentIsColour() ? Data().transparent : -1;
+    destination.m_alphaMax = m_alphaMax;
+    const std::size_t rowWords = static_cast<std::size_t>(outW);
+    for (int j = 0; j < cy; ++j) {
+        ExpandRow(ownSize ? j : ScaledRow(j, h, fy), expanded.data());
+        std::uint32_t* row = out.argb.data() + static_cast<std::size_t>(j) * rowWords;
+        for (int i = 0; i < cx; ++i)
+            row[i] = expanded[static_cast<std::size_t>(columns[static_cast<std::size_t>(i)])];
+        for (int k = 1; k < across; ++k)
+            std::memcpy(row + static_cast<std::size_t>(k) * cx, row, static_cast<std::size_t>(cx) * 4);
+    }
+    for (int l = 1; l < down; ++l)
+        std::memcpy(out.argb.data() + static_cast<std::size_t>(l) * cy * rowWords, out.argb.data(),
+                    static_cast<std::size_t>(cy) * rowWords * 4);
     return true;
 }

@@ -80,6 +80,10 @@ public:
     bool Crop(int left, int top, int right, int bottom, ImageSurface& destination) const;
     bool Crop(int left, int top, int right, int bottom);
 
+    // The picture as Draw scales it to cx x cy, repeated across x down times, as a 24-bit picture:
+    // drawn at its own size it paints exactly what as many draws of this picture side by side would.
+    bool Repeated(int cx, int cy, int across, int down, ImageSurface& destination) const;
+
     // Draws the picture at (x, y) scaled to cx x cy onto the canvas within its clip; a negative size
     // means the picture's own. Fails for an empty picture or canvas and for a size of 0.
     bool Draw(Canvas& target, int x, int y, int cx = -1, int cy = -1) const;

@@ -55,7 +55,15 @@ constexpr long long kSkinTextReserve = 16 * 1024 * 1024;
 // A note's side and a state sheet's sizes, in pixels: the designer's range for a note. With
 // kCanvasByteLimit it bounds what any one drawing may cost; tiles, strips and fades only ever draw
 // within the canvas, however small the tile or large the area, so their cost is bounded by it too.
+// Tiles smaller than a block of kTileBlockPixels are drawn a block of them at a time (the same pixels),
+// so that a tile area of 1 x 1 tiles costs a few draws, not one per pixel of the note.
 constexpr int kNoteSideLimit = 9999;
+constexpr long long kTileBlockPixels = 1 << 18;
+
+// Drawable elements a note paints, in the skin's order: each may cover the whole canvas (a text is
+// laid out besides), so this bounds a drawing at that many passes over it. Real skins have tens; a
+// few bytes a line make thousands. The ones past it are not drawn, and the lint says so.
+constexpr int kMaxDrawnElements = 1000;
 
 // Placeholder text's pixel size: glyphs taller than this could only show as the clipped top of one
 // line on any canvas kCanvasByteLimit allows, and the font engine is not made to scale outlines without

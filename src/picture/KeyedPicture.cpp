@@ -64,6 +64,18 @@ bool DecodeWithOwnDecoder(const QByteArray& bytes, KeyedPictureFormat format, Ca
     return true;
 }
 
+// One pixel of an alpha-rectangle blend: source * (1 - k/256) + target * k/256, k the alpha pixel's red.
+CanvasPixel AlphaRectPixel(CanvasPixel s, CanvasPixel alpha, CanvasPixel d) {
+    const double f = static_cast<double>((alpha >> 16) & 0xFF) / 256.0;
+    CanvasPixel result = 0xFF000000u;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const double sc = static_cast<double>((s >> shift) & 0xFF);
+        const double dc = static_cast<double>((d >> shift) & 0xFF);
+        result |= static_cast<CanvasPixel>(static_cast<int>(sc * (1.0 - f) + dc * f)) << shift;
+    }
+    return result;
+}
+
 } // namespace
 
 KeyedPictureFormat KeyedPictureFormatOf(const QByteArray& bytes) {
@@ -170,17 +182,58 @@ void KeyedPicture::DrawAlphaRect(Canvas& target, int x, int y, int sx, int sy, i
         CanvasPixel* dst = target.Row(static_cast<int>(y + j));
         const CanvasPixel* src = m_picture.Row(static_cast<int>(sy + j));
         const CanvasPixel* alpha = m_picture.Row(static_cast<int>(ay + j));
-        for (long long i = iFrom; i < iTo; ++i) {
-            const double f = static_cast<double>((alpha[ax + i] >> 16) & 0xFF) / 256.0;
-            const CanvasPixel s = src[sx + i];
-            CanvasPixel& d = dst[x + i];
-            CanvasPixel result = 0xFF000000u;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const double sc = static_cast<double>((s >> shift) & 0xFF);
-                const double dc = static_cast<double>((d >> shift) & 0xFF);
-                result |= static_cast<CanvasPixel>(static_cast<int>(sc * (1.0 - f) + dc * f)) << shift;
+        for (long long i = iFrom; i < iTo; ++i)
+            dst[x + i] = AlphaRectPixel(src[sx + i], alpha[ax + i], dst[x + i]);
+    }
+}
+
+void KeyedPicture::DrawTiles(Canvas& target, int x, int y, int sx, int sy, int w, int h, int ax, int ay,
+                             long long across, long long down) const {
+    if (!IsValid() || !target.IsValid() || w < 1 || h < 1 || across < 1 || down < 1)
+        return;
+    const long long width = Width();
+    const long long height = Height();
+    // The part of one tile that is drawn: where its source (and alpha) pixels exist.
+    long long iFrom = std::max(0LL, -static_cast<long long>(sx));
+    long long iTo = std::min<long long>(w, width - sx);
+    long long jFrom = std::max(0LL, -static_cast<long long>(sy));
+    long long jTo = std::min<long long>(h, height - sy);
+    const bool alpha = ax != -1;
+    if (alpha) {
+        iFrom = std::max(iFrom, -static_cast<long long>(ax));
+        iTo = std::min(iTo, width - ax);
+        jFrom = std::max(jFrom, -static_cast<long long>(ay));
+        jTo = std::min(jTo, height - ay);
+    }
+    const CanvasRect clip = target.ClipRect();
+    const long long left = std::max<long long>(x, clip.left);
+    const long long right = std::min<long long>(x + across * w, clip.right);
+    const long long top = std::max<long long>(y, clip.top);
+    const long long bottom = std::min<long long>(y + down * h, clip.bottom);
+    if (iFrom >= iTo || jFrom >= jTo || left >= right || top >= bottom)
+        return;
+    const long long firstI = (left - x) % w;
+    const bool hasMask = m_mask.Width() == Width() && m_mask.Height() == Height();
+    for (long long Y = top; Y < bottom; ++Y) {
+        const long long j = (Y - y) % h;
+        if (j < jFrom || j >= jTo)
+            continue;
+        CanvasPixel* dst = target.Row(static_cast<int>(Y));
+        const CanvasPixel* src = m_picture.Row(static_cast<int>(sy + j));
+        // Without a mask (it could not be made) DrawMasked's AND has nothing to take from.
+        const CanvasPixel* mask = hasMask ? m_mask.Row(static_cast<int>(sy + j)) : nullptr;
+        const CanvasPixel* weight = alpha ? m_picture.Row(static_cast<int>(ay + j)) : nullptr;
+        long long i = firstI;
+        for (long long X = left; X < right; ++X) {
+            if (i >= iFrom && i < iTo) {
+                CanvasPixel& d = dst[X];
+                // The two raster operations of DrawMasked, or the blend of DrawAlphaRect.
+                d = alpha  ? AlphaRectPixel(src[sx + i], weight[ax + i], d)
+                    : mask ? (d & mask[sx + i]) | src[sx + i]
+                           : d | src[sx + i];
             }
-            d = result;
+            if (++i == w)
+                i = 0;
         }
     }
 }

@@ -46,6 +46,11 @@ public:
     // precision and truncated. Pixels whose source or alpha position lies outside the picture are not
     // drawn.
     void DrawAlphaRect(Canvas& target, int x, int y, int sx, int sy, int w, int h, int ax, int ay) const;
+    // What DrawMasked (ax = -1) or DrawAlphaRect draws for each of across x down blocks laid side by
+    // side from (x, y), every one from the same source, in one pass over the target's pixels: the cost
+    // follows the pixels covered, not the number of blocks.
+    void DrawTiles(Canvas& target, int x, int y, int sx, int sy, int w, int h, int ax, int ay,
+                   long long across, long long down) const;
 
 private:
     bool Fail(const QString& error);

@@ -4,6 +4,7 @@
 #include "document/SkinDocument.h"
 #include "picture/Canvas.h"
 #include "picture/ClampToInt.h"
+#include "picture/InputLimits.h"
 #include "render/DrawConditions.h"
 #include "render/NoteWindow.h"
 #include "render/PictureBlit.h"
@@ -61,6 +62,16 @@ private:
         if (!m_window.SeesColumns(x, x + across) || !m_window.SeesRows(y, y + down))
             return;
         m_blitter.Blit(m_canvas, m_window.X(x), m_window.Y(y), picture.x, picture.y, w, h, alpha.x, alpha.y);
+    }
+
+    // Tiles of w x h from the tile area's source, across x down of them from (x, y) of the note.
+    void BlitTiles(long long x, long long y, const TileAreaRecord& a, int w, int h, long long across,
+                   long long down) {
+        if (across < 1 || down < 1 || !m_window.SeesColumns(x, x + across * w) ||
+            !m_window.SeesRows(y, y + down * h))
+            return;
+        m_blitter.BlitTiles(m_canvas, m_window.X(x), m_window.Y(y), a.source.x, a.source.y, w, h,
+                            a.sourcealpha.x, a.sourcealpha.y, across, down);
     }
 
     void BlitBox(const NoteRect& r, SourcePoint picture, SourcePoint alpha) {
@@ -242,13 +253,23 @@ private:
             m_blitter.RowsWithin(a.source.y, static_cast<int>(th)) &&
             (a.sourcealpha.x == -1 || m_blitter.RowsWithin(a.sourcealpha.y, static_cast<int>(th)));
         const long long paintEnd = repeats ? firstRow + th : yEnd;
-        for (long long x = x0; x < xEnd; x += tw) {
-            const int w = static_cast<int>(std::min(tw, r.right - x));
-            for (long long y = y0; y < paintEnd; y += th) {
-                const int h = static_cast<int>(std::min(th, r.bottom - y));
-                Blit(x, y, a.source, w, h, a.sourcealpha);
-            }
-        }
+        // The whole tiles that start before the ends, then the column and row cut at the rectangle's
+        // edges (each a run of tiles of its cut size) and their corner.
+        const long long across = std::min((xEnd - x0 + tw - 1) / tw, (r.right - x0) / tw);
+        const long long down = std::min((paintEnd - y0 + th - 1) / th, (r.bottom - y0) / th);
+        const long long xCut = x0 + across * tw;
+        const long long yCut = y0 + down * th;
+        const int cutW = static_cast<int>(std::min(tw, r.right - xCut));
+        const int cutH = static_cast<int>(std::min(th, r.bottom - yCut));
+        const bool cutColumn = xCut < xEnd;
+        const bool cutRow = yCut < paintEnd;
+        BlitTiles(x0, y0, a, static_cast<int>(tw), static_cast<int>(th), across, down);
+        if (cutColumn)
+            BlitTiles(xCut, y0, a, cutW, static_cast<int>(th), 1, down);
+        if (cutRow)
+            BlitTiles(x0, yCut, a, static_cast<int>(tw), cutH, across, 1);
+        if (cutColumn && cutRow)
+            Blit(xCut, yCut, a.source, cutW, cutH, a.sourcealpha);
         if (!repeats)
             return;
         // Each copy doubles the rows done; the distance copied is always a whole number of tiles.
@@ -306,9 +327,14 @@ void PaintWindows(const SkinDocument& document, const NoteState& state,
                   const std::vector<NoteWindow>& windows, Canvas& canvas) {
     std::vector<const SkinElement*> drawn;
     const GroupIndex groups(document);
+    int drawable = 0;
     for (const SkinElement& element : document.elements) {
         // Group and layout entries paint nothing; IsDrawn starts with the group test itself.
-        if (element.IsDrawable() && IsDrawn(document, groups, element, state))
+        if (!element.IsDrawable())
+            continue;
+        if (++drawable > kMaxDrawnElements)
+            break;
+        if (IsDrawn(document, groups, element, state))
             drawn.push_back(&element);
     }
     const CanvasRect clip = canvas.ClipRect();

@@ -46,8 +46,15 @@ public:
 
     LintReport Run() {
         m_report.pictureMissing = !m_picture;
-        for (int i = 0; i < static_cast<int>(m_document.elements.size()); ++i)
+        const auto [pastFirst, pastCount] = PastDrawLimit();
+        for (int i = 0; i < static_cast<int>(m_document.elements.size()); ++i) {
             LintElement(i);
+            if (i == pastFirst)
+                Add(LintKind::PastDrawLimit, i,
+                    QStringLiteral("%1 and the %2 drawable elements after it are not drawn: a note draws at "
+                                   "most %3 elements")
+                        .arg(Label(i), QString::number(pastCount - 1), QString::number(kMaxDrawnElements)));
+        }
         if (m_picture)
             LintUncovered();
         return std::move(m_report);
@@ -135,6 +142,19 @@ private:
             Label(index) + QStringLiteral(" has the same name as element %1").arg(*first));
     }
 
+    // The first drawable element a note no longer paints (-1 for none), and how many there are.
+    std::pair<int, int> PastDrawLimit() const {
+        int drawable = 0, first = -1, past = 0;
+        for (int i = 0; i < static_cast<int>(m_document.elements.size()); ++i) {
+            if (!m_document.elements[static_cast<size_t>(i)].IsDrawable() || ++drawable <= kMaxDrawnElements)
+                continue;
+            if (first < 0)
+                first = i;
+            ++past;
+        }
+        return {first, past};
+    }
+
     void LintUncovered() {
         const auto areas = UncoveredAreas(m_document, m_used);
         if (!areas)
@@ -188,6 +208,8 @@ QString LintKindName(LintKind kind) {
         return QStringLiteral("never-drawn");
     case LintKind::DuplicateName:
         return QStringLiteral("duplicate-name");
+    case LintKind::PastDrawLimit:
+        return QStringLiteral("past-draw-limit");
     case LintKind::UncoveredArea:
         break;
     }

@@ -18,6 +18,7 @@ enum class LintKind {
     NeverDrawn,    // an element drawn in none of the states tried
     DuplicateName, // a second element of the same kind with the same name
     UncoveredArea, // visible pixels no source rectangle covers
+    PastDrawLimit, // a drawable element past the kMaxDrawnElements a note paints
 };
 
 struct LintFinding {
