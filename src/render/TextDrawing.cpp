@@ -4,6 +4,7 @@
 #include "document/NoteState.h"
 #include "render/NoteWindow.h"
 #include "render/PlaceholderText.h"
+#include "render/TextLayoutCache.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -54,7 +55,7 @@ QStringList SplitLines(const QString& text) {
 } // namespace
 
 std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& metrics, const NoteRect& box,
-                                       int alignment, int visibleBottom) {
+                                       int alignment, int visibleBottom, const QString& fontKey) {
     std::vector<TextBoxLine> lines;
     const long long boxWidth = static_cast<long long>(box.right) - box.left;
     if (boxWidth <= 0 || box.bottom <= box.top)
@@ -68,13 +69,20 @@ std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& 
         // The first line is always drawn (clipped); a later one only when it is wholly inside.
         if (y >= bottom || (i > 0 && y + lineHeight > box.bottom))
             break;
+        const auto layOut = [&] {
+            LaidOutLine laidOut;
+            laidOut.text = ExpandTabs(texts[i], metrics);
+            laidOut.width = metrics.horizontalAdvance(laidOut.text);
+            if (laidOut.width > width) {
+                laidOut.text = metrics.elidedText(laidOut.text, Qt::ElideRight, width);
+                laidOut.width = metrics.horizontalAdvance(laidOut.text);
+            }
+            return laidOut;
+        };
+        LaidOutLine laidOut = fontKey.isEmpty() ? layOut() : CachedTextLine(fontKey, width, texts[i], layOut);
         TextBoxLine line;
-        line.text = ExpandTabs(texts[i], metrics);
-        line.width = metrics.horizontalAdvance(line.text);
-        if (line.width > width) {
-            line.text = metrics.elidedText(line.text, Qt::ElideRight, width);
-            line.width = metrics.horizontalAdvance(line.text);
-        }
+        line.text = std::move(laidOut.text);
+        line.width = laidOut.width;
         long long x = box.left;
         if (alignment == 1)
             x = box.left + (boxWidth - line.width) / 2;
@@ -112,7 +120,8 @@ void DrawTextElement(QImage& image, const TextRecord& text, const NoteRect& band
     painter.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
     painter.setFont(font);
     const QFontMetrics metrics = painter.fontMetrics();
-    const std::vector<TextBoxLine> lines = LayOutTextBox(shown, metrics, band, text.alignment, bottom);
+    const std::vector<TextBoxLine> lines = LayOutTextBox(shown, metrics, band, text.alignment, bottom,
+                                                         FontMetricsKey(painter.font(), *painter.device()));
     painter.setPen(ToQColor(text.col));
     // Lines far from the clip are left out; the margin holds any ink a glyph draws beyond its box.
     const long long margin = 4LL * std::max(1, metrics.height());

@@ -22,9 +22,10 @@ struct TextBoxLine {
 
 // Lays a text out in a box the way a multi-line edit box shows it: new lines only at line breaks, no
 // automatic breaking, a line too wide cut and ended with an ellipsis, a later line that would only be
-// partly visible left out. Lines below visibleBottom are not laid out either.
+// partly visible left out. Lines below visibleBottom are not laid out either. With a font key (see
+// FontMetricsKey, for the font the metrics are of) the lines come from those laid out before where they can.
 std::vector<TextBoxLine> LayOutTextBox(const QString& text, const QFontMetrics& metrics, const NoteRect& box,
-                                       int alignment, int visibleBottom);
+                                       int alignment, int visibleBottom, const QString& fontKey = {});
 
 // Draws a Text element into its band rectangle on the image (the note canvas's view): placeholders
 // expanded, case set, the element's font and colour, on the note colour unless the element is

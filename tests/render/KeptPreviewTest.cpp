@@ -3,6 +3,7 @@
 #include "document/SkinLoader.h"
 #include "picture/Canvas.h"
 #include "render/RenderPreview.h"
+#include "render/TextLayoutCache.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -78,6 +79,8 @@ TEST(KeptPreview, EveryRebuildEqualsAFreshBuild) {
         {"the text band narrowed", [](Scene& s) { FirstText(s.document)->extent.right.value -= 40; }},
         {"another area size", [](Scene& s) { s.width = 480, s.height = 320; }},
         {"typed in the smaller area", [](Scene& s) { s.settings.title += u'z'; }},
+        {"a note so narrow the texts are cut", [](Scene& s) { s.settings.width = 150; }},
+        {"typed into the cut title", [](Scene& s) { s.settings.title += u'w'; }},
     };
     for (const char* skin : {"plain/plain.ini", "rich/rich.ini", "stack/paperpile.ini"}) {
         Scene scene;
@@ -96,6 +99,8 @@ TEST(KeptPreview, EveryRebuildEqualsAFreshBuild) {
                 kept.RebuildPart(scene.document, scene.settings, scene.options, {100, 80, 400, 300});
             else
                 kept.Rebuild(scene.document, scene.settings, scene.options);
+            // Fresh: without the background kept and with no line laid out before.
+            ClearTextLayoutCache();
             Canvas fresh(scene.width, scene.height);
             RenderPreview(scene.document, scene.settings, scene.options, fresh);
             EXPECT_EQ(FirstDifference(kept.Picture(), fresh), "") << skin << ", " << e.what;
