@@ -1,6 +1,8 @@
 #include "DialogDriver.h"
 #include "EditingFixture.h"
 #include "dialogs/MagnifierDlg.h"
+#include "document/SourcePicking.h"
+#include "render/SourceViewPicture.h"
 #include "widgets/IntegerBox.h"
 #include "widgets/SheetCanvas.h"
 
@@ -157,6 +159,21 @@ TEST_F(SheetPicking, TheMagnifierPicksWithTheSameGestures) {
     const Canvas& composed = zoomed->Composed();
     const CanvasRect shown = zoomed->ComposedArea();
     EXPECT_EQ(composed.ColourAt(kLow.left - shown.left, kLow.top - shown.top), MakeColour(100, 158, 138));
+
+    // Open over a sheet larger than its view, it makes only the part it shows (a partly shown pixel at
+    // each edge), and that part holds the very pixels the whole sheet drawn at once has there.
+    const QSize view = zoomed->viewport()->size();
+    ASSERT_LT(view.height(), 320 * 3);
+    EXPECT_LE(shown.Width(), view.width() / 3 + 2);
+    EXPECT_LE(shown.Height(), view.height() / 3 + 2);
+    EXPECT_LT(shown.Height(), 320);
+    const SkinElement& picked = window->Document().elements[static_cast<size_t>(window->SelectedEntry())];
+    Canvas whole;
+    ASSERT_TRUE(DrawSourceArea(window->SourceImage(), {0, 0, 320, 320}, SourceAreas(picked), whole));
+    for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x)
+            ASSERT_EQ(composed.ColourAt(x, y), whole.ColourAt(shown.left + x, shown.top + y))
+                << x << "," << y;
 }
 
 TEST_F(SheetPicking, APickFromTheDialogFillsTheSourceRowAndTheSize) {
