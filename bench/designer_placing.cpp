@@ -8,6 +8,7 @@
 #include "designer/PreviewView.h"
 #include "document/NoteState.h"
 #include "document/SkinWriter.h"
+#include "picture/InputLimits.h"
 #include "render/SnapLines.h"
 
 #include <QFile>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int kElements = 5000;
+static_assert(kElements <= kMaxDrawnElements, "every element of the measured skin is drawn");
 constexpr int kGroups = 40;
 constexpr int kSheet = 4096;
 constexpr int kDragged = 2500; // a button, drawn in the preview's state, in no group

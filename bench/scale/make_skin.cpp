@@ -2,6 +2,7 @@
 // over DIR/big.png, a 4096 by 4096 PNG of noise with an alpha channel.
 #include "document/SkinDocument.h"
 #include "document/SkinWriter.h"
+#include "picture/InputLimits.h"
 #include "picture/PngEncoder.h"
 #include "picture/SafeFileWrite.h"
 
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr int kElements = 5000;
+static_assert(kElements <= kMaxDrawnElements, "every element of the measured skin is drawn");
 constexpr int kGroups = 50;
 constexpr int kSheet = 4096;
 

@@ -29,7 +29,7 @@ const char* const kHelp =
     "                  layout's minimum size, at 300x100 and at three times the minimum size; number and\n"
     "                  text rules see the start values. The message says how many states were tried\n"
     "  duplicate-name  an earlier element of the same kind has the same name\n"
-    "  past-draw-limit the first element past the 1000 drawable elements a note paints: it and the\n"
+    "  past-draw-limit the first element past the 10000 drawable elements a note paints: it and the\n"
     "                  ones after it are not drawn\n"
     "  uncovered-area  visible pixels of the picture (alpha above 0, or not the transparent colour) that\n"
     "                  no set source rectangle covers, alpha sources included, found in 8x8 cells merged\n"

@@ -61,9 +61,11 @@ constexpr int kNoteSideLimit = 9999;
 constexpr long long kTileBlockPixels = 1 << 18;
 
 // Drawable elements a note paints, in the skin's order: each may cover the whole canvas (a text is
-// laid out besides), so this bounds a drawing at that many passes over it. Real skins have tens; a
-// few bytes a line make thousands. The ones past it are not drawn, and the lint says so.
-constexpr int kMaxDrawnElements = 1000;
+// laid out besides), so this bounds a drawing at that many passes over it. Hand-made skins have tens,
+// generated ones (a frame per animation step, a tile per glyph) thousands, and the designer is measured
+// on skins of 5,000; a few bytes a line make hundreds of thousands. The ones past it are not drawn, and
+// the lint says so.
+constexpr int kMaxDrawnElements = 10000;
 
 // Placeholder text's pixel size: glyphs taller than this could only show as the clipped top of one
 // line on any canvas kCanvasByteLimit allows, and the font engine is not made to scale outlines without

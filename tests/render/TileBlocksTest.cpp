@@ -196,8 +196,8 @@ TEST(TileBlocks, TinyTilesAndTooManyElements) {
         Colour shown;
         bool finding;
     };
-    const Case cases[] = {{kMaxDrawnElements, MakeColour(0, 3, kMaxDrawnElements % 256), false},
-                          {kMaxDrawnElements + 3, MakeColour(0, 3, kMaxDrawnElements % 256), true}};
+    const Case cases[] = {{kMaxDrawnElements, MakeColour(0, kMaxDrawnElements / 256, kMaxDrawnElements % 256), false},
+                          {kMaxDrawnElements + 3, MakeColour(0, kMaxDrawnElements / 256, kMaxDrawnElements % 256), true}};
     for (const Case& c : cases) {
         SkinDocument many;
         many.elements.reserve(static_cast<size_t>(c.elements) + 1);
